@@ -1,0 +1,130 @@
+#include "core/ansi.h"
+#include "core/vb.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <array>
+
+namespace ansi {
+
+namespace {
+
+struct Table {
+    std::array<char16_t, 256> toUnicode{};
+    QHash<char16_t, unsigned char> fromUnicode;
+
+    explicit Table(const char *name)
+    {
+        for (int b = 0; b < 256; ++b) {
+            QStringDecoder dec(name);
+            const char byte = static_cast<char>(b);
+            QString s = dec.isValid() ? dec.decode(QByteArrayView(&byte, 1)) : QString();
+            // Bytes the code page leaves open pass through as the same code point.
+            char16_t c = (s.size() == 1 && s.at(0) != QChar::ReplacementCharacter) ? s.at(0).unicode()
+                                                                                   : char16_t(b);
+            if (fromUnicode.contains(c))
+                c = char16_t(b);
+            toUnicode[b] = c;
+            fromUnicode.insert(c, static_cast<unsigned char>(b));
+        }
+    }
+};
+
+const Table &table(Charset cs)
+{
+    static const Table win("windows-1252");
+    static const Table oem("IBM850");
+    return cs == Charset::Oem ? oem : win;
+}
+
+} // namespace
+
+QString decode(const QByteArray &bytes, Charset cs)
+{
+    const Table &t = table(cs);
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *d = out.data();
+    const unsigned char *s = reinterpret_cast<const unsigned char *>(bytes.constData());
+    for (qsizetype i = 0, n = bytes.size(); i < n; ++i)
+        d[i] = QChar(t.toUnicode[s[i]]);
+    return out;
+}
+
+QByteArray encode(const QString &text, Charset cs)
+{
+    const Table &t = table(cs);
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char *d = out.data();
+    const QChar *s = text.constData();
+    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (c < 0x80 && t.toUnicode[c] == c) {
+            d[i] = static_cast<char>(c);
+            continue;
+        }
+        auto it = t.fromUnicode.constFind(c);
+        d[i] = it != t.fromUnicode.constEnd() ? static_cast<char>(it.value()) : '?';
+    }
+    return out;
+}
+
+bool encodable(const QString &text, Charset cs)
+{
+    const Table &t = table(cs);
+    for (QChar ch : text)
+        if (!t.fromUnicode.contains(ch.unicode()))
+            return false;
+    return true;
+}
+
+QByteArray readLine(const QByteArray &data, qsizetype &pos)
+{
+    const qsizetype n = data.size();
+    const qsizetype start = pos;
+    const char *d = data.constData();
+    qsizetype i = start;
+    while (i < n && d[i] != '\r')
+        ++i;
+    QByteArray line = data.mid(start, i - start);
+    if (i < n) {
+        ++i; // CR
+        if (i < n && d[i] == '\n')
+            ++i;
+    }
+    pos = i;
+    return line;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFileInfo fi(path);
+    if (path.isEmpty() || !fi.exists() || fi.isDir())
+        vb::raise(53);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        vb::raise(75);
+    QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        vb::raise(57);
+    return data;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    if (path.isEmpty() || QFileInfo(path).isDir())
+        vb::raise(75);
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        vb::raise(75);
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        vb::raise(57);
+    }
+    if (!f.commit())
+        vb::raise(75);
+}
+
+} // namespace ansi

@@ -1,0 +1,29 @@
+// Single-byte text as the game's files hold it: windows-1252, or IBM850 for
+// reports written in the DOS character set. Every byte maps to one
+// character and back, so a text survives a load and a save unchanged.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace ansi {
+
+enum class Charset { Windows, Oem };
+
+QString decode(const QByteArray &bytes, Charset cs = Charset::Windows);
+QByteArray encode(const QString &text, Charset cs = Charset::Windows);
+// True when every character of the text has a byte in the set.
+bool encodable(const QString &text, Charset cs = Charset::Windows);
+
+// One line as the old Line Input read it: it ends at CR or at CR LF, a lone
+// LF stays inside the line, the line end is not part of it. pos moves past
+// the line end.
+QByteArray readLine(const QByteArray &data, qsizetype &pos);
+
+// The whole file; raises 53 when it does not exist, 75 when it cannot be read.
+QByteArray readFile(const QString &path);
+// Replaces the file atomically, so a failed write leaves the old one whole;
+// raises 75 on failure.
+void writeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace ansi

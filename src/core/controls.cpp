@@ -1,0 +1,390 @@
+#include "core/controls.h"
+#include "core/vb.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <cmath>
+
+namespace {
+constexpr char16_t kCrMark = 0x240D; // shown for a lone CR
+constexpr char16_t kLfMark = 0x240A; // shown for a lone LF
+}
+
+QFont vb::font(const QString &name, double pointSize)
+{
+    QFont f(name);
+    const QString lower = name.toLower();
+    if (lower.contains(QLatin1String("courier")) || lower == QLatin1String("terminal")
+        || lower.contains(QLatin1String("fixedsys")) || lower.contains(QLatin1String("mono"))) {
+        f.setStyleHint(QFont::TypeWriter);
+        f.setFixedPitch(true);
+    } else {
+        f.setStyleHint(QFont::SansSerif);
+    }
+    if (pointSize > 0)
+        f.setPointSizeF(pointSize);
+    return f;
+}
+
+// ---------------------------------------------------------------- TextBox
+
+TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(false);
+    setFont(vb::font(m_fontName, m_fontSize));
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_setting)
+            return;
+        m_dirty = true;
+        emit changed();
+    });
+}
+
+QString TextBox::toDisplay(const QString &exact)
+{
+    QString out;
+    out.reserve(exact.size());
+    const qsizetype n = exact.size();
+    const QChar *s = exact.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (c == u'\r') {
+            if (i + 1 < n && s[i + 1].unicode() == u'\n') {
+                out.append(QLatin1Char('\n'));
+                ++i;
+            } else {
+                out.append(QChar(kCrMark));
+            }
+        } else if (c == u'\n') {
+            out.append(QChar(kLfMark));
+        } else {
+            out.append(s[i]);
+        }
+    }
+    return out;
+}
+
+QString TextBox::fromDisplay(const QString &display)
+{
+    QString out;
+    out.reserve(display.size() + display.size() / 32);
+    for (QChar ch : display) {
+        switch (ch.unicode()) {
+        case QChar::ParagraphSeparator:
+        case u'\n':
+            out.append(QLatin1String("\r\n"));
+            break;
+        case kCrMark: out.append(QLatin1Char('\r')); break;
+        case kLfMark: out.append(QLatin1Char('\n')); break;
+        default: out.append(ch);
+        }
+    }
+    return out;
+}
+
+QString TextBox::text() const
+{
+    if (m_dirty) {
+        m_text = fromDisplay(document()->toRawText());
+        m_dirty = false;
+    }
+    return m_text;
+}
+
+void TextBox::setText(const QString &t)
+{
+    if (!m_dirty && t == m_text)
+        return;
+    m_setting = true;
+    m_text = t;
+    m_dirty = false;
+    setPlainText(toDisplay(t));
+    m_setting = false;
+    emit changed();
+}
+
+int TextBox::displayPos(int exact) const
+{
+    const QString t = text();
+    exact = std::clamp(exact, 0, int(t.size()));
+    int pairs = 0;
+    const QChar *s = t.constData();
+    for (int i = 0; i + 1 < exact + 1 && i + 1 < t.size(); ++i) {
+        if (s[i] == QLatin1Char('\r') && s[i + 1] == QLatin1Char('\n')) {
+            if (i + 1 < exact)
+                ++pairs;       // the whole pair lies before the position
+            ++i;
+        }
+    }
+    return exact - pairs;
+}
+
+int TextBox::exactPos(int display) const
+{
+    const QString t = text();
+    int d = 0;
+    int i = 0;
+    const QChar *s = t.constData();
+    const int n = t.size();
+    while (i < n && d < display) {
+        if (s[i] == QLatin1Char('\r') && i + 1 < n && s[i + 1] == QLatin1Char('\n'))
+            i += 2;
+        else
+            ++i;
+        ++d;
+    }
+    return i;
+}
+
+int TextBox::selStart() const
+{
+    const QTextCursor c = textCursor();
+    return exactPos(c.selectionStart());
+}
+
+int TextBox::selLength() const
+{
+    const QTextCursor c = textCursor();
+    return exactPos(c.selectionEnd()) - exactPos(c.selectionStart());
+}
+
+QString TextBox::selText() const { return text().mid(selStart(), selLength()); }
+
+void TextBox::setSelection(int start, int length)
+{
+    const int n = text().size();
+    start = std::clamp(start, 0, n);
+    length = std::clamp(length, 0, n - start);
+    QTextCursor c(document());
+    c.setPosition(displayPos(start));
+    c.setPosition(displayPos(start + length), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    ensureCursorVisible();
+}
+
+void TextBox::setSelStart(int start) { setSelection(start, 0); }
+void TextBox::setSelLength(int length) { setSelection(selStart(), length); }
+
+void TextBox::setSelText(const QString &replacement)
+{
+    const int s = selStart();
+    const QString t = text();
+    setText(t.left(s) + replacement + t.mid(s + selLength()));
+    setSelection(s + replacement.size(), 0);
+}
+
+void TextBox::setFontName(const QString &name)
+{
+    m_fontName = name;
+    setFont(vb::font(m_fontName, m_fontSize));
+}
+
+void TextBox::setFontSize(double points)
+{
+    m_fontSize = points;
+    setFont(vb::font(m_fontName, m_fontSize));
+}
+
+// ---------------------------------------------------------------- Label
+
+Label::Label(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::setCaption(const QString &c)
+{
+    setText(c);
+    if (m_autoSize)
+        resize(sizeHint());
+}
+
+void Label::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    setWordWrap(!on);
+    if (on)
+        resize(sizeHint());
+}
+
+void Label::setForeColor(quint32 v)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, vb::color(v));
+    setPalette(p);
+}
+
+void Label::setBackColor(quint32 v)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, vb::color(v));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+// ---------------------------------------------------------------- FileListBox
+
+FileListBox::FileListBox(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, [this] { emit clicked(); });
+}
+
+void FileListBox::setPath(const QString &path)
+{
+    m_path = QDir(path).absolutePath();
+    refresh();
+}
+
+void FileListBox::refresh()
+{
+    const QString keep = fileName();
+    blockSignals(true);
+    clear();
+    QDir d(m_path);
+    const QStringList names = d.entryList(QDir::Files | QDir::NoDotAndDotDot,
+                                          QDir::Name | QDir::IgnoreCase);
+    addItems(names);
+    if (!keep.isEmpty()) {
+        const auto found = findItems(keep, Qt::MatchExactly);
+        if (!found.isEmpty())
+            setCurrentItem(found.first());
+    }
+    blockSignals(false);
+}
+
+QString FileListBox::fileName() const
+{
+    const QListWidgetItem *it = currentItem();
+    return it && it->isSelected() ? it->text() : QString();
+}
+
+void FileListBox::setListIndex(int index)
+{
+    if (index < 0 || index >= count()) {
+        setCurrentRow(-1);
+        clearSelection();
+        return;
+    }
+    setCurrentRow(index);
+    item(index)->setSelected(true);
+    emit clicked();
+}
+
+void FileListBox::selectFile(const QString &name)
+{
+    const auto found = findItems(name, Qt::MatchFixedString);
+    setListIndex(found.isEmpty() ? -1 : row(found.first()));
+}
+
+// ---------------------------------------------------------------- DirListBox
+
+DirListBox::DirListBox(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, [this] { emit clicked(); });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *it) {
+        setPath(m_paths.value(row(it)));
+    });
+}
+
+void DirListBox::setPath(const QString &path)
+{
+    const QString p = QDir(path).absolutePath();
+    const bool differs = p != m_path;
+    m_path = p;
+    refresh();
+    if (differs)
+        emit changed();
+}
+
+void DirListBox::refresh()
+{
+    blockSignals(true);
+    clear();
+    m_paths.clear();
+    QStringList chain;
+    QDir d(m_path);
+    chain.prepend(d.absolutePath());
+    while (!d.isRoot() && d.cdUp())
+        chain.prepend(d.absolutePath());
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
+    int depth = 0;
+    for (const QString &p : chain) {
+        const QString name = QDir(p).isRoot() ? p : QFileInfo(p).fileName();
+        auto *it = new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name);
+        addItem(it);
+        m_paths << p;
+        ++depth;
+    }
+    m_currentRow = count() - 1;
+    const QStringList subs = QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                    QDir::Name | QDir::IgnoreCase);
+    for (const QString &s : subs) {
+        addItem(new QListWidgetItem(closed, QString(depth * 2, QLatin1Char(' ')) + s));
+        m_paths << QDir(m_path).filePath(s);
+    }
+    setCurrentRow(m_currentRow);
+    blockSignals(false);
+}
+
+QString DirListBox::entryPath(int index) const
+{
+    if (index < 0)
+        index = currentRow();
+    return m_paths.value(index, m_path);
+}
+
+// ---------------------------------------------------------------- ProgressBar
+
+ProgressBar::ProgressBar(QWidget *parent) : QProgressBar(parent)
+{
+    QProgressBar::setRange(0, 10000);
+    setTextVisible(false);
+    show_();
+}
+
+void ProgressBar::setMax(double m)
+{
+    m_max = m;
+    if (m_min > m_max)
+        m_min = m_max;
+    m_value = std::clamp(m_value, m_min, m_max);
+    show_();
+}
+
+void ProgressBar::setMin(double m)
+{
+    m_min = m;
+    if (m_max < m_min)
+        m_max = m_min;
+    m_value = std::clamp(m_value, m_min, m_max);
+    show_();
+}
+
+void ProgressBar::setValue(double v)
+{
+    m_value = std::clamp(v, m_min, m_max);
+    show_();
+}
+
+void ProgressBar::show_()
+{
+    const double span = m_max - m_min;
+    const int pos = span > 0 ? int(std::lround((m_value - m_min) / span * 10000.0)) : 0;
+    if (pos != QProgressBar::value())
+        QProgressBar::setValue(pos);
+}

@@ -1,0 +1,136 @@
+// Qt stand-ins for the old controls, with the properties the program uses.
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace vb {
+// A font by its old name; names Linux lacks get Qt's nearest match.
+QFont font(const QString &name, double pointSize);
+}
+
+// Multi-line text box. Qt's editor turns CR, LF and CR LF each into a line
+// break; the old box shows a lone CR or LF as a mark and counts CR LF as two
+// characters. The exact text is kept here, so positions and written bytes
+// stay exact.
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+
+    QString text() const;
+    void setText(const QString &text);
+    int length() const { return text().size(); }
+
+    int selStart() const;
+    void setSelStart(int start);
+    int selLength() const;
+    void setSelLength(int length);
+    QString selText() const;
+    void setSelText(const QString &replacement);
+
+    void setLocked(bool locked) { setReadOnly(locked); }
+    bool locked() const { return isReadOnly(); }
+
+    QString fontName() const { return m_fontName; }
+    double fontSize() const { return m_fontSize; }
+    void setFontName(const QString &name);
+    void setFontSize(double points);
+
+    static QString toDisplay(const QString &exact);
+    static QString fromDisplay(const QString &display);
+
+signals:
+    // Any change of the text, by the user or by code.
+    void changed();
+
+private:
+    int displayPos(int exact) const;
+    int exactPos(int display) const;
+    void setSelection(int start, int length);
+
+    mutable QString m_text;
+    mutable bool m_dirty = false;
+    bool m_setting = false;
+    QString m_fontName = QStringLiteral("MS Sans Serif");
+    double m_fontSize = 8.25;
+};
+
+// A label whose caption is plain text.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent = nullptr);
+    QString caption() const { return text(); }
+    void setCaption(const QString &c);
+    // Old labels with AutoSize grow to fit their caption on one line.
+    void setAutoSize(bool on);
+    bool autoSize() const { return m_autoSize; }
+    void setForeColor(quint32 bbggrr);
+    void setBackColor(quint32 bbggrr);
+private:
+    bool m_autoSize = false;
+};
+
+// File list of one folder: hidden files left out, sorted without case.
+class FileListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FileListBox(QWidget *parent = nullptr);
+    QString path() const { return m_path; }
+    void setPath(const QString &path);
+    void refresh();
+    // The selected file's bare name, or empty.
+    QString fileName() const;
+    int listIndex() const { return currentRow(); }
+    // Selecting by code runs the click handler, as a user's click would.
+    void setListIndex(int index);
+    void selectFile(const QString &name) ;
+signals:
+    void clicked();
+private:
+    QString m_path;
+};
+
+// Folder tree: the folders from the root down to the current one, then the
+// current one's subfolders. A double click opens a folder.
+class DirListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit DirListBox(QWidget *parent = nullptr);
+    QString path() const { return m_path; }
+    // A new path lists it and runs the change handler.
+    void setPath(const QString &path);
+    void refresh();
+    // The folder of an entry; of the selected one when index < 0.
+    QString entryPath(int index = -1) const;
+    int currentEntry() const { return m_currentRow; }
+signals:
+    void clicked();
+    void changed();
+private:
+    QString m_path;
+    QStringList m_paths;
+    int m_currentRow = -1;
+};
+
+// Progress bar with the old Max and Value (kept within its range).
+class ProgressBar : public QProgressBar {
+    Q_OBJECT
+public:
+    explicit ProgressBar(QWidget *parent = nullptr);
+    double max() const { return m_max; }
+    double min() const { return m_min; }
+    double value() const { return m_value; }
+    void setMax(double m);
+    void setMin(double m);
+    void setValue(double v);
+private:
+    void show_();
+    double m_min = 0, m_max = 100, m_value = 0;
+};

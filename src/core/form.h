@@ -1,0 +1,38 @@
+// Base of every window: one instance each, the old activation and unload
+// events, and sizes in twips.
+#pragma once
+
+#include <QMainWindow>
+
+class Form : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form(const QString &name, QWidget *parent = nullptr);
+
+    // Client area in twips; the window keeps that size.
+    void setClientSizeTwips(double width, double height);
+    QWidget *client() const { return m_client; }
+
+    // Old window state: 0 normal, 1 minimised, 2 maximised.
+    int windowStateVb() const;
+    void setWindowStateVb(int state);
+    double leftTwips() const;
+    double topTwips() const;
+    void moveTwips(double left, double top);
+
+    // The focus came to this window from another window of the program.
+    virtual void Form_Activate() {}
+    // Closing: set Cancel to 1 to keep the window.
+    virtual void Form_QueryUnload(qint16 &Cancel, qint16 UnloadMode) { Q_UNUSED(Cancel); Q_UNUSED(UnloadMode); }
+    virtual void Form_Unload(qint16 &Cancel) { Q_UNUSED(Cancel); }
+
+    // The program window that was active last (message boxes don't count).
+    static Form *lastActive();
+
+protected:
+    void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    QWidget *m_client;
+};

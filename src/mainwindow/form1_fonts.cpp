@@ -1,0 +1,4 @@
+// Fonts of the report box and the orders box.
+#include "mainwindow/form1.h"
+
+void Form1::connectFontHandlers() {}

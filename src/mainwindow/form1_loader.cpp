@@ -1,0 +1,530 @@
+// Report load, parts and paging, line-end repair and saving back.
+#include "mainwindow/form1.h"
+#include "mainwindow/leer.h"
+#include "mainwindow/report.h"
+
+#include "core/form3.h"
+#include "core/globals.h"
+#include "core/sound.h"
+#include "core/vb.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <new>
+
+using namespace vb;
+
+namespace {
+void spiel(MMControl *m)
+{
+    m->Command(QStringLiteral("Play"));
+    m->Command(QStringLiteral("Prev"));
+}
+QString zeitText(double s) { return QStringLiteral("Benötigte Zeit: ") + str(qint64(s)) + QStringLiteral(" Sekunden"); }
+} // namespace
+
+void Form1::lad()
+{
+    const QString kopie = Text1->text();
+    Q_UNUSED(kopie);
+    Label14->setCaption(QString());
+
+    if (arbeit == 1) {
+        // Only a running report load can be stopped for another one.
+        if (!m_berichtLaedt) {
+            MsgBox(QStringLiteral("Es wird gerade eine andere Datei geladen/gespeichert."));
+            return;
+        }
+        if (MsgBox(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?"), vbYesNo) == vbYes) {
+            abbruch = 1;
+            neuedatei = 1;
+        }
+        return;
+    }
+
+    try {
+        arbeit = 0;
+        u = 0;
+        // Nothing of the previous report may be paged in during this load.
+        ZuViel = 0;
+        Teil = 0;
+        Command1->hide();
+        Command4->hide();
+        Label15->hide();
+        place(Text2, 120, 4560, 8772, 3492);
+
+        m_ausListe = !File1->fileName().isEmpty();
+        if (m_ausListe)
+            eraseBar();
+
+        if (m_ausListe) {
+            Label1->setCaption(QDir(Dir1->path()).filePath(File1->fileName()));
+            datei = Label1->caption();
+        } else {
+            // Kept absolute, so a later change of folder doesn't lose it.
+            datei = QDir::current().absoluteFilePath(StartAuswertung);
+            Label1->setCaption(QDir(StandardPfad.isEmpty() ? QDir::currentPath() : StandardPfad).filePath(StartAuswertung));
+        }
+
+        Text2->setText(QString());
+        UebergangsText->Text.clear();
+        Label3->setCaption(QStringLiteral("LÄDT"));
+        Inhalt.clear();
+        anfang.clear();
+        Text1->setText(QString());
+        Command3->show();
+
+        const QByteArray daten = ansi::readFile(datei);
+        const qint64 laenge = daten.size();
+        if (m_ausListe) {
+            maximal = CLng(double(laenge) + 1);
+            addition = hoehe / double(maximal);
+        } else {
+            Form3::instance()->ProgressBar1->setMax(double(laenge) + 1);
+            addition = hoehe / (double(laenge) + 1);
+        }
+        zusatz = 1.0;
+
+        Label1->setAutoSize(true);
+        Label1->setCaption(Label1->caption() + QStringLiteral(" , ") + str(laenge) + QStringLiteral(" Bytes"));
+        Label2->setVisible(pixelsToTwipsX(Label1->width()) <= 4000);
+
+        enableFileMenus(false);
+        zeitsek = CLng(Timer());
+        arbeit = 1;
+        m_berichtLaedt = true;
+
+        report::HeadScan scan;
+        int angezeigt = 0; // character set whose fonts are shown
+        Batch batch;
+        const unsigned char *p = reinterpret_cast<const unsigned char *>(daten.constData());
+        ProgressBar *startBalken = Form3::instance()->ProgressBar1;
+        double startWert = startBalken->value();
+
+        auto zeigeFortschritt = [&] {
+            if (m_ausListe) {
+                const qint32 prozent = CLng((hoehe - y1 + zusatz - 5171) / 96.0);
+                Label13->setCaption(str(prozent) + QStringLiteral("%"));
+                drawBar(zusatz, true);
+            } else {
+                startBalken->setValue(startWert);
+            }
+        };
+        auto zeigeZeichensatz = [&] {
+            if (scan.charset() == angezeigt)
+                return;
+            angezeigt = scan.charset();
+            u = angezeigt;
+            if (u == 1) {
+                Label5->setCaption(QStringLiteral("Windows - Zeichensatz"));
+                Combo2->setEditText(QStringLiteral("Courier New"));
+                Text2->setFontName(Combo2->currentText());
+            } else if (u == 2) {
+                Label5->setCaption(QStringLiteral("Oem - Zeichensatz (DOS)"));
+                Combo2->setEditText(QStringLiteral("Terminal"));
+                Text2->setFontName(Combo2->currentText());
+                // A size that is no number keeps the report's default size.
+                double groesse = Auswertungsgroesse;
+                try {
+                    const double t = toNumber(Text3->text());
+                    if (t > 0 && t <= 2160)
+                        groesse = t;
+                } catch (const vb::Error &) {
+                }
+                Text2->setFontSize(groesse);
+            }
+        };
+
+        for (qsizetype i = 0;; ++i) {
+            if (i >= laenge) {
+                // Slow path: no complete head line in the file.
+                Inhalt = scan.shown();
+                zeigeZeichensatz();
+                arbeit = 0;
+                m_berichtLaedt = false;
+                zeitsek = CLng(secondsSince(zeitsek));
+                Label14->setCaption(zeitText(zeitsek));
+                Label13->setCaption(QString());
+                enableFileMenus(true);
+                if (BestaetigungsKlangAn == 1)
+                    spiel(Form3::instance()->MMControl1);
+                Label3->setCaption(QStringLiteral("FERTIG"));
+                Text2->setText(QString());
+                Text2->setText(reportText(Inhalt));
+                eraseBar();
+                Command3->hide();
+                if (u == 0) {
+                    Label5->setCaption(QStringLiteral("Kein eindeutiges Format"));
+                    Combo2->setEditText(QStringLiteral("Courier New"));
+                    Text3->setText(str(Auswertungsgroesse));
+                    Text2->setFontSize(Auswertungsgroesse);
+                    Text2->setFontName(Combo2->currentText());
+                }
+                return;
+            }
+            const report::HeadScan::Step step = scan.feed(p[i]);
+            if (step == report::HeadScan::Step::HeadComplete) {
+                zeigeZeichensatz();
+                zeigeFortschritt();
+                Inhalt = scan.shown();
+                anfang = scan.headLine();
+                Text1->setText(ansi::decode(anfang));
+                ladschnell();
+                return;
+            }
+            zusatz += addition;
+            startWert += 1;
+            if (batch.due()) {
+                zeigeZeichensatz();
+                zeigeFortschritt();
+                Inhalt = scan.shown();
+                DoEvents();
+                if (abbruch == 1) {
+                    schluss();
+                    return;
+                }
+            }
+        }
+    } catch (const vb::Error &e) {
+        ladFehler(e.number, e.description);
+    } catch (const std::bad_alloc &) {
+        ladFehler(7, errorDescription(7));
+    }
+}
+
+void Form1::ladFehler(int number, const QString &description)
+{
+    enableFileMenus(true);
+    Command3->hide();
+    Label14->setCaption(QString());
+    schluss();
+    switch (number) {
+    case 62:
+        Label3->setCaption(QStringLiteral("FERTIG"));
+        break;
+    case 7:
+        MsgBox(QStringLiteral("Die geladene Datei ist zu gross."));
+        break;
+    case 53:
+        MsgBox(QStringLiteral("Datei nicht gefunden: ") + datei);
+        break;
+    default:
+        MsgBox(QStringLiteral("Fehler ") + str(number) + QStringLiteral(": ") + description
+               + QStringLiteral(". Bitte mir eine Mail schreiben."));
+        break;
+    }
+}
+
+void Form1::schluss()
+{
+    try {
+        Text2->setText(reportText(Inhalt));
+    } catch (...) {
+    }
+    Label3->setCaption(QStringLiteral("ABGEBROCHEN"));
+    eraseBar();
+    abbruch = 0;
+    arbeit = 0;
+    m_berichtLaedt = false;
+    Text2->setFocus();
+    if (u == 0) {
+        Label5->setCaption(QStringLiteral("Unbekanntes Format."));
+        Combo2->setEditText(QStringLiteral("Courier New"));
+        Text2->setFontName(Combo2->currentText());
+        Text3->setText(str(Auswertungsgroesse));
+        Text2->setFontSize(Auswertungsgroesse);
+    }
+    if (neuedatei == 1) {
+        neuedatei = 0;
+        lad();
+    }
+}
+
+void Form1::Command3_Click()
+{
+    KlickSpielen();
+    enableFileMenus(true);
+    abbruch = 1;
+    Command3->hide();
+    if (BestaetigungsKlangAn == 1)
+        spiel(Form3::instance()->MMControl2);
+    zeitsek = CLng(secondsSince(zeitsek));
+    Label14->setCaption(zeitText(zeitsek));
+}
+
+void Form1::ladschnell()
+{
+    ProgressBar *startBalken = Form3::instance()->ProgressBar1;
+    try {
+        if (!m_ausListe)
+            startBalken->setMax(hoehe);
+        Alles.clear();
+        UebergangsText->Text.clear();
+
+        const QByteArray daten = ansi::readFile(datei);
+        const double laenge = double(daten.size());
+        if (daten.size() > 120000)
+            MsgBox(QStringLiteral("Diese Datei kann höchstwahrscheinlich nicht angezeigt werden, da sie zu groß ist.\r\nAm Besten drückst du 'Abbrechen'."));
+        if (daten.isEmpty())
+            vb::raise(62);
+        Alles.reserve(daten.size() + daten.size() / 16 + 16);
+
+        Batch batch;
+        double startWert = startBalken->value();
+        qsizetype pos = 0;
+        do {
+            const QByteArray zeile = ansi::readLine(daten, pos);
+            Alles.append("\r\n", 2);
+            Alles.append(zeile);
+            addition = hoehe / (laenge / (double(zeile.size()) + 1));
+            zusatz += addition;
+            startWert += addition - 1;
+            if (batch.due()) {
+                if (m_ausListe) {
+                    Label13->setCaption(str(CLng(double(Alles.size()) / laenge * 100)) + QStringLiteral("%"));
+                    drawBar(zusatz, true);
+                } else {
+                    startBalken->setValue(startWert);
+                }
+                DoEvents();
+                if (abbruch == 1) {
+                    Inhalt = Alles;
+                    schluss();
+                    return;
+                }
+            }
+        } while (pos < daten.size());
+
+        UebergangsText->Text = Alles;
+        AuswertungAufteilen(Alles);
+
+        Alles.clear();
+        arbeit = 0;
+        m_berichtLaedt = false;
+        zeitsek = CLng(secondsSince(zeitsek));
+        Label14->setCaption(zeitText(zeitsek));
+        Label13->setCaption(QString());
+        enableFileMenus(true);
+        if (BestaetigungsKlangAn == 1)
+            spiel(Form3::instance()->MMControl1);
+        Label3->setCaption(QStringLiteral("FERTIG"));
+        eraseBar();
+        Command3->hide();
+        if (u == 0) {
+            Label5->setCaption(QStringLiteral("Kein eindeutiges Format"));
+            Combo2->setEditText(QStringLiteral("Courier New"));
+            Text3->setText(str(Auswertungsgroesse));
+            Text2->setFontSize(Auswertungsgroesse);
+            Text2->setFontName(Combo2->currentText());
+        }
+    } catch (const vb::Error &e) {
+        ladschnellFehler(e.number, e.description);
+    } catch (const std::bad_alloc &) {
+        ladschnellFehler(7, errorDescription(7));
+    }
+}
+
+// A failed line load ends like a stopped one, so a new load can start.
+void Form1::ladschnellFehler(int number, const QString &description)
+{
+    MsgBox(QStringLiteral("Laufzeitfehler Nr.") + str(number) + QStringLiteral(": ") + description);
+    Inhalt = Alles;
+    try {
+        Text2->setText(reportText(Inhalt));
+    } catch (...) {
+    }
+    abbruch = 0;
+    arbeit = 0;
+    neuedatei = 0;
+    m_berichtLaedt = false;
+    enableFileMenus(true);
+    Command3->hide();
+    Label13->setCaption(QString());
+    eraseBar();
+    Label3->setCaption(QStringLiteral("FEHLER"));
+}
+
+void Form1::AuswertungAufteilen(const QByteArray &text)
+{
+    report::Parts p{ZuViel, L, R, LL, LR, RL, RR};
+    report::split(text, Ueberschneidung, p);
+    L = p.L;
+    R = p.R;
+    LL = p.LL;
+    LR = p.LR;
+    RL = p.RL;
+    RR = p.RR;
+    if (p.zuViel == 0) {
+        Text2->setText(reportText(store()));
+        ZuViel = 0;
+        place(Text2, 120, 4560, 8772, 3492);
+        Command1->hide();
+        Command4->hide();
+        Label15->hide();
+        return;
+    }
+    ZuViel = qint16(p.zuViel);
+    Text2->setText(reportText(ZuViel == 1 ? L : LL));
+    Teil = 1;
+    place(Text2, 120, 4560, 8412, 3492);
+    Command1->show();
+    Command1->setEnabled(false);
+    Command4->show();
+    Command4->setEnabled(true);
+    Label15->show();
+    Label15->setCaption(QStringLiteral("1"));
+}
+
+void Form1::Command4_Click()
+{
+    if (arbeit != 0)
+        return;
+    if (ZuViel == 1 && Teil == 1) {
+        Text2->setText(reportText(R));
+        Teil = 2;
+    } else if (ZuViel == 2 && Teil >= 1 && Teil <= 3) {
+        Text2->setText(reportText(Teil == 1 ? LR : Teil == 2 ? RL : RR));
+        ++Teil;
+    }
+    Command1->setEnabled(true);
+    if ((ZuViel == 1 && Teil == 2) || (ZuViel == 2 && Teil == 4))
+        Command4->setEnabled(false);
+    Label15->setCaption(str(Teil));
+    Text2->setFocus();
+    Text2->setSelStart(2 * Ueberschneidung - 1);
+    Text2->setSelLength(1);
+}
+
+void Form1::Command1_Click()
+{
+    if (arbeit != 0)
+        return;
+    if (ZuViel == 1 && Teil == 2) {
+        Text2->setText(reportText(L));
+        Teil = 1;
+    } else if (ZuViel == 2 && Teil >= 2 && Teil <= 4) {
+        Text2->setText(reportText(Teil == 4 ? RL : Teil == 3 ? LR : LL));
+        --Teil;
+    }
+    Command4->setEnabled(true);
+    if (Teil == 1)
+        Command1->setEnabled(false);
+    Label15->setCaption(str(Teil));
+    Text2->setFocus();
+    Text2->setSelStart(Text2->length() - 2 * Ueberschneidung);
+    Text2->setSelLength(1);
+}
+
+void Form1::leerzeichfuegein_Click()
+{
+    KlickSpielen();
+    // An empty store would blank the display: there is nothing to repair.
+    if (Text2->text().isEmpty() || store().isEmpty()) {
+        MsgBox(QStringLiteral("Keine Auswertung vorhanden!"));
+        return;
+    }
+    Chr10Pruefen();
+}
+
+void Form1::Chr10Pruefen()
+{
+    Leer *leer = Leer::instance();
+    report::LineEndRepair rep(store());
+    int fortschrittsZaehler = 1;
+
+    setEnabled(false);
+    leer->show();
+    leer->ProgressBar1->setMax(double(store().size()));
+    leer->activateWindow();
+    leer->setFocus();
+    DoEvents();
+
+    auto fertig = [&](bool eigenerTest) {
+        UebergangsText->Text = rep.result();
+        AuswertungAufteilen(store());
+        setEnabled(true);
+        leer->hide();
+        if (eigenerTest) {
+            activateWindow();
+            setFocus();
+        }
+    };
+
+    try {
+        Batch batch;
+        QString caption;
+        for (;;) {
+            if (rep.step() == report::LineEndRepair::Step::NoMoreLineFeed) {
+                fertig(false);
+                return;
+            }
+            const double p = double(rep.position());
+            const double len = double(rep.length());
+            if (leer->ProgressBar1->max() < p)
+                leer->ProgressBar1->setMax(len);
+            if (fortschrittsZaehler > 30) {
+                leer->ProgressBar1->setMax(len);
+                leer->ProgressBar1->setValue(p);
+                fortschrittsZaehler = 1;
+            }
+            ++fortschrittsZaehler;
+            const bool weiter = rep.more() && leer->LeerAbbruch != 1;
+            if (batch.due() || !weiter) {
+                leer->setWindowTitle(QStringLiteral("Leerzeichen sinnvoll einfügen, Fortschritt: ")
+                                     + str(CLng(p / len * 100)) + QStringLiteral("%"));
+                DoEvents();
+            }
+            if (!(rep.more() && leer->LeerAbbruch != 1))
+                break;
+        }
+        if (leer->LeerAbbruch == 1) {
+            leer->LeerAbbruch = 0;
+            if (BestaetigungsKlangAn == 1)
+                spiel(Form3::instance()->MMControl2);
+        } else if (BestaetigungsKlangAn == 1) {
+            spiel(Form3::instance()->MMControl1);
+        }
+        fertig(true);
+    } catch (const vb::Error &e) {
+        MsgBox(str(e.number) + QStringLiteral(": ") + e.description);
+        fertig(false);
+    } catch (const std::bad_alloc &) {
+        MsgBox(QStringLiteral("7: ") + errorDescription(7));
+        fertig(false);
+    }
+}
+
+void Form1::auswertungspeicherrrrn_Click()
+{
+    // Never write an empty report over the file it came from.
+    if (arbeit != 1 && store().isEmpty()) {
+        MsgBox(QStringLiteral("Keine Auswertung vorhanden!"));
+        return;
+    }
+    if (MsgBox(QStringLiteral("Die aktuell geladene Auswertung wird gespeichert unter:\r\n'") + datei
+                   + QStringLiteral("'\r\nDie bereits vorhandene Auswertung wird dabei überschrieben.\r\nAlles Ok?"),
+               vbYesNo | vbExclamation, QStringLiteral("Befehlswart")) != vbYes)
+        return;
+    KlickSpielen();
+    if (arbeit == 1) {
+        MsgBox(QStringLiteral("Es ist gerade eine Datei geöffnet!"));
+        return;
+    }
+    arbeit = 1;
+    enableFileMenus(false);
+    try {
+        QByteArray daten = store();
+        daten.append("\r\n", 2);
+        ansi::writeFile(datei, daten);
+    } catch (const vb::Error &) {
+        MsgBox(QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen."));
+        arbeit = 0;
+        enableFileMenus(true);
+        return;
+    }
+    arbeit = 0;
+    enableFileMenus(true);
+    Label3->setCaption(QStringLiteral("GESPEICHERT"));
+    if (BestaetigungsKlangAn == 1)
+        spiel(Form3::instance()->MMControl3);
+}

@@ -1,0 +1,31 @@
+#include "testsupport.h"
+
+Dialoge::Dialoge()
+{
+    vb::setMsgBoxHook([this](const QString &prompt, int buttons, const QString &title) {
+        boxen.append({prompt, buttons, title});
+        if (!antworten.isEmpty())
+            return antworten.takeFirst();
+        if ((buttons & 0x0F) == vb::vbOKOnly)
+            return int(vb::vbOK);
+        return standardAntwort;
+    });
+    vb::setInputBoxHook([this](const QString &prompt, const QString &, const QString &) {
+        eingabeFragen.append(prompt);
+        return eingaben.isEmpty() ? QString() : eingaben.takeFirst();
+    });
+}
+
+Dialoge::~Dialoge()
+{
+    vb::setMsgBoxHook({});
+    vb::setInputBoxHook({});
+}
+
+QStringList Dialoge::prompts() const
+{
+    QStringList out;
+    for (const Box &b : boxen)
+        out << b.prompt;
+    return out;
+}

@@ -1,0 +1,27 @@
+// Answers message and input boxes for tests and records what they said.
+#pragma once
+
+#include "core/vb.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct Dialoge {
+    struct Box {
+        QString prompt;
+        int buttons;
+        QString title;
+    };
+    QList<Box> boxen;
+    QList<int> antworten;        // answers in turn; then standardAntwort
+    int standardAntwort = vb::vbNo;
+    QStringList eingaben;        // answers of input boxes in turn
+    QStringList eingabeFragen;
+
+    Dialoge();
+    ~Dialoge();
+    void leeren() { boxen.clear(); eingabeFragen.clear(); }
+    QStringList prompts() const;
+    QString letzter() const { return boxen.isEmpty() ? QString() : boxen.last().prompt; }
+};

@@ -139,7 +139,9 @@ void DoEvents()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-Batch::Batch(int milliseconds) : m_next(clock().elapsed() + milliseconds), m_ms(milliseconds) {}
+// The first call is due at once, so a request made just before long work
+// starts is seen at its first step.
+Batch::Batch(int milliseconds) : m_next(clock().elapsed()), m_ms(milliseconds) {}
 
 bool Batch::due()
 {

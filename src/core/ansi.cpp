@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
+#include <cstring>
 
 namespace ansi {
 
@@ -80,22 +81,27 @@ bool encodable(const QString &text, Charset cs)
     return true;
 }
 
-QByteArray readLine(const QByteArray &data, qsizetype &pos)
+void nextLine(const QByteArray &data, qsizetype &pos, qsizetype &start, qsizetype &length)
 {
     const qsizetype n = data.size();
-    const qsizetype start = pos;
     const char *d = data.constData();
-    qsizetype i = start;
-    while (i < n && d[i] != '\r')
-        ++i;
-    QByteArray line = data.mid(start, i - start);
+    start = pos;
+    const void *cr = pos < n ? std::memchr(d + pos, '\r', size_t(n - pos)) : nullptr;
+    qsizetype i = cr ? static_cast<const char *>(cr) - d : n;
+    length = i - start;
     if (i < n) {
         ++i; // CR
         if (i < n && d[i] == '\n')
             ++i;
     }
     pos = i;
-    return line;
+}
+
+QByteArray readLine(const QByteArray &data, qsizetype &pos)
+{
+    qsizetype start = 0, length = 0;
+    nextLine(data, pos, start, length);
+    return data.mid(start, length);
 }
 
 QByteArray readFile(const QString &path)

@@ -19,6 +19,8 @@ bool encodable(const QString &text, Charset cs = Charset::Windows);
 // LF stays inside the line, the line end is not part of it. pos moves past
 // the line end.
 QByteArray readLine(const QByteArray &data, qsizetype &pos);
+// The same without a copy: the line is data[start, start + length).
+void nextLine(const QByteArray &data, qsizetype &pos, qsizetype &start, qsizetype &length);
 
 // The whole file; raises 53 when it does not exist, 75 when it cannot be read.
 QByteArray readFile(const QString &path);

@@ -52,25 +52,27 @@ TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
 
 QString TextBox::toDisplay(const QString &exact)
 {
-    QString out;
-    out.reserve(exact.size());
     const qsizetype n = exact.size();
+    QString out(n, Qt::Uninitialized);
+    QChar *d = out.data();
     const QChar *s = exact.constData();
+    qsizetype j = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = s[i].unicode();
         if (c == u'\r') {
             if (i + 1 < n && s[i + 1].unicode() == u'\n') {
-                out.append(QLatin1Char('\n'));
+                d[j++] = QLatin1Char('\n');
                 ++i;
             } else {
-                out.append(QChar(kCrMark));
+                d[j++] = QChar(kCrMark);
             }
         } else if (c == u'\n') {
-            out.append(QChar(kLfMark));
+            d[j++] = QChar(kLfMark);
         } else {
-            out.append(s[i]);
+            d[j++] = s[i];
         }
     }
+    out.truncate(j);
     return out;
 }
 

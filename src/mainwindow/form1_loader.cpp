@@ -273,10 +273,11 @@ void Form1::ladschnell()
         double startWert = startBalken->value();
         qsizetype pos = 0;
         do {
-            const QByteArray zeile = ansi::readLine(daten, pos);
+            qsizetype anfangZeile = 0, zeilenLaenge = 0;
+            ansi::nextLine(daten, pos, anfangZeile, zeilenLaenge);
             Alles.append("\r\n", 2);
-            Alles.append(zeile);
-            addition = hoehe / (laenge / (double(zeile.size()) + 1));
+            Alles.append(daten.constData() + anfangZeile, zeilenLaenge);
+            addition = hoehe / (laenge / (double(zeilenLaenge) + 1));
             zusatz += addition;
             startWert += addition - 1;
             if (batch.due()) {

@@ -94,6 +94,8 @@ int main(int argc, char **argv)
     form->File1->selectFile(name);
     if (form->Label3->caption() == QStringLiteral("ABGEBROCHEN"))
         abbruch = klick.nsecsElapsed() / 1e6;
+    else
+        std::printf("(the load ended as %s before the click)\n", qPrintable(form->Label3->caption()));
     std::printf("Abbruch to ABGEBROCHEN: %7.1f ms  (target: under 100 ms)\n", abbruch);
     delete c;
     return 0;

@@ -118,7 +118,7 @@ void TstForm1Laden::loadsHeadLineAndWholeText()
     QVERIFY(f->Command3->isHidden());
     QVERIFY(f->Label13->caption().isEmpty());
     QVERIFY(f->Label14->caption().startsWith(QStringLiteral("Benötigte Zeit: ")));
-    QVERIFY(f->Label1->caption().endsWith(QStringLiteral(" , 44 Bytes")));
+    QVERIFY(f->Label1->caption().endsWith(QStringLiteral(" , 37 Bytes")));
     QVERIFY(!f->barVisible());
     QCOMPARE(f->ZuViel, qint16(0));
     QVERIFY(f->Command1->isHidden() && f->Command4->isHidden());

@@ -83,7 +83,7 @@ int main(int argc, char **argv)
         if (form->Text1->text().isEmpty())
             return;
         QObject::disconnect(*c);
-        QTimer::singleShot(20, form, [&] {
+        QTimer::singleShot(5, form, [&] {
             klick.start();
             form->Command3->click();
         });

@@ -173,9 +173,11 @@ double Timer()
 double secondsSince(double start)
 {
     double d = Timer() - start;
-    if (d < 0)
+    // A start rounded up to the next second is a little ahead of now; only a
+    // larger gap means the day has turned.
+    if (d < -1.0)
         d += 86400.0;
-    return d;
+    return std::max(d, 0.0);
 }
 
 double roundEven(double v) { return std::nearbyint(v); }

@@ -14,6 +14,7 @@ private slots:
     void umlautsDecodePerCharset();
     void readLineEndsAtCrOrCrLf();
     void wholeNumbersRoundHalvesToEven();
+    void elapsedTimeAcrossMidnight();
     void numbersUseTheUsersDecimalComma();
     void failedWriteKeepsTheOldFile();
     void textBoxKeepsExactText();
@@ -66,6 +67,17 @@ void TstGrundlagen::wholeNumbersRoundHalvesToEven()
     } catch (const vb::Error &e) {
         QCOMPARE(e.number, 6);
     }
+}
+
+void TstGrundlagen::elapsedTimeAcrossMidnight()
+{
+    const double now = vb::Timer();
+    QVERIFY(vb::secondsSince(now) < 1.0);
+    // A start rounded up to the next second is no day long.
+    QCOMPARE(vb::CLng(vb::secondsSince(now + 0.5)), 0);
+    // A start an hour "ahead" was yesterday: 23 hours ago, not minus one.
+    const double d = vb::secondsSince(now + 3600.0);
+    QVERIFY(d > 86400.0 - 3601.0 && d < 86400.0 - 3599.0);
 }
 
 void TstGrundlagen::numbersUseTheUsersDecimalComma()

@@ -117,7 +117,7 @@ void TstForm1Laden::loadsHeadLineAndWholeText()
             && f->auswertungspeicherrrrn->isEnabled());
     QVERIFY(f->Command3->isHidden());
     QVERIFY(f->Label13->caption().isEmpty());
-    QVERIFY(f->Label14->caption().startsWith(QStringLiteral("Benötigte Zeit: ")));
+    QCOMPARE(f->Label14->caption(), QStringLiteral("Benötigte Zeit: 0 Sekunden"));
     QVERIFY(f->Label1->caption().endsWith(QStringLiteral(" , 37 Bytes")));
     QVERIFY(!f->barVisible());
     QCOMPARE(f->ZuViel, qint16(0));

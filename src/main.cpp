@@ -1,22 +1,14 @@
-#include "core/globals.h"
-#include "mainwindow/form1.h"
+#include "core/form5.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Befehlswart"));
 
-    // Until the start settings exist, the main window opens on the current folder.
-    StandardPfad = QDir::currentPath();
-    StandardBefehlsdatei = QStringLiteral("Befehle.txt");
-    StartAuswertung.clear();
-    ProgrammVersion = QStringLiteral("2.10");
-    ProgrammPfad = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-
-    Form1 *f = Form1::instance();
-    f->show();
+    // The splash window's load runs the whole start; it is not shown again
+    // afterwards, so the window that hid it stays in front.
+    Form5::instance()->Form_Load();
     return app.exec();
 }

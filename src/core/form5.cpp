@@ -1,0 +1,63 @@
+#include "core/form5.h"
+#include "core/form3.h"
+#include "core/form7.h"
+#include "core/globals.h"
+#include "core/startup.h"
+#include "core/vb.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+
+Form5 *Form5::instance()
+{
+    static Form5 *f = new Form5();
+    return f;
+}
+
+Form5::Form5() : Form(QStringLiteral("Form5"))
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // A thin border stands in for the title bar the splash does without.
+    client()->setAttribute(Qt::WA_StyledBackground);
+    client()->setStyleSheet(QStringLiteral("#Form5_client { border: 1px solid #404040; }"));
+
+    Picture1 = new QLabel(client());
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/start/splash.png")));
+    Picture1->move(vb::twipsX(240), vb::twipsY(240));
+    Picture1->resize(Picture1->pixmap().isNull() ? QSize(500, 191) : Picture1->pixmap().size());
+}
+
+void Form5::Form_Load()
+{
+    // The window fits its picture with the same margin on every side.
+    client()->setFixedSize(2 * Picture1->x() + Picture1->width(), 2 * Picture1->y() + Picture1->height());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    vb::DoEvents();
+
+    ProgrammPfad = start::programmPfad(start::anwendungsPfad());
+
+    switch (start::filmEntscheiden(ProgrammPfad)) {
+    case start::Film::Fehlt:
+        show();
+        vb::DoEvents();
+        vb::MsgBox(QStringLiteral("Die Videodatei befindet sich nicht im Programmverzeichnis."));
+        vb::DoEvents();
+        Form3::instance()->show();
+        break;
+    case start::Film::Zeigen:
+        show();
+        vb::DoEvents();
+        Form7::instance()->show();
+        break;
+    case start::Film::Uebersprungen:
+        show();
+        vb::DoEvents();
+        Form3::instance()->show();
+        break;
+    }
+}

@@ -1,0 +1,95 @@
+#include "core/startup.h"
+#include "core/globals.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <limits>
+
+namespace start {
+
+namespace {
+QString g_anwendungsPfad;
+}
+
+QString anwendungsPfad()
+{
+    return g_anwendungsPfad.isEmpty() ? QCoreApplication::applicationDirPath() : g_anwendungsPfad;
+}
+
+void setAnwendungsPfad(const QString &pfad) { g_anwendungsPfad = pfad; }
+
+QString programmPfad(const QString &anwendungsPfad)
+{
+    if (anwendungsPfad.endsWith(QLatin1Char('/')))
+        return anwendungsPfad;
+    return anwendungsPfad + QLatin1Char('/');
+}
+
+bool vorhanden(const QString &pfad)
+{
+    return QFileInfo(pfad).isFile();
+}
+
+Film filmEntscheiden(const QString &programmPfad)
+{
+    // The film file is tested first: a marker without a film still gets the message.
+    if (!vorhanden(programmPfad + kFilm)) {
+        FilmGezeigt = QVariant();
+        return Film::Fehlt;
+    }
+    if (vorhanden(programmPfad + kKeinFilm)) {
+        FilmGezeigt = QVariant::fromValue<qint16>(0);
+        return Film::Uebersprungen;
+    }
+    FilmGezeigt = QVariant::fromValue<qint16>(1);
+    QFile marke(programmPfad + kKeinFilm);
+    if (marke.open(QIODevice::WriteOnly))
+        marke.close();
+    return Film::Zeigen;
+}
+
+FilmAblauf::FilmAblauf(QObject *parent) : QObject(parent)
+{
+    m_wachhund.setSingleShot(true);
+    connect(&m_wachhund, &QTimer::timeout, this, &FilmAblauf::beendet);
+}
+
+void FilmAblauf::laden()
+{
+    m_gestartet = false;
+    m_beendet = false;
+    m_wachhund.start(anlaufMs);
+}
+
+void FilmAblauf::gestartet()
+{
+    if (m_gestartet || m_beendet)
+        return;
+    m_gestartet = true;
+    emit StateChange(Gestoppt, Laeuft);
+}
+
+void FilmAblauf::dauerBekannt(qint64 ms)
+{
+    if (m_beendet || ms <= 0)
+        return;
+    m_wachhund.start(int(qMin<qint64>(ms + nachlaufMs, std::numeric_limits<int>::max())));
+}
+
+void FilmAblauf::beendet()
+{
+    if (m_beendet)
+        return;
+    m_wachhund.stop();
+    // A film that never started still needs its start for the count of two.
+    if (!m_gestartet) {
+        m_gestartet = true;
+        emit StateChange(Gestoppt, Laeuft);
+    }
+    m_beendet = true;
+    emit StateChange(Laeuft, Gestoppt);
+}
+
+} // namespace start

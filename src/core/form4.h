@@ -1,0 +1,38 @@
+// Folder and file picker behind the start settings' "Durchsuchen..." buttons.
+#pragma once
+
+#include "core/controls.h"
+#include "core/form.h"
+
+// 0 folder into Form3.Text1, 1 report file into Form3.Text3, 2 orders file
+// into Form3.Text2.
+extern qint16 AuswahlModus;
+
+class Form4 : public Form {
+    Q_OBJECT
+public:
+    static Form4 *instance();
+    static bool exists();
+    ~Form4() override;
+
+    FileListBox *File1;
+    DirListBox *Dir1;
+    Label *Label1;
+    QLineEdit *Text1;
+    QPushButton *Command1;
+
+    void Form_Activate() override;
+    void Form_Unload(qint16 &Cancel) override;
+    void Dir1_Click();
+    void Dir1_Change();
+    void File1_Click();
+    void File1_DblClick();
+    void Command1_Click();
+
+    // The folder as a pick returns it: the root as it stands, any other
+    // folder with one "/" added.
+    static QString ordnerMitTrenner(const QString &pfad);
+
+private:
+    Form4();
+};

@@ -289,6 +289,47 @@ private slots:
         QTest::newRow("IN 6") << "IN" << 8 << QStringList{"6: Tormeven abbrennen"};
         QTest::newRow("ZV Beispiel") << "ZV" << 6
             << QStringList{"Der Befehl ZV 48 ist dann gleichwertig mit dem Befehl VS 48, 3450, 174, 180, 300"};
+        QTest::newRow("XP Codes") << "XP" << 2
+            << (QStringList{"Codierung:", "0 - Gold"} + produkte.mid(1));
+        QTest::newRow("EE Abkuerzungen") << "EE" << 2
+            << QStringList{"Abkürzungen:", "BIBL - Bibliothek", "UNI - Universität", "HEX - Hexenküche",
+                           "TURM - Magierturm", "GILD - Handelsgilde", "AREN - Arena", "ARS - Arsenal",
+                           "MISS - Mission", "NAD - Nadelturm", "KRK - Krankenhaus",
+                           "KON - Konservenfabrik", "TAV - Taverne", "KAS - Kaserne", "GRU - Gubgrube",
+                           "PFE - Sklavenpferch", "Beispiel: EE BIBL AREN AREN KON"};
+        QTest::newRow("RP Arten") << "RP" << 2
+            << QStringList{"1 - Holz (10 Bauern, 200 Gold)", "2 - Stein (10 Sklaven, 100 Gold)",
+                           "3 - Eisen (10 Bauern, 20 Sklaven, 300 Gold)",
+                           "4 - Salz (5 Bauern, 5 Sklaven, 400 Gold)",
+                           "5 - Diamant (10 Bauern, 50 Sklaven, 1500 Gold)",
+                           "8 - Schnaps (20 Bauern, 10 Sklaven, 600 Gold",
+                           "9 - Schwefel (30 Bauern, 30 Sklaven, 500 Gold)"};
+        QTest::newRow("DZ Werte") << "DZ" << 2
+            << QStringList{"b = 0 : Es passiert nichts.", "b = 1 : Durchziehende Heere werden überfallen.",
+                           "b = 2 : Durchziehenden Heeren wird pro Soldat 1 Goldohr abgenommen.",
+                           "b = 3 : Durchziehenden Heeren werden die Nachschubkosten aus dem eigenen Goldschatz erstattet."};
+        QTest::newRow("HD Status") << "HD" << 8
+            << QStringList{"       Status 0 - Der Held hilft nicht.",
+                           "       Status 1 - Der Held hilft beim Verteidigen.",
+                           "       Status 2 - Der Held hilft beim Angreifen."};
+        QTest::newRow("HD Beispiele") << "HD" << 21
+            << QStringList{"HD 3 Duell 128 Fluchtgrenze 5 Heereshilfe 2", "HD 3 D 128 F 5 H 2",
+                           "HD 3 Düsentrieb 128 Fahrrad 5 Hyggelig 2"};
+        QTest::newRow("HD viertes Beispiel") << "HD" << 25 << QStringList{"HD 3 E 135 A 17 XA 1 XV 1"};
+        QTest::newRow("TE Formel") << "TE" << 5
+            << QStringList{"Neuglaube = Altglaube+Wurzel((Einsatz-Bisherspende)/100)+1"};
+        const QString heer1 = QStringLiteral(
+            " mit dem Heer aus burg. Stelle vert Verteidiger ab und gebe söld für Söldner aus. Das Heer "
+            "soll sich aus burg nach weg1, dann nach weg2, usw. bis ziel bewegen.");
+        const QStringList heer23{
+            "Es dürfen nur insgesamt 5 Heeresbefehle gegeben werden! Also nicht fünf BU- und 5 BV- und 5 "
+            "RG-Befehle usw., sondern zusammengenommen fünf Befehle, die BU-, BV- usw. Befehle sein können.",
+            "Außerdem muß jeder Heeresbefehl für eine andere Burg gegeben werden."};
+        QTest::newRow("RG") << "RG" << 1 << (QStringList{"Goldraubzug" + heer1} + heer23);
+        QTest::newRow("RS") << "RS" << 1 << (QStringList{"Sklavenraubzug" + heer1} + heer23);
+        QTest::newRow("BU") << "BU" << 1 << (QStringList{"Unterjochungsfeldzug" + heer1} + heer23);
+        QTest::newRow("BV") << "BV" << 1 << (QStringList{"Vertreibungsfeldzug" + heer1} + heer23);
+        QTest::newRow("UN") << "UN" << 1 << (QStringList{"Unterstützungsfeldzug" + heer1} + heer23);
     }
 
     void zitierteZeilen()
@@ -298,6 +339,28 @@ private slots:
         QFETCH(QStringList, zeilen);
         for (int i = 0; i < zeilen.size(); ++i)
             QCOMPARE(zeile(qPrintable(code), ab + i), zeilen.at(i));
+    }
+
+    void heldenbefehl()
+    {
+        // The sub-orders, then one empty line, then the rules.
+        const Befehl *hd = finde(QStringLiteral("HD"));
+        QVERIFY(hd);
+        const QStringList &z = hd->zeilen;
+        const qsizetype leer = z.indexOf(QString());
+        QVERIFY(leer > 0);
+        QCOMPARE(z.lastIndexOf(QString()), leer);
+        QVERIFY(z.at(leer - 1).startsWith(QStringLiteral("-XM <Punktzahl>  ")));
+        const QStringList unterbefehle{"-Duell <Zielort>  ", "-Erkundung <Zielort>  ",
+                                       "-Anlegen <Schatznummer>  ", "-Heereshilfe <Status>  ",
+                                       "-Spionage <Zielort>  ", "-Fluchtgrenze <Fluchtpunktzahl>  ",
+                                       "-Plazierung <Neue Platznummer>  ", "-XA <Punktzahl>  ",
+                                       "-XV <Punktzahl>  ", "-XM <Punktzahl>  "};
+        QStringList gefunden;
+        for (qsizetype i = 0; i < leer; ++i)
+            if (z.at(i).startsWith(QLatin1Char('-')))
+                gefunden << z.at(i).left(z.at(i).indexOf(QStringLiteral("  ")) + 2);
+        QCOMPARE(gefunden, unterbefehle);
     }
 
     void findeNachCode()
@@ -320,7 +383,7 @@ private slots:
 
 private:
     // Entries whose help lines are written so far.
-    static constexpr int fertig = 33;
+    static constexpr int fertig = 66;
 };
 
 QTEST_MAIN(TstKatalog)

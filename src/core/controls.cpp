@@ -293,7 +293,7 @@ void FileListBox::selectFile(const QString &name)
 
 // ---------------------------------------------------------------- DirListBox
 
-DirListBox::DirListBox(QWidget *parent) : QListWidget(parent)
+DirListBox::DirListBox(QWidget *parent) : QListWidget(parent), m_path(QDir::currentPath())
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemClicked, this, [this] { emit clicked(); });

@@ -79,6 +79,11 @@ private slots:
     void unsavedOrdersAskBeforeLoading();
     void sectionFinderNeedsAReport();
     void endQuestions();
+    void folderClickDuringLoadStopsIt();
+    void folderClickWhileIdleChangesNothing();
+    void refreshShowsNewFiles();
+    void longPathHidesOrdersHeading();
+    void menuKeysWinOverTextBoxes();
 };
 
 void TstForm1Laden::initTestCase()
@@ -88,7 +93,20 @@ void TstForm1Laden::initTestCase()
     Form1::endProgram = [] {};
     StandardPfad = dir.path();
     f = Form1::instance();
+    // A change of folder marks the orders as changed.
+    f->verandert = 0;
+    f->speichern->setEnabled(false);
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("erst")));
+    f->Dir1->setPath(dir.filePath(QStringLiteral("erst")));
+    QCOMPARE(f->verandert, qint16(1));
+    QVERIFY(f->speichern->isEnabled());
     f->Dir1->setPath(dir.path());
+    // The offscreen screen is narrower than 1024 pixels.
+    QCOMPARE(dlg->boxen.size(), 1);
+    QVERIFY(dlg->letzter().startsWith(QStringLiteral("Dieses Programm ist optimiert für eine Auflösung von 1024 x 768 Pixeln. Deine Auflösung (")));
+    QVERIFY(dlg->letzter().endsWith(QStringLiteral(") ist etwas zu niedrig, um Befehlswart optimal nutzen zu können.")));
+    QVERIFY(f->Label8->caption().startsWith(QStringLiteral("Bildschirmauflösung: ")));
+    QCOMPARE(f->Text5->text(), QStringLiteral("Befehle.txt"));
 }
 
 void TstForm1Laden::init()
@@ -427,6 +445,85 @@ void TstForm1Laden::endQuestions()
     f->Form_QueryUnload(cancel, 0);
     QCOMPARE(cancel, qint16(1));
     Form1::endProgram = [] {};
+}
+
+void TstForm1Laden::folderClickDuringLoadStopsIt()
+{
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("unter")));
+    f->Dir1->setPath(dir.path());
+    schreibe(QStringLiteral("gross.txt"), langerBericht(40000));
+    imZeilenLaden([this] {
+        const int row = f->Dir1->count() - 1; // the subfolder
+        f->Dir1->setCurrentRow(row);
+        emit f->Dir1->clicked();
+    });
+    dlg->antworten = {vb::vbYes};
+    lade(QStringLiteral("gross.txt"));
+    QVERIFY(dlg->prompts().contains(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?")));
+    QCOMPARE(f->Label3->caption(), QStringLiteral("ABGEBROCHEN"));
+    QCOMPARE(f->Dir1->path(), dir.filePath(QStringLiteral("unter")));
+    QCOMPARE(f->File1->path(), dir.filePath(QStringLiteral("unter")));
+    QCOMPARE(QDir::currentPath(), dir.filePath(QStringLiteral("unter")));
+    QVERIFY(f->aktu->isEnabled());
+    f->Dir1->setPath(dir.path());
+}
+
+void TstForm1Laden::folderClickWhileIdleChangesNothing()
+{
+    f->Dir1->setPath(dir.path());
+    f->Dir1->setCurrentRow(f->Dir1->count() - 1);
+    emit f->Dir1->clicked();
+    QVERIFY(dlg->boxen.isEmpty());
+    QCOMPARE(f->Dir1->path(), dir.path());
+}
+
+void TstForm1Laden::refreshShowsNewFiles()
+{
+    f->File1->refresh();
+    schreibe(QStringLiteral("Neu_von_aussen.txt"), "x");
+    QVERIFY(f->File1->findItems(QStringLiteral("Neu_von_aussen.txt"), Qt::MatchExactly).isEmpty());
+    f->aktu->trigger();
+    QCOMPARE(f->File1->findItems(QStringLiteral("Neu_von_aussen.txt"), Qt::MatchExactly).size(), 1);
+    // Hidden files stay out, names sort without regard to case.
+    schreibe(QStringLiteral(".versteckt"), "x");
+    schreibe(QStringLiteral("a_klein.txt"), "x");
+    schreibe(QStringLiteral("B_gross.txt"), "x");
+    f->aktu->trigger();
+    QVERIFY(f->File1->findItems(QStringLiteral(".versteckt"), Qt::MatchExactly).isEmpty());
+    const int a = f->File1->row(f->File1->findItems(QStringLiteral("a_klein.txt"), Qt::MatchExactly).first());
+    const int b = f->File1->row(f->File1->findItems(QStringLiteral("B_gross.txt"), Qt::MatchExactly).first());
+    QVERIFY(a < b);
+}
+
+void TstForm1Laden::longPathHidesOrdersHeading()
+{
+    const QString lang = QStringLiteral("ein_sehr_langer_ordnername_der_kein_ende_nimmt_und_weiter_geht");
+    QVERIFY(QDir(dir.path()).mkpath(lang));
+    f->Dir1->setPath(dir.filePath(lang));
+    schreibe(lang + QStringLiteral("/bericht_mit_langem_namen.txt"), "#BEF 1 1 1\r\n");
+    f->File1->refresh();
+    f->File1->selectFile(QStringLiteral("bericht_mit_langem_namen.txt"));
+    QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
+    QVERIFY(f->Label2->isHidden());
+    f->Dir1->setPath(dir.path());
+    lade(QStringLiteral("a.txt"));
+    QVERIFY(!f->Label2->isHidden());
+}
+
+void TstForm1Laden::menuKeysWinOverTextBoxes()
+{
+    f->show();
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f));
+    f->Text2->setText(QStringLiteral("abc"));
+    f->Text2->setFocus();
+    QSignalSpy karte(f->starttt, &QAction::triggered);
+    QTest::keyClick(f->Text2, Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(karte.count(), 1);
+    QSignalSpy spy(f->winwinanord, &QAction::triggered);
+    QTest::keyClick(f->Text2, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(f->Text2->selLength(), 0);
 }
 
 QTEST_MAIN(TstForm1Laden)

@@ -151,6 +151,7 @@ public:
 
     // ---- order-code help (owned by the order-code reference)
     void hilfe_Click();
+    void hilfemoeglichkeiten();
 
     // ---- rules reference pane (owned by the rules reference)
     void listeladenkreuz();

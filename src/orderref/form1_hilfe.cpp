@@ -2,5 +2,30 @@
 #include "mainwindow/form1.h"
 
 #include "core/sound.h"
+#include "core/vb.h"
+#include "orderref/form2.h"
+#include "orderref/schnellhilfe.h"
 
-void Form1::hilfe_Click() { KlickSpielen(); }
+void Form1::hilfe_Click()
+{
+    KlickSpielen();
+    help = vb::InputBox(QStringLiteral("Zu welchem Gub-Befehl wird Hilfe benötigt?\r\n"
+                                       "Im Auswahlmenü befinden sich die vollständigen Erklärungen."),
+                        QStringLiteral("Hilfe zu Gub-Befehle"), orderref::kAuswahlmenue);
+    hilfemoeglichkeiten();
+}
+
+void Form1::hilfemoeglichkeiten()
+{
+    const orderref::HilfeAntwort antwort = orderref::schnellhilfe(help);
+    if (antwort.auswahlmenue) {
+        Form2 *f = Form2::instance();
+        f->show();
+        f->setWindowStateVb(0);
+        f->raise();
+        f->activateWindow();
+        return;
+    }
+    for (const orderref::HilfeBox &b : antwort.boxen)
+        vb::MsgBox(b.text, b.flags);
+}

@@ -1,0 +1,380 @@
+#include "orderref/form2.h"
+
+#include "core/form3.h"
+#include "core/globals.h"
+#include "core/sound.h"
+#include "core/vb.h"
+#include "core/windowmenu.h"
+#include "mainwindow/form1.h"
+#include "orderref/katalog.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSignalBlocker>
+
+using namespace vb;
+
+int Form2::animationPause = 4;
+
+namespace {
+Form2 *g_form2 = nullptr;
+
+constexpr quint32 kGruen = 0xC000;
+constexpr quint32 kRot = 0xFF;
+
+// The hide button's picture: a raised green tile with a little creature.
+QIcon kachelBild()
+{
+    QPixmap pm(84, 95);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF tile(1, 1, 82, 93);
+    p.fillRect(tile, QColor(60, 170, 70));
+    // bevel: light on top and left, dark on bottom and right
+    p.setPen(QPen(QColor(170, 235, 170), 3));
+    p.drawLine(tile.topLeft() + QPointF(1, 1), tile.topRight() + QPointF(-1, 1));
+    p.drawLine(tile.topLeft() + QPointF(1, 1), tile.bottomLeft() + QPointF(1, -1));
+    p.setPen(QPen(QColor(20, 90, 30), 3));
+    p.drawLine(tile.bottomLeft() + QPointF(1, -1), tile.bottomRight() + QPointF(-1, -1));
+    p.drawLine(tile.topRight() + QPointF(-1, 1), tile.bottomRight() + QPointF(-1, -1));
+
+    const QColor ink(25, 35, 25);
+    p.setPen(QPen(ink, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    // antennae
+    p.drawLine(QPointF(35, 32), QPointF(28, 12));
+    p.drawLine(QPointF(49, 32), QPointF(56, 12));
+    p.setBrush(ink);
+    p.drawEllipse(QPointF(28, 12), 2.5, 2.5);
+    p.drawEllipse(QPointF(56, 12), 2.5, 2.5);
+    // body
+    p.setBrush(QColor(140, 215, 120));
+    p.drawEllipse(QRectF(24, 30, 36, 48));
+    // large eyes
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(35, 45), 7, 8);
+    p.drawEllipse(QPointF(49, 45), 7, 8);
+    p.setBrush(ink);
+    p.drawEllipse(QPointF(36, 46), 2.5, 3);
+    p.drawEllipse(QPointF(48, 46), 2.5, 3);
+    // mouth
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(36, 56, 12, 8), 200 * 16, 140 * 16);
+    // raised arms and hands
+    p.drawLine(QPointF(26, 58), QPointF(13, 40));
+    p.drawLine(QPointF(58, 58), QPointF(71, 40));
+    for (const QPointF &h : {QPointF(13, 40), QPointF(71, 40)}) {
+        p.drawLine(h, h + QPointF(-4, -6));
+        p.drawLine(h, h + QPointF(0, -8));
+        p.drawLine(h, h + QPointF(4, -6));
+    }
+    // feet
+    p.drawLine(QPointF(34, 77), QPointF(31, 86));
+    p.drawLine(QPointF(50, 77), QPointF(53, 86));
+    p.drawLine(QPointF(31, 86), QPointF(25, 86));
+    p.drawLine(QPointF(53, 86), QPointF(59, 86));
+    return QIcon(pm);
+}
+
+// The heading's script font, or a serif italic where it is missing.
+QFont ueberschriftFont()
+{
+    QFont f = vb::font(QStringLiteral("QuillScript"), 10.2);
+    if (!QFontDatabase::hasFamily(QStringLiteral("QuillScript"))) {
+        f.setFamilies({QStringLiteral("URW Chancery L"), QStringLiteral("Z003"), QStringLiteral("DejaVu Serif")});
+        f.setStyleHint(QFont::Serif);
+        f.setItalic(true);
+    }
+    return f;
+}
+} // namespace
+
+Form2 *Form2::instance()
+{
+    if (!g_form2) {
+        g_form2 = new Form2();
+        g_form2->Form_Load();
+    }
+    return g_form2;
+}
+
+bool Form2::exists() { return g_form2 != nullptr; }
+
+Form2::Form2() : Form(QStringLiteral("Form2"))
+{
+    setWindowTitle(QStringLiteral("Hilfe zu Gub Befehlen"));
+    // Fixed single border: no maximise, no resizing.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    if (Form1::exists())
+        setWindowIcon(Form1::instance()->windowIcon());
+    setFont(vb::font(QStringLiteral("MS Sans Serif"), 8.25));
+    buildMenu();
+    buildControls();
+    setClientSizeTwips(9972, 7092);
+    designState();
+}
+
+void Form2::buildControls()
+{
+    QWidget *c = client();
+
+    List1 = new QListWidget(c);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setFont(vb::font(QStringLiteral("Courier New"), 9));
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    place(List1, 120, 120, 8292, 3312);
+    // The selection, not the current row: a mouse press moves the current row
+    // before it selects, and the handler reads the selection.
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Form2::List1_Click);
+
+    Label1 = new Label(c);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(ueberschriftFont());
+    Label1->setWordWrap(false);
+    place(Label1, 120, 3480, 9732, 252);
+
+    Command2 = new QPushButton(c);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setIcon(kachelBild());
+    Command2->setIconSize(QSize(84, 95));
+    Command2->setToolTip(QStringLiteral("Schliessen"));
+    place(Command2, 8880, 120, 1000, 1150);
+    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+
+    Text1 = new TextBox(c);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFontName(QStringLiteral("Courier New"));
+    Text1->setFontSize(7.8);
+    Text1->setLocked(true);
+    place(Text1, 120, 3720, 9732, 3200);
+
+    Command1 = new QPushButton(QStringLiteral("Geheimbefehle"), c);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    place(Command1, 8520, 1440, 1332, 252);
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+
+    Label2 = new Label(c);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setWordWrap(false);
+
+    setTabOrder(List1, Command2);
+    setTabOrder(Command2, Text1);
+    setTabOrder(Text1, Command1);
+
+    // Esc presses the hide button, as the window's cancel button.
+    auto *esc = new QAction(this);
+    esc->setObjectName(QStringLiteral("Command2_Cancel"));
+    esc->setShortcut(QKeySequence(Qt::Key_Escape));
+    esc->setShortcutContext(Qt::WindowShortcut);
+    connect(esc, &QAction::triggered, this, [this] { Command2->click(); });
+    addAction(esc);
+
+    // The menu's shortcut keys win over the list's and the text box's own keys.
+    List1->installEventFilter(this);
+    Text1->installEventFilter(this);
+}
+
+void Form2::buildMenu()
+{
+    winwindowdowssss = menuBar()->addMenu(QStringLiteral("Fenster"));
+    winwindowdowssss->setObjectName(QStringLiteral("winwindowdowssss"));
+    winwindowdowssss->menuAction()->setObjectName(QStringLiteral("winwindowdowssss"));
+    auto mk = [this](const char *name, const QString &caption, const QKeySequence &key, void (Form2::*handler)()) {
+        QAction *a = winwindowdowssss->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return a;
+    };
+    winwinmin = mk("winwinmin", QStringLiteral("alle Fenster minimieren"), QKeySequence(Qt::Key_F8),
+                   &Form2::winwinmin_Click);
+    winwinschliess = mk("winwinschliess", QStringLiteral("alle Fenster schliessen und Hauptfenster minimieren"),
+                        QKeySequence(Qt::Key_F9), &Form2::winwinschliess_Click);
+    winwinanord = mk("winwinanord", QStringLiteral("Fenster anordnen"), QKeySequence(Qt::CTRL | Qt::Key_A),
+                     &Form2::winwinanord_Click);
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence seq(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (QAction *a : {winwinmin, winwinschliess, winwinanord}) {
+            if (a->shortcut() == seq && a->isEnabled()) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+// The controls as the design leaves them, before the load fills the list.
+void Form2::designState()
+{
+    {
+        const QSignalBlocker block(List1);
+        List1->clear();
+    }
+    Label1->setCaption(QString());
+    Text1->setText(QString());
+    Label2Left = 8580;
+    Label2Top = 1800;
+    Label2Width = 1212;
+    Label2Height = 192;
+    placeLabel2();
+    Label2->setCaption(QStringLiteral("ON"));
+    Label2->setBackColor(kGruen);
+    Command1->setEnabled(true);
+    moveTwips(36, 612);
+}
+
+void Form2::placeLabel2() { place(Label2, Label2Left, Label2Top, Label2Width, Label2Height); }
+
+void Form2::addTitles()
+{
+    // Filling the list is not a pick: the click handler stays out of it.
+    const QSignalBlocker block(List1);
+    const QList<orderref::Befehl> &k = orderref::katalog();
+    for (int i = 0; i < k.size(); ++i)
+        List1->insertItem(i, k[i].titel);
+}
+
+void Form2::Form_Load()
+{
+    OnOFF = 1;
+    addTitles();
+}
+
+void Form2::GeheimBefsON()
+{
+    {
+        const QSignalBlocker block(List1);
+        List1->clear();
+    }
+    addTitles();
+}
+
+void Form2::GeheimBefsOFF()
+{
+    const QSignalBlocker block(List1);
+    const QList<orderref::Befehl> &k = orderref::katalog();
+    int entfernt = 0;
+    for (int p = 0; p < k.size(); ++p) {
+        if (!k[p].geheim)
+            continue;
+        delete List1->takeItem(p - entfernt);
+        ++entfernt;
+    }
+    // The list moved under the selection; the help shown stays as it is.
+    List1->clearSelection();
+    List1->setCurrentRow(-1);
+}
+
+void Form2::Command1_Click()
+{
+    if (!Command1->isEnabled())
+        return;
+    QString caption;
+    quint32 farbe;
+    if (OnOFF == 1) {
+        OnOFF = 0;
+        GeheimBefsOFF();
+        caption = QStringLiteral("OFF");
+        farbe = kRot;
+    } else {
+        OnOFF = 1;
+        GeheimBefsON();
+        caption = QStringLiteral("ON");
+        farbe = kGruen;
+    }
+
+    // A second press while the indicator moves would leave it out of step
+    // with the list, so the button waits until the animation has ended.
+    Command1->setEnabled(false);
+    const quint64 generation = m_generation;
+    auto schritt = [&](float dLeft, float dWidth) {
+        Label2Left += dLeft;
+        Label2Width += dWidth;
+        placeLabel2();
+        vb::Sleep(animationPause);
+        // Closed or unloaded meanwhile: the window is fresh again, leave it be.
+        return generation == m_generation;
+    };
+    do {
+        if (!schritt(10, -20))
+            return;
+    } while (Label2Width >= 20);
+    Label2->setCaption(caption);
+    Label2->setBackColor(farbe);
+    do {
+        if (!schritt(-10, 20))
+            return;
+    } while (Label2Width <= 1212);
+    Command1->setEnabled(true);
+}
+
+void Form2::Command2_Click()
+{
+    KlickSpielen();
+    hide();
+}
+
+void Form2::List1_Click()
+{
+    QString hilfe;
+    const int n = List1->count();
+    if (OnOFF == 1) {
+        const QList<orderref::Befehl> &k = orderref::katalog();
+        for (int i = 0; i < k.size() && i < n; ++i) {
+            if (List1->item(i)->isSelected())
+                hilfe = orderref::hilfetext(k[i]);
+        }
+    }
+    if (OnOFF == 0) {
+        const QList<orderref::Befehl> &o = orderref::oeffentlich();
+        for (int i = 0; i < o.size() && i < n; ++i) {
+            if (List1->item(i)->isSelected())
+                hilfe = orderref::hilfetext(o[i]);
+        }
+    }
+    if (BestaetigungsKlangAn == 1) {
+        MMControl *m = Form3::instance()->MMControl4;
+        m->Command(QStringLiteral("Play"));
+        m->Command(QStringLiteral("Prev"));
+    }
+    const QListWidgetItem *aktuell = List1->currentItem();
+    Label1->setCaption((aktuell ? aktuell->text() : QString()) + QStringLiteral(" , Befehl Nummer ")
+                       + QString::number(List1->currentRow() + 1));
+    Text1->setText(hilfe);
+}
+
+void Form2::winwinmin_Click() { FensterMinimieren(); }
+void Form2::winwinschliess_Click() { FensterSchliessen(); }
+void Form2::winwinanord_Click() { FensterAnordnen(); }
+
+void Form2::Unload()
+{
+    hide();
+    ++m_generation;
+    setWindowStateVb(0);
+    designState();
+    Form_Load();
+}
+
+// Closing through the title bar discards the window's state, as an unload
+// does; the next showing finds it freshly loaded.
+void Form2::Form_Unload(qint16 &)
+{
+    ++m_generation;
+    designState();
+    Form_Load();
+}

@@ -1,0 +1,149 @@
+// The folder and file picker in its three modes.
+#include "core/form3.h"
+#include "core/form4.h"
+#include "core/globals.h"
+#include "mainwindow/form1.h"
+#include "testsupport.h"
+#include "wavedatei.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const bool g_ohneTon = [] {
+    qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
+    return true;
+}();
+}
+
+class TestForm4 : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    Dialoge m_dialoge;
+    QString m_a;
+
+    int zeile(DirListBox *d, const QString &pfad)
+    {
+        for (int i = 0; i < d->count(); ++i)
+            if (d->entryPath(i) == pfad)
+                return i;
+        return -1;
+    }
+
+    void klickOrdner(Form4 *f, const QString &pfad)
+    {
+        const int i = zeile(f->Dir1, pfad);
+        QVERIFY2(i >= 0, qPrintable(pfad));
+        f->Dir1->setCurrentRow(i);
+        f->Dir1_Click();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_UNUSED(g_ohneTon);
+        ProgrammPfad = m_dir.path() + QStringLiteral("/prog/");
+        QDir().mkpath(ProgrammPfad);
+        m_a = m_dir.path() + QStringLiteral("/a");
+        schreibeDatei(m_a + "/Befehle.txt", "x");
+        schreibeDatei(m_a + "/b/Auswertung.txt", "x");
+        Form1::endProgram = [] {};
+        Form3::instance()->Text1->setText(m_a + "/");
+    }
+
+    void ordnerMitGenauEinemTrenner()
+    {
+        QCOMPARE(Form4::ordnerMitTrenner(QStringLiteral("/")), QStringLiteral("/"));
+        QCOMPARE(Form4::ordnerMitTrenner(QStringLiteral("/home/x")), QStringLiteral("/home/x/"));
+        QCOMPARE(Form4::ordnerMitTrenner(QStringLiteral("/home/x/")), QStringLiteral("/home/x/"));
+    }
+
+    void ordnerWaehlen()
+    {
+        Form3 *f3 = Form3::instance();
+        f3->Command1_Click(0);
+        QVERIFY(Form4::exists());
+        Form4 *f = Form4::instance();
+        QVERIFY(f->isVisible());
+        f->Form_Activate();
+        QVERIFY(f->Dir1->isEnabled());
+        QVERIFY(!f->File1->isEnabled());
+        QCOMPARE(f->Dir1->path(), m_a);
+
+        klickOrdner(f, m_a + "/b");
+        QCOMPARE(f->Text1->text(), m_a + "/b/");
+        QCOMPARE(f3->Text1->text(), m_a + "/b/");
+        QCOMPARE(f->Dir1->path(), m_a); // a single click does not move the lists
+
+        klickOrdner(f, QStringLiteral("/"));
+        QCOMPARE(f3->Text1->text(), QStringLiteral("/"));
+
+        // A double click opens the folder; the file list follows.
+        f->Dir1->setPath(m_a + "/b");
+        QCOMPARE(f->File1->path(), m_a + "/b");
+        QCOMPARE(QDir::currentPath(), m_a + "/b");
+        f->Command1_Click();
+        QVERIFY(!f->isVisible());
+        f3->Text1->setText(m_a + "/");
+    }
+
+    void dateiWaehlen()
+    {
+        Form3 *f3 = Form3::instance();
+        f3->Check1->setChecked(true);
+        f3->Command1_Click(1);
+        Form4 *f = Form4::instance();
+        f->Form_Activate();
+        QVERIFY(!f->Dir1->isEnabled());
+        QVERIFY(f->File1->isEnabled());
+        // The lists stay where the folder list was last moved.
+        QCOMPARE(f->File1->path(), m_a + "/b");
+        f->File1->selectFile(QStringLiteral("Auswertung.txt"));
+        QCOMPARE(f3->Text3->text(), QStringLiteral("Auswertung.txt"));
+        QCOMPARE(f->Text1->text(), QStringLiteral("Auswertung.txt"));
+
+        f3->Command1_Click(2);
+        f->Form_Activate();
+        f->File1->setPath(m_a);
+        const QString vorher = f3->Text3->text();
+        f->File1->selectFile(QStringLiteral("Befehle.txt"));
+        QCOMPARE(f3->Text2->text(), QStringLiteral("Befehle.txt"));
+        QCOMPARE(f3->Text3->text(), vorher);
+        f->File1_DblClick();
+        QVERIFY(!f->isVisible());
+
+        // Picked in another folder than the one in the folder box: "Ok" refuses.
+        m_dialoge.leeren();
+        f3->Text3->setText(QStringLiteral("Auswertung.txt"));
+        f3->Command3_Click();
+        QCOMPARE(m_dialoge.boxen.size(), 1);
+        QVERIFY(!Form1::exists());
+    }
+
+    void schliessenEntlaedt()
+    {
+        Form4 *f = Form4::instance();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        f->close();
+        QVERIFY(!Form4::exists());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QDir::setCurrent(m_a + "/b");
+        Form4 *neu = Form4::instance();
+        QCOMPARE(neu->Dir1->path(), m_a + "/b");
+        neu->hide();
+    }
+
+    void fehlenderOrdnerZeigtPickerTrotzdem()
+    {
+        Form3 *f3 = Form3::instance();
+        f3->Text1->setText(m_dir.path() + "/gibtsnicht/");
+        f3->Command1_Click(0);
+        QVERIFY(Form4::instance()->isVisible());
+        QCOMPARE(QDir::currentPath(), QDir::homePath());
+        QCOMPARE(AuswahlModus, qint16(0));
+    }
+};
+
+QTEST_MAIN(TestForm4)
+#include "tst_form4.moc"

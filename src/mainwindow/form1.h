@@ -131,10 +131,21 @@ public:
     void ZeilenZaehlen();
     void grossbuchstststaben_Click();
     // ---- orders editor: further members
+    void Text1_KeyPress(int &KeyAscii);
+    void Text5_KeyPress(int &KeyAscii);
+    void connectOrderHandlers();
+    // Reads the orders file for the load; tests replace it to provoke failures.
+    static std::function<QByteArray(const QString &)> befehleLesen;
 
     // ---- text box fonts (form1_fonts.cpp)
     void connectFontHandlers();
     // ---- text box fonts: further members
+    void Combo1_Click();
+    void Combo2_Click();
+    void Text3_Change();
+    void Text4_Change();
+    void Text3_Click();
+    void Text4_Click();
 
     // ---- enlarged view and printing (owned by the enlarged view)
     void befmax_Click();

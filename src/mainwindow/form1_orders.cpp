@@ -1,18 +1,268 @@
 // Orders editor and orders file.
 #include "mainwindow/form1.h"
+#include "mainwindow/befehlsdatei.h"
 
+#include "core/form3.h"
+#include "core/globals.h"
 #include "core/sound.h"
+#include "core/vb.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <new>
+
+using namespace vb;
+
+std::function<QByteArray(const QString &)> Form1::befehleLesen = [](const QString &pfad) {
+    return ansi::readFile(pfad);
+};
+
+namespace {
+
+void spiel(MMControl *m)
+{
+    m->Command(QStringLiteral("Play"));
+    m->Command(QStringLiteral("Prev"));
+}
+
+const QString kBeschaeftigt = QStringLiteral("Es ist gerade eine Datei geöffnet!");
+
+// Key handlers of the orders box and the file name box.
+class TastenFilter : public QObject {
+public:
+    explicit TastenFilter(Form1 *f) : QObject(f), m_f(f) {}
+
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        auto *ke = static_cast<QKeyEvent *>(e);
+        if (o == m_f->Text5) {
+            if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+                int k = 13;
+                m_f->Text5_KeyPress(k);
+            }
+            return false;
+        }
+        if (o != m_f->Text1)
+            return false;
+        const QString t = ke->text();
+        if (t.size() != 1 || (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        const int vorher = t.at(0).unicode();
+        int k = vorher;
+        m_f->Text1_KeyPress(k);
+        if (k == vorher)
+            return false;
+        if (k != 0) {
+            // The changed key goes in as if typed; it passes here unchanged.
+            QKeyEvent neu(QEvent::KeyPress, ke->key(), ke->modifiers(), QString(QChar(char16_t(k))),
+                          ke->isAutoRepeat(), ke->count());
+            QCoreApplication::sendEvent(o, &neu);
+        }
+        return true;
+    }
+
+private:
+    Form1 *m_f;
+};
+
+// Label8 back to the screen note once the size warning has done its work.
+void bildschirmZeile(Form1 &f)
+{
+    f.Label8->setCaption(QString());
+    f.Label8->setForeColor(0x80000012);
+    f.Label8->setCaption(QStringLiteral("Bildschirmauflösung: ") + str(BildschirmBreite) + QStringLiteral("x")
+                         + str(BildschirmHoehe));
+}
+
+// Every failure of the load ends the same way, so no error leaves the
+// window busy with its file menus off.
+void ladenFehler(Form1 &f, int number, bool menusAus)
+{
+    f.Command3->hide();
+    f.eraseBar();
+    f.Label3->setCaption(QStringLiteral("FEHLER"));
+    if (number == 53 || number == 75)
+        MsgBox(QStringLiteral("Datei nicht vorhanden."));
+    f.arbeit = 0;
+    if (menusAus)
+        f.enableFileMenus(true);
+}
+
+} // namespace
+
+void Form1::connectOrderHandlers()
+{
+    auto *filter = new TastenFilter(this);
+    Text1->installEventFilter(filter);
+    Text5->installEventFilter(filter);
+}
 
 void Form1::Text1_Change()
 {
-    if (verandert == 0)
+    if (verandert == 0) {
         verandert = 1;
-    speichern->setEnabled(true);
+        speichern->setEnabled(true);
+    }
+    if (arbeit == 0 && TippKlangAn == 1)
+        spiel(Form3::instance()->MMControl4);
 }
 
-void Form1::Text5_Change() {}
-void Form1::speichern_Click() { KlickSpielen(); }
-void Form1::laden_Click() { KlickSpielen(); }
-void Form1::zaehlzaehl_Click() { KlickSpielen(); ZeilenZaehlen(); }
-void Form1::ZeilenZaehlen() {}
-void Form1::grossbuchstststaben_Click() { KlickSpielen(); }
+void Form1::Text1_KeyPress(int &KeyAscii)
+{
+    if (gross == 1)
+        KeyAscii = QChar(char16_t(KeyAscii)).toUpper().unicode();
+}
+
+void Form1::Text5_Change()
+{
+    StandardBefehlsdatei = Text5->text();
+    if (verandert == 0) {
+        verandert = 1;
+        speichern->setEnabled(true);
+    }
+}
+
+void Form1::Text5_KeyPress(int &KeyAscii)
+{
+    if (KeyAscii == 13)
+        Text1->setFocus();
+}
+
+void Form1::speichern_Click()
+{
+    KlickSpielen();
+    if (arbeit == 1) {
+        MsgBox(kBeschaeftigt);
+        return;
+    }
+    try {
+        if (QFileInfo(StandardBefehlsdatei).isFile()
+            && MsgBox(QStringLiteral("Alte Datei wirklich überschreiben?"), vbYesNo) != vbYes)
+            return;
+        arbeit = 1;
+        enableFileMenus(false);
+        // Written whole or not at all: a failed save keeps the old orders.
+        ansi::writeFile(StandardBefehlsdatei, befehlsdatei::inhalt(Text1->text(), KontaktSeite, KontaktMail));
+        arbeit = 0;
+        verandert = 0;
+        aktu->setEnabled(true);
+        speichern->setEnabled(false);
+        laden->setEnabled(true);
+        auswertungspeicherrrrn->setEnabled(true);
+        Label3->setCaption(QStringLiteral("GESPEICHERT"));
+        if (BestaetigungsKlangAn == 1)
+            spiel(Form3::instance()->MMControl3);
+    } catch (const vb::Error &) {
+        MsgBox(QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen."));
+        arbeit = 0;
+        enableFileMenus(true);
+    }
+}
+
+void Form1::laden_Click()
+{
+    KlickSpielen();
+    Label13->setCaption(QString());
+    if (arbeit == 1) {
+        MsgBox(kBeschaeftigt);
+        return;
+    }
+    if (verandert == 1 && !Text1->text().isEmpty()
+        && MsgBox(QStringLiteral("Neue Datei wirklich laden?"), vbYesNo) != vbYes)
+        return;
+
+    bool menusAus = false;
+    try {
+        eraseBar();
+        const QFileInfo info(StandardBefehlsdatei);
+        if (StandardBefehlsdatei.isEmpty() || !info.exists())
+            vb::raise(53);
+        if (!info.isFile())
+            vb::raise(75);
+        const qint64 laenge = info.size();
+        maximal = CLng(double(laenge) + 1);
+        zusatz = 1.0;
+        addition = hoehe / double(maximal);
+        Text1->setText(QString());
+        Label1->setCaption(StandardBefehlsdatei + QStringLiteral(" , ") + str(laenge) + QStringLiteral(" Bytes"));
+        enableFileMenus(false);
+        menusAus = true;
+        arbeit = 1;
+        Command3->show();
+        Label3->setCaption(QStringLiteral("LÄDT"));
+        if (laenge > befehlsdatei::kWarnGroesse) {
+            Label8->setForeColor(0x0000FF);
+            Label8->setCaption(QStringLiteral("Ist die Datei nicht ein wenig zu gross, nur für Gub-Befehle?"));
+        }
+
+        const QByteArray daten = befehleLesen(StandardBefehlsdatei);
+        befehlsdatei::Leser leser;
+        QByteArray neu;
+        // Appended rather than set, so that what is typed meanwhile stays.
+        auto uebernehmen = [&] {
+            if (neu.isEmpty())
+                return;
+            Text1->setText(Text1->text() + ansi::decode(neu));
+            neu.clear();
+        };
+        Batch batch;
+        for (const char c : daten) {
+            leser.lies(static_cast<unsigned char>(c), neu);
+            zusatz += addition;
+            if (batch.due()) {
+                uebernehmen();
+                drawBar(zusatz, true);
+                DoEvents();
+                if (abbruch == 1) {
+                    bildschirmZeile(*this);
+                    Label3->setCaption(QStringLiteral("ABGEBROCHEN"));
+                    eraseBar();
+                    abbruch = 0;
+                    arbeit = 0;
+                    enableFileMenus(true);
+                    return;
+                }
+            }
+        }
+        leser.ende(neu);
+        uebernehmen();
+
+        verandert = 0;
+        bildschirmZeile(*this);
+        arbeit = 0;
+        aktu->setEnabled(true);
+        speichern->setEnabled(false);
+        laden->setEnabled(true);
+        auswertungspeicherrrrn->setEnabled(true);
+        Command3->hide();
+        Label3->setCaption(QStringLiteral("FERTIG"));
+        if (BestaetigungsKlangAn == 1)
+            spiel(Form3::instance()->MMControl1);
+        eraseBar();
+    } catch (const vb::Error &e) {
+        ladenFehler(*this, e.number, menusAus);
+    } catch (const std::bad_alloc &) {
+        ladenFehler(*this, 7, menusAus);
+    }
+}
+
+void Form1::zaehlzaehl_Click()
+{
+    KlickSpielen();
+    ZeilenZaehlen();
+}
+
+void Form1::ZeilenZaehlen()
+{
+    Label13->setCaption(befehlsdatei::zaehlText(Text1->text()));
+}
+
+void Form1::grossbuchstststaben_Click()
+{
+    KlickSpielen();
+    gross = gross == 0 ? 1 : 0;
+    grossbuchstststaben->setChecked(gross == 1);
+}

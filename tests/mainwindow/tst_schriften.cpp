@@ -1,0 +1,196 @@
+// Font name and size of the orders box and the report box.
+#include "core/globals.h"
+#include "mainwindow/form1.h"
+#include "testsupport.h"
+
+#include <QFontDatabase>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QString kUngueltig = QStringLiteral("Keine gültige Eingabe.");
+const QString kNichtVerfuegbar = QStringLiteral("Schriftart nicht verfügbar");
+} // namespace
+
+class TstSchriften : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    Dialoge *dlg = nullptr;
+    Form1 *f = nullptr;
+
+    // A listed font other than the one the box shows now.
+    int andereSchrift(QComboBox *box)
+    {
+        for (int i = 0; i < box->count(); ++i)
+            if (i != box->currentIndex() && box->itemText(i) != QLatin1String("Courier New"))
+                return i;
+        return -1;
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+    void listsHoldTheSystemFonts();
+    void ordersFontFollowsCombo1();
+    void pickingTheSameEntryAgain();
+    void courierForTheReportResetsItsSize();
+    void sizes_data();
+    void sizes();
+    void ordersSizeAndBadSizeOnChoice();
+    void clickSelectsTheSize();
+};
+
+void TstSchriften::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(dir.isValid());
+    dlg = new Dialoge;
+    Form1::endProgram = [] {};
+    StandardPfad = dir.path();
+    f = Form1::instance();
+    f->Dir1->setPath(dir.path());
+}
+
+void TstSchriften::init()
+{
+    dlg->leeren();
+    f->Text3->setText(QStringLiteral("7"));
+    f->Text4->setText(QStringLiteral("10"));
+    dlg->leeren();
+}
+
+void TstSchriften::listsHoldTheSystemFonts()
+{
+    const QStringList fonts = QFontDatabase::families();
+    QVERIFY(!fonts.isEmpty());
+    QCOMPARE(f->Combo1->count(), fonts.size());
+    QCOMPARE(f->Combo2->count(), fonts.size());
+    // Filling the lists chose nothing: the start fonts stand.
+    QCOMPARE(f->Combo1->currentText(), QStringLiteral("Courier New"));
+    QCOMPARE(f->Combo2->currentText(), QStringLiteral("Courier New"));
+    QCOMPARE(f->Text1->fontName(), QStringLiteral("Courier New"));
+    QCOMPARE(f->Text1->fontSize(), 10.0);
+    QCOMPARE(f->Text2->fontSize(), 7.0);
+    QVERIFY(dlg->boxen.isEmpty());
+}
+
+void TstSchriften::ordersFontFollowsCombo1()
+{
+    const int i = andereSchrift(f->Combo1);
+    QVERIFY(i >= 0);
+    f->Text4->setText(QStringLiteral("12"));
+    f->Combo1->setCurrentIndex(i);
+    QCOMPARE(f->Text1->fontName(), f->Combo1->itemText(i));
+    QCOMPARE(f->Text1->fontSize(), 12.0);
+    QCOMPARE(f->Text1->font().family(), QFont(f->Combo1->itemText(i)).family());
+    // The report box is not touched.
+    QCOMPARE(f->Text2->fontName(), QStringLiteral("Courier New"));
+    QVERIFY(dlg->boxen.isEmpty());
+
+    const int j = andereSchrift(f->Combo2);
+    f->Combo2->setCurrentIndex(j);
+    QCOMPARE(f->Text2->fontName(), f->Combo2->itemText(j));
+    QCOMPARE(f->Text2->fontSize(), 7.0);
+    QCOMPARE(f->Text1->fontName(), f->Combo1->itemText(i));
+}
+
+void TstSchriften::pickingTheSameEntryAgain()
+{
+    const int i = andereSchrift(f->Combo1);
+    f->Combo1->setCurrentIndex(i);
+    QTest::qWait(1);
+    f->Text1->setFontName(QStringLiteral("Courier New"));
+    // The player picks the entry already shown: only activated is reported.
+    emit f->Combo1->activated(i);
+    QCOMPARE(f->Text1->fontName(), f->Combo1->itemText(i));
+}
+
+void TstSchriften::courierForTheReportResetsItsSize()
+{
+    f->Text3->setText(QStringLiteral("11"));
+    QCOMPARE(f->Text2->fontSize(), 11.0);
+    f->Combo2->setEditText(QStringLiteral("courier new"));
+    f->Combo2_Click();
+    QCOMPARE(f->Text3->text(), QStringLiteral("7"));
+    QCOMPARE(f->Text2->fontSize(), 7.0);
+    QCOMPARE(f->Combo2->currentText(), QStringLiteral("courier new"));
+
+    // For the orders a typed size stays.
+    f->Text4->setText(QStringLiteral("13"));
+    f->Combo1->setEditText(QStringLiteral("Courier New"));
+    f->Combo1_Click();
+    QCOMPARE(f->Text4->text(), QStringLiteral("13"));
+    QCOMPARE(f->Text1->fontSize(), 13.0);
+    QVERIFY(dlg->boxen.isEmpty());
+}
+
+void TstSchriften::sizes_data()
+{
+    QTest::addColumn<QString>("eingabe");
+    QTest::addColumn<double>("groesse");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("7,5") << QStringLiteral("7,5") << 7.5 << QString();
+    QTest::newRow("14") << QStringLiteral("14") << 14.0 << QString();
+    QTest::newRow("x") << QStringLiteral("x") << 9.0 << kUngueltig;
+    QTest::newRow("leer") << QString() << 9.0 << QString();
+    QTest::newRow("0") << QStringLiteral("0") << 9.0 << kUngueltig;
+    QTest::newRow("-3") << QStringLiteral("-3") << 9.0 << kUngueltig;
+    QTest::newRow("2161") << QStringLiteral("2161") << 9.0 << kUngueltig;
+}
+
+void TstSchriften::sizes()
+{
+    QFETCH(QString, eingabe);
+    QFETCH(double, groesse);
+    QFETCH(QString, meldung);
+    for (auto [box, text] : {std::pair{f->Text3, f->Text2}, std::pair{f->Text4, f->Text1}}) {
+        box->setText(QStringLiteral("9"));
+        dlg->leeren();
+        box->setText(eingabe);
+        QCOMPARE(text->fontSize(), groesse);
+        QCOMPARE(dlg->prompts(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
+    }
+    // The font name follows the box into the chooser.
+    f->Text2->setFontName(QStringLiteral("DejaVu Sans"));
+    f->Text3->setText(QStringLiteral("8"));
+    QCOMPARE(f->Combo2->currentText(), QStringLiteral("DejaVu Sans"));
+    f->Text2->setFontName(QStringLiteral("Courier New"));
+    f->Text3->setText(QStringLiteral("7"));
+}
+
+void TstSchriften::ordersSizeAndBadSizeOnChoice()
+{
+    const int i = andereSchrift(f->Combo1);
+    f->Text4->setText(QStringLiteral("x"));
+    QCOMPARE(dlg->prompts(), QStringList{kUngueltig});
+    dlg->leeren();
+    f->Text1->setFontSize(10);
+    f->Combo1->setCurrentIndex(i);
+    // The name is taken before the size fails.
+    QCOMPARE(dlg->prompts(), QStringList{kNichtVerfuegbar});
+    QCOMPARE(f->Text1->fontName(), f->Combo1->itemText(i));
+    QCOMPARE(f->Text1->fontSize(), 10.0);
+
+    dlg->leeren();
+    f->Text4->setText(QStringLiteral("10"));
+    f->Combo1->setEditText(QStringLiteral("  "));
+    f->Combo1_Click();
+    QCOMPARE(dlg->prompts(), QStringList{kNichtVerfuegbar});
+}
+
+void TstSchriften::clickSelectsTheSize()
+{
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    f->Text3->setText(QStringLiteral("12"));
+    f->Text3->deselect();
+    QTest::mouseClick(f->Text3, Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(f->Text3->selectedText(), QStringLiteral("12"));
+    f->Text4_Click();
+    QCOMPARE(f->Text4->selectedText(), f->Text4->text());
+    f->hide();
+}
+
+QTEST_MAIN(TstSchriften)
+#include "tst_schriften.moc"

@@ -23,18 +23,20 @@ FilmControl::FilmControl(QWidget *parent)
         if (newState == start::FilmAblauf::Gestoppt && m_player->playbackState() != QMediaPlayer::StoppedState)
             m_player->stop();
     });
+    // The player reports some changes from inside play(); they are taken as
+    // events through the loop, after the caller has set up the sound.
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState s) {
         if (s == QMediaPlayer::PlayingState)
             m_ablauf->gestartet();
         else if (s == QMediaPlayer::StoppedState && m_ablauf->istGestartet())
             m_ablauf->beendet();
-    });
+    }, Qt::QueuedConnection);
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus s) {
         if (s == QMediaPlayer::EndOfMedia || s == QMediaPlayer::InvalidMedia)
             m_ablauf->beendet();
-    });
-    connect(m_player, &QMediaPlayer::errorOccurred, m_ablauf, &start::FilmAblauf::beendet);
-    connect(m_player, &QMediaPlayer::durationChanged, m_ablauf, &start::FilmAblauf::dauerBekannt);
+    }, Qt::QueuedConnection);
+    connect(m_player, &QMediaPlayer::errorOccurred, m_ablauf, &start::FilmAblauf::beendet, Qt::QueuedConnection);
+    connect(m_player, &QMediaPlayer::durationChanged, m_ablauf, &start::FilmAblauf::dauerBekannt, Qt::QueuedConnection);
 }
 
 void FilmControl::setFileName(const QString &fileName)
@@ -131,7 +133,10 @@ void Form7::ActiveMovie1_StateChange(qint32 oldState, qint32 newState)
 {
     Q_UNUSED(oldState);
     Q_UNUSED(newState);
-    klang(QStringLiteral("Play"));
+    // Our player starts a sound afresh on every "Play": only the start of
+    // the film plays it, so the end does not replay a blip of it.
+    if (film == 0)
+        klang(QStringLiteral("Play"));
     film = qint16(film + 1);
     if (film == 2) {
         vb::DoEvents();

@@ -7,6 +7,7 @@
 #include "core/sound.h"
 #include "core/vb.h"
 #include "mainwindow/form1.h"
+#include "orderref/form2.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -538,10 +539,13 @@ void Form3::Form_Unload(qint16 &)
 
 void Form3::kontaktOeffnen(const QUrl &ziel, const QString &fehlerText)
 {
-    // The order-code reference (Form2) is minimised while the link opens and
-    // restored when it fails; that window is not part of the program yet.
-    if (ziel.isEmpty() || !ziel.isValid() || !QDesktopServices::openUrl(ziel))
+    // The order-code reference is put out of the way of the program that
+    // opens the link; loading it here does not show it.
+    Form2::instance()->setWindowStateVb(1);
+    if (ziel.isEmpty() || !ziel.isValid() || !QDesktopServices::openUrl(ziel)) {
         MsgBox(fehlerText, vbOKOnly, kFehlendeDateien);
+        Form2::instance()->setWindowStateVb(0);
+    }
 }
 
 void Form3::Label4_Click()

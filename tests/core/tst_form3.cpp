@@ -4,6 +4,7 @@
 #include "core/form3.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
+#include "orderref/form2.h"
 #include "testsupport.h"
 #include "wavedatei.h"
 
@@ -111,7 +112,10 @@ private slots:
         f->Label5_Click();
         QCOMPARE(m_browser.geoeffnet, QList<QUrl>{QUrl(QStringLiteral("https://example.org/gub"))});
         QVERIFY(m_dialoge.boxen.isEmpty());
+        QCOMPARE(Form2::instance()->windowStateVb(), 1);
+        QVERIFY(!Form2::instance()->isVisible());
         f->Label4_Click();
+        QCOMPARE(Form2::instance()->windowStateVb(), 0);
         QCOMPARE(m_dialoge.boxen.size(), 1);
         QVERIFY(m_dialoge.boxen[0].prompt.startsWith(QStringLiteral("Es fehlt die Datei, die die Information für "
                                                                      "Tramsel's Mail enthält.")));

@@ -1,0 +1,159 @@
+// The whole start in a program folder of its own: splash, film decision,
+// intro film, start settings and, once they confirm, the main window; then a
+// second start without the film and a start without any film file.
+#include "core/form5.h"
+#include "core/form7.h"
+#include "core/globals.h"
+#include "core/startup.h"
+#include "core/vb.h"
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QString medien() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+
+// Windows are looked up by name, so that the test does not create the start
+// settings before the chain does.
+QWidget *fenster(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+bool sichtbar(const QString &name)
+{
+    QWidget *w = fenster(name);
+    return w && w->isVisible();
+}
+void verstecken(const QString &name)
+{
+    if (QWidget *w = fenster(name))
+        w->hide();
+}
+} // namespace
+
+class TestE2eStart : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_pfad;
+    Dialoge m_dialoge;
+
+    bool videoMeldung() const
+    {
+        return m_dialoge.prompts().contains(QStringLiteral("Die Videodatei befindet sich nicht im Programmverzeichnis."));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFile::exists(medien() + QStringLiteral("film.avi")))
+            QSKIP("media not built beside the tests");
+        m_pfad = m_dir.path() + QLatin1Char('/');
+        const QStringList dateien{QStringLiteral("film.avi"), QStringLiteral("tramsel2.wav"),
+                                  QStringLiteral("Tramsel's Homepage.url"), QStringLiteral("Tramsel's GubMail.url")};
+        for (const QString &d : dateien)
+            QVERIFY2(QFile::copy(medien() + d, m_pfad + d), qPrintable(d));
+        QVERIFY(QDir(m_pfad).mkdir(QStringLiteral("sounds")));
+        const QDir klaenge(medien() + QStringLiteral("sounds"));
+        for (const QString &d : klaenge.entryList(QDir::Files))
+            QVERIFY(QFile::copy(klaenge.filePath(d), m_pfad + QStringLiteral("sounds/") + d));
+        // The program file sits in this folder, as the platform would say.
+        start::setAnwendungsPfad(m_dir.path());
+    }
+
+    void ersterStartZeigtDenFilm()
+    {
+        Form5 *splash = Form5::instance();
+        splash->Form_Load();
+
+        QCOMPARE(ProgrammPfad, m_pfad);
+        QVERIFY(QFileInfo::exists(m_pfad + QStringLiteral("no.film")));
+        QCOMPARE(QFileInfo(m_pfad + QStringLiteral("no.film")).size(), 0);
+        QCOMPARE(FilmGezeigt.toInt(), 1);
+        // The splash fits its picture with a margin on every side.
+        QCOMPARE(splash->Picture1->size(), QSize(500, 191));
+        QCOMPARE(splash->client()->size(), QSize(500 + 2 * vb::twipsX(240), 191 + 2 * vb::twipsY(240)));
+        // The intro window has taken over from the splash.
+        Form7 *intro = Form7::instance();
+        QVERIFY(intro->isVisible());
+        QVERIFY(!splash->isVisible());
+        QVERIFY(!sichtbar(QStringLiteral("Form3")));
+        QCOMPARE(intro->size(), QSize(168, 190));
+
+        QTRY_COMPARE_WITH_TIMEOUT(intro->film, qint16(1), 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(sichtbar(QStringLiteral("Form3")), 15000);
+        QCOMPARE(intro->film, qint16(2));
+        QVERIFY(!videoMeldung());
+        // The start settings hide the intro window once they can.
+        if (fenster(QStringLiteral("Form3"))->findChild<QAbstractButton *>(QStringLiteral("Command3")))
+            QVERIFY(!intro->isVisible());
+    }
+
+    void okFuehrtZumHauptfenster()
+    {
+        QWidget *form3 = fenster(QStringLiteral("Form3"));
+        QVERIFY(form3);
+        auto *ok = form3->findChild<QAbstractButton *>(QStringLiteral("Command3"));
+        auto *text1 = form3->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        auto *text2 = form3->findChild<QLineEdit *>(QStringLiteral("Text2"));
+        if (!ok || !text1 || !text2)
+            QSKIP("the start settings cannot confirm yet");
+        QFile befehle(m_pfad + QStringLiteral("Befehle.txt"));
+        QVERIFY(befehle.open(QIODevice::WriteOnly));
+        befehle.close();
+        text1->setText(m_pfad);
+        text2->setText(QStringLiteral("Befehle.txt"));
+        if (auto *check1 = form3->findChild<QCheckBox *>(QStringLiteral("Check1")))
+            check1->setChecked(false);
+        ok->click();
+        QTRY_VERIFY_WITH_TIMEOUT(sichtbar(QStringLiteral("Form1")), 5000);
+        QVERIFY(!form3->isVisible());
+        QCOMPARE(StandardPfad, m_pfad);
+    }
+
+    void zweiterStartOhneFilm()
+    {
+        verstecken(QStringLiteral("Form1"));
+        verstecken(QStringLiteral("Form3"));
+        Form7::instance()->hide();
+        const qint16 filmVorher = Form7::instance()->film;
+        m_dialoge.leeren();
+
+        Form5::instance()->Form_Load();
+        QCOMPARE(FilmGezeigt.toInt(), 0);
+        QVERIFY(FilmGezeigt.isValid());
+        QVERIFY(sichtbar(QStringLiteral("Form3")));
+        QVERIFY(!Form7::instance()->isVisible());
+        QCOMPARE(Form7::instance()->film, filmVorher);
+        QVERIFY(!videoMeldung());
+    }
+
+    void startOhneFilmdatei()
+    {
+        // The marker is still there, but the missing film is told first.
+        verstecken(QStringLiteral("Form3"));
+        QVERIFY(QFile::remove(m_pfad + QStringLiteral("film.avi")));
+        m_dialoge.leeren();
+
+        Form5::instance()->Form_Load();
+        QVERIFY(videoMeldung());
+        const Dialoge::Box &box = m_dialoge.boxen.first();
+        QCOMPARE(box.buttons, int(vb::vbOKOnly));
+        QCOMPARE(box.title, vb::kTitel);
+        QVERIFY(!FilmGezeigt.isValid());
+        QVERIFY(sichtbar(QStringLiteral("Form3")));
+        QVERIFY(!Form7::instance()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestE2eStart)
+#include "tst_e2e_start.moc"

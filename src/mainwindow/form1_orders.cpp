@@ -217,6 +217,8 @@ void Form1::laden_Click()
                 drawBar(zusatz, true);
                 DoEvents();
                 if (abbruch == 1) {
+                    // Whoever asked for the stop has hidden "Abbruch" already.
+                    Command3->hide();
                     bildschirmZeile(*this);
                     Label3->setCaption(QStringLiteral("ABGEBROCHEN"));
                     eraseBar();

@@ -143,9 +143,10 @@ void Form2::buildControls()
     Command2 = new QPushButton(c);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setIcon(kachelBild());
-    Command2->setIconSize(QSize(84, 95));
     Command2->setToolTip(QStringLiteral("Schliessen"));
     place(Command2, 8880, 120, 1000, 1150);
+    // The picture shrinks to the button where the screen's DPI makes it small.
+    Command2->setIconSize(QSize(84, 95).boundedTo(Command2->size() - QSize(6, 6)));
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
 
     Text1 = new TextBox(c);

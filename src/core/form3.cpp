@@ -173,19 +173,19 @@ void Form3::buildControls()
 
     const QString durchsuchen = QStringLiteral("Durchsuchen...");
     Frame1 = frame("Frame1", 120, 420, 5652, 612, QStringLiteral("Pfad für Gub Auswertungen und Gub Befehlsdateien"));
-    Text1 = text(Frame1, "Text1", 120, 240, 4200, heimOrdner());
-    Command1[0] = knopf(Frame1, QStringLiteral("Command1(0)"), 4440, 228, 1092, 312, durchsuchen);
+    Text1 = text(Frame1, "Text1", 120, 240, 3960, heimOrdner());
+    Command1[0] = knopf(Frame1, QStringLiteral("Command1(0)"), 4200, 228, 1332, 312, durchsuchen);
 
     Frame3 = frame("Frame3", 120, 1092, 5652, 792, QStringLiteral("Standardname für Auswertungsdatei"));
-    Text3 = text(Frame3, "Text3", 120, 240, 4200, QStringLiteral("Auswertung.txt"));
+    Text3 = text(Frame3, "Text3", 120, 240, 3960, QStringLiteral("Auswertung.txt"));
     Text3->setEnabled(false);
     Check1 = box(Frame3, "Check1", 120, 540, 2400, QStringLiteral("Automatisch laden"));
-    Command1[1] = knopf(Frame3, QStringLiteral("Command1(1)"), 4440, 228, 1092, 312, durchsuchen);
+    Command1[1] = knopf(Frame3, QStringLiteral("Command1(1)"), 4200, 228, 1332, 312, durchsuchen);
     Command1[1]->setEnabled(false);
 
     Frame2 = frame("Frame2", 120, 1944, 5652, 612, QStringLiteral("Standardname für Befehlsdatei"));
-    Text2 = text(Frame2, "Text2", 120, 240, 4200, QStringLiteral("Befehle.txt"));
-    Command1[2] = knopf(Frame2, QStringLiteral("Command1(2)"), 4440, 228, 1092, 312, durchsuchen);
+    Text2 = text(Frame2, "Text2", 120, 240, 3960, QStringLiteral("Befehle.txt"));
+    Command1[2] = knopf(Frame2, QStringLiteral("Command1(2)"), 4200, 228, 1332, 312, durchsuchen);
 
     Frame4 = frame("Frame4", 120, 2616, 4200, 1080, QStringLiteral("Soundeinstellungen"));
     Check2 = box(Frame4, "Check2", 120, 240, 2200, QStringLiteral("Tippsounds"));
@@ -197,9 +197,9 @@ void Form3::buildControls()
     Command4 = knopf(c, QStringLiteral("Command4"), 4440, 2616, 1332, 1512, QString());
     Command4->setIcon(tuerBild());
     Command4->setIconSize(QSize(84, 95));
-    Command2 = knopf(c, QStringLiteral("Command2"), 120, 3780, 3000, 372,
+    Command2 = knopf(c, QStringLiteral("Command2"), 120, 3780, 3300, 372,
                      QStringLiteral("Als Standardeinstellungen verwenden"));
-    Command3 = knopf(c, QStringLiteral("Command3"), 3240, 3780, 1080, 372, QStringLiteral("Ok"));
+    Command3 = knopf(c, QStringLiteral("Command3"), 3540, 3780, 780, 372, QStringLiteral("Ok"));
     Command3->setDefault(true);
 
     Label1 = label(c, "Label1", 120, 4212, 4260, 216, QString());

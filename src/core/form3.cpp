@@ -571,7 +571,8 @@ void Form3::Label5_MouseUp() { Label5->setForeColor(kBraun); }
 
 void Form3::Label10_Click()
 {
-    // The program description box belongs to the info and help routines.
+    // Shows the program description (ProgrammBeschreibungZeigen) once the
+    // info and help routines of the window menu module provide it.
 }
 
 void Form3::Label10_MouseDown()

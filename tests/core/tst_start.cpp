@@ -148,12 +148,15 @@ private slots:
         QVERIFY(!b.istBeendet());
         QTRY_VERIFY_WITH_TIMEOUT(b.istBeendet(), 2000);
         QCOMPARE(spyB.size(), 2);
-        // No length, no change.
+        // No length keeps the start-up time; a short film shortens it.
         FilmAblauf c;
-        c.anlaufMs = 100;
+        c.anlaufMs = 60000;
+        c.nachlaufMs = 0;
         c.laden();
         c.dauerBekannt(0);
-        QVERIFY(c.wachhundRestMs() <= 100);
+        QVERIFY(c.wachhundRestMs() > 30000);
+        c.dauerBekannt(500);
+        QVERIFY(c.wachhundRestMs() <= 1000);
     }
 };
 

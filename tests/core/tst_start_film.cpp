@@ -45,12 +45,16 @@ private slots:
             QSKIP("media not built beside the tests");
         m_pfad = m_dir.path() + QLatin1Char('/');
         ProgrammPfad = m_pfad;
+        // The start settings find their shortcuts and stay quiet.
+        kopieren(QStringLiteral("Tramsel's Homepage.url"), m_pfad);
+        kopieren(QStringLiteral("Tramsel's GubMail.url"), m_pfad);
     }
 
     void init()
     {
         QFile::remove(m_pfad + QStringLiteral("film.avi"));
         QFile::remove(m_pfad + QStringLiteral("tramsel2.wav"));
+        m_dialoge.leeren();
     }
 
     void filmLaeuftBisZumEnde()

@@ -5,6 +5,8 @@
 #include "core/startup.h"
 #include "core/vb.h"
 
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -17,6 +19,8 @@ Form5 *Form5::instance()
 
 Form5::Form5() : Form(QStringLiteral("Form5"))
 {
+    // The pictures live in the library, which keeps them only when asked.
+    Q_INIT_RESOURCE(startup);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     // A thin border stands in for the title bar the splash does without.
     client()->setAttribute(Qt::WA_StyledBackground);
@@ -27,6 +31,27 @@ Form5::Form5() : Form(QStringLiteral("Form5"))
     Picture1->setPixmap(QPixmap(QStringLiteral(":/start/splash.png")));
     Picture1->move(vb::twipsX(240), vb::twipsY(240));
     Picture1->resize(Picture1->pixmap().isNull() ? QSize(500, 191) : Picture1->pixmap().size());
+    Picture1->installEventFilter(this);
+}
+
+bool Form5::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Picture1 && event->type() == QEvent::Paint)
+        m_gezeichnet = true;
+    return Form::eventFilter(watched, event);
+}
+
+void Form5::zeigenUndZeichnen()
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    m_gezeichnet = false;
+    show();
+    vb::DoEvents();
+    // The next window would otherwise cover the splash before it was ever
+    // painted; the wait for the paint is bounded for a screen that never paints.
+    while (isVisible() && (uhr.elapsed() < kMindestMs || (!m_gezeichnet && uhr.elapsed() < 3 * kMindestMs)))
+        vb::Sleep(10);
 }
 
 void Form5::Form_Load()
@@ -43,20 +68,17 @@ void Form5::Form_Load()
 
     switch (start::filmEntscheiden(ProgrammPfad)) {
     case start::Film::Fehlt:
-        show();
-        vb::DoEvents();
+        zeigenUndZeichnen();
         vb::MsgBox(QStringLiteral("Die Videodatei befindet sich nicht im Programmverzeichnis."));
         vb::DoEvents();
         Form3::instance()->show();
         break;
     case start::Film::Zeigen:
-        show();
-        vb::DoEvents();
+        zeigenUndZeichnen();
         Form7::instance()->show();
         break;
     case start::Film::Uebersprungen:
-        show();
-        vb::DoEvents();
+        zeigenUndZeichnen();
         Form3::instance()->show();
         break;
     }

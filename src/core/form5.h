@@ -16,6 +16,16 @@ public:
     // intro window or the start settings.
     void Form_Load();
 
+    // The splash stays up at least this long, so that it is seen at all
+    // before the next window takes over.
+    static constexpr int kMindestMs = 1200;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     Form5();
+    // The yield after showing: lets the splash reach the screen and stay.
+    void zeigenUndZeichnen();
+    bool m_gezeichnet = false;
 };

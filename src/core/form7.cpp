@@ -74,6 +74,8 @@ Form7 *Form7::instance()
 
 Form7::Form7() : Form(QStringLiteral("Form7"))
 {
+    // The pictures live in the library, which keeps them only when asked.
+    Q_INIT_RESOURCE(startup);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
     ActiveMovie1 = new FilmControl(client());

@@ -80,6 +80,8 @@ private slots:
         QCOMPARE(QFileInfo(m_pfad + QStringLiteral("no.film")).size(), 0);
         QCOMPARE(FilmGezeigt.toInt(), 1);
         // The splash fits its picture with a margin on every side.
+        QVERIFY(!splash->Picture1->pixmap().isNull());
+        QVERIFY(!Form7::instance()->Picture1->pixmap().isNull());
         QCOMPARE(splash->Picture1->size(), QSize(500, 191));
         QCOMPARE(splash->client()->size(), QSize(500 + 2 * vb::twipsX(240), 191 + 2 * vb::twipsY(240)));
         // The intro window has taken over from the splash.

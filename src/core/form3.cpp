@@ -47,11 +47,6 @@ void wechsleOrdner(const QString &ordner)
         raise(76);
 }
 
-void spiel(MMControl *m)
-{
-    m->Command(QStringLiteral("Play"));
-    m->Command(QStringLiteral("Prev"));
-}
 
 // A check box set by code as the old Value property: 0 or 1.
 void setzeWert(QCheckBox *box, qint16 wert)
@@ -678,7 +673,7 @@ void Form3::Command5_Click()
         if (!p.box->isChecked() || !klangDa(QString::fromLatin1(p.datei)))
             continue;
         Label1->setCaption(QString::fromLatin1(p.text));
-        spiel(p.m);
+        Abspielen(p.m);
         // The player gives up "playing" at the latest a second past the sound's length.
         while (p.m->Mode() == MMControl::kPlaying)
             vb::Sleep(10);

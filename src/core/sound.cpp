@@ -3,33 +3,31 @@
 #include "core/globals.h"
 #include "core/mmcontrol.h"
 
-namespace {
-void spiel(MMControl *m)
+void Abspielen(MMControl *m)
 {
     if (!m)
         return;
     m->Command(QStringLiteral("Play"));
     m->Command(QStringLiteral("Prev"));
 }
-} // namespace
 
 void KlickSpielen()
 {
     if (KlickKlangAn == 1)
-        spiel(Form3::instance()->MMControl5);
+        Abspielen(Form3::instance()->MMControl5);
 }
 void TroeoetSpielen()
 {
     if (KlickKlangAn == 1)
-        spiel(Form3::instance()->MMControl6);
+        Abspielen(Form3::instance()->MMControl6);
 }
 void FeldSpielen()
 {
     if (KlickKlangAn == 1)
-        spiel(Form3::instance()->MMControl7);
+        Abspielen(Form3::instance()->MMControl7);
 }
 void GubHortSpielen()
 {
     if (KlickKlangAn == 1)
-        spiel(Form3::instance()->MMControl8);
+        Abspielen(Form3::instance()->MMControl8);
 }

@@ -15,11 +15,6 @@
 using namespace vb;
 
 namespace {
-void spiel(MMControl *m)
-{
-    m->Command(QStringLiteral("Play"));
-    m->Command(QStringLiteral("Prev"));
-}
 QString zeitText(double s) { return QStringLiteral("Benötigte Zeit: ") + str(qint64(s)) + QStringLiteral(" Sekunden"); }
 } // namespace
 
@@ -147,18 +142,14 @@ void Form1::lad()
                 Label13->setCaption(QString());
                 enableFileMenus(true);
                 if (BestaetigungsKlangAn == 1)
-                    spiel(Form3::instance()->MMControl1);
+                    Abspielen(Form3::instance()->MMControl1);
                 Label3->setCaption(QStringLiteral("FERTIG"));
                 Text2->setText(QString());
                 Text2->setText(reportText(Inhalt));
                 eraseBar();
                 Command3->hide();
                 if (u == 0) {
-                    Label5->setCaption(QStringLiteral("Kein eindeutiges Format"));
-                    Combo2->setEditText(QStringLiteral("Courier New"));
-                    Text3->setText(str(Auswertungsgroesse));
-                    Text2->setFontSize(Auswertungsgroesse);
-                    Text2->setFontName(Combo2->currentText());
+                    keinZeichensatz(QStringLiteral("Kein eindeutiges Format"));
                 }
                 return;
             }
@@ -215,6 +206,16 @@ void Form1::ladFehler(int number, const QString &description)
     }
 }
 
+// No character set found: the report box goes back to its default font.
+void Form1::keinZeichensatz(const QString &hinweis)
+{
+    Label5->setCaption(hinweis);
+    Combo2->setEditText(QStringLiteral("Courier New"));
+    Text3->setText(str(Auswertungsgroesse));
+    Text2->setFontSize(Auswertungsgroesse);
+    Text2->setFontName(Combo2->currentText());
+}
+
 void Form1::schluss()
 {
     try {
@@ -228,11 +229,7 @@ void Form1::schluss()
     m_berichtLaedt = false;
     Text2->setFocus();
     if (u == 0) {
-        Label5->setCaption(QStringLiteral("Unbekanntes Format."));
-        Combo2->setEditText(QStringLiteral("Courier New"));
-        Text2->setFontName(Combo2->currentText());
-        Text3->setText(str(Auswertungsgroesse));
-        Text2->setFontSize(Auswertungsgroesse);
+        keinZeichensatz(QStringLiteral("Unbekanntes Format."));
     }
     if (neuedatei == 1) {
         neuedatei = 0;
@@ -247,7 +244,7 @@ void Form1::Command3_Click()
     abbruch = 1;
     Command3->hide();
     if (BestaetigungsKlangAn == 1)
-        spiel(Form3::instance()->MMControl2);
+        Abspielen(Form3::instance()->MMControl2);
     zeitsek = CLng(secondsSince(zeitsek));
     Label14->setCaption(zeitText(zeitsek));
 }
@@ -307,16 +304,12 @@ void Form1::ladschnell()
         Label13->setCaption(QString());
         enableFileMenus(true);
         if (BestaetigungsKlangAn == 1)
-            spiel(Form3::instance()->MMControl1);
+            Abspielen(Form3::instance()->MMControl1);
         Label3->setCaption(QStringLiteral("FERTIG"));
         eraseBar();
         Command3->hide();
         if (u == 0) {
-            Label5->setCaption(QStringLiteral("Kein eindeutiges Format"));
-            Combo2->setEditText(QStringLiteral("Courier New"));
-            Text3->setText(str(Auswertungsgroesse));
-            Text2->setFontSize(Auswertungsgroesse);
-            Text2->setFontName(Combo2->currentText());
+            keinZeichensatz(QStringLiteral("Kein eindeutiges Format"));
         }
     } catch (const vb::Error &e) {
         ladschnellFehler(e.number, e.description);
@@ -481,9 +474,9 @@ void Form1::Chr10Pruefen()
         if (leer->LeerAbbruch == 1) {
             leer->LeerAbbruch = 0;
             if (BestaetigungsKlangAn == 1)
-                spiel(Form3::instance()->MMControl2);
+                Abspielen(Form3::instance()->MMControl2);
         } else if (BestaetigungsKlangAn == 1) {
-            spiel(Form3::instance()->MMControl1);
+            Abspielen(Form3::instance()->MMControl1);
         }
         fertig(true);
     } catch (const vb::Error &e) {
@@ -527,5 +520,5 @@ void Form1::auswertungspeicherrrrn_Click()
     enableFileMenus(true);
     Label3->setCaption(QStringLiteral("GESPEICHERT"));
     if (BestaetigungsKlangAn == 1)
-        spiel(Form3::instance()->MMControl3);
+        Abspielen(Form3::instance()->MMControl3);
 }

@@ -20,11 +20,6 @@ std::function<QByteArray(const QString &)> Form1::befehleLesen = [](const QStrin
 
 namespace {
 
-void spiel(MMControl *m)
-{
-    m->Command(QStringLiteral("Play"));
-    m->Command(QStringLiteral("Prev"));
-}
 
 const QString kBeschaeftigt = QStringLiteral("Es ist gerade eine Datei geöffnet!");
 
@@ -107,7 +102,7 @@ void Form1::Text1_Change()
         speichern->setEnabled(true);
     }
     if (arbeit == 0 && TippKlangAn == 1)
-        spiel(Form3::instance()->MMControl4);
+        Abspielen(Form3::instance()->MMControl4);
 }
 
 void Form1::Text1_KeyPress(int &KeyAscii)
@@ -154,7 +149,7 @@ void Form1::speichern_Click()
         auswertungspeicherrrrn->setEnabled(true);
         Label3->setCaption(QStringLiteral("GESPEICHERT"));
         if (BestaetigungsKlangAn == 1)
-            spiel(Form3::instance()->MMControl3);
+            Abspielen(Form3::instance()->MMControl3);
     } catch (const vb::Error &) {
         MsgBox(QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen."));
         arbeit = 0;
@@ -242,7 +237,7 @@ void Form1::laden_Click()
         Command3->hide();
         Label3->setCaption(QStringLiteral("FERTIG"));
         if (BestaetigungsKlangAn == 1)
-            spiel(Form3::instance()->MMControl1);
+            Abspielen(Form3::instance()->MMControl1);
         eraseBar();
     } catch (const vb::Error &e) {
         ladenFehler(*this, e.number, menusAus);

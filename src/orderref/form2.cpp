@@ -349,11 +349,8 @@ void Form2::List1_Click()
                 hilfe = orderref::hilfetext(o[i]);
         }
     }
-    if (BestaetigungsKlangAn == 1) {
-        MMControl *m = Form3::instance()->MMControl4;
-        m->Command(QStringLiteral("Play"));
-        m->Command(QStringLiteral("Prev"));
-    }
+    if (BestaetigungsKlangAn == 1)
+        Abspielen(Form3::instance()->MMControl4);
     const QListWidgetItem *aktuell = List1->currentItem();
     Label1->setCaption((aktuell ? aktuell->text() : QString()) + QStringLiteral(" , Befehl Nummer ")
                        + QString::number(List1->currentRow() + 1));

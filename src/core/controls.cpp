@@ -252,12 +252,21 @@ void FileListBox::setPath(const QString &path)
 
 void FileListBox::refresh()
 {
-    const QString keep = fileName();
-    blockSignals(true);
-    clear();
     QDir d(m_path);
     const QStringList names = d.entryList(QDir::Files | QDir::NoDotAndDotDot,
                                           QDir::Name | QDir::IgnoreCase);
+    // An unchanged listing stays as it is, so a click that activates the
+    // window (and so refreshes the list) still reaches its item.
+    if (names.size() == count()) {
+        bool same = true;
+        for (int i = 0; same && i < count(); ++i)
+            same = item(i)->text() == names.at(i);
+        if (same)
+            return;
+    }
+    const QString keep = fileName();
+    blockSignals(true);
+    clear();
     addItems(names);
     if (!keep.isEmpty()) {
         const auto found = findItems(keep, Qt::MatchExactly);

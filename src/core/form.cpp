@@ -3,11 +3,31 @@
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QPainter>
 #include <QPointer>
 
 namespace {
 QPointer<Form> g_lastActive;
+
+// Every window carries the program's 32 x 32 icon: a sealed order scroll.
+QIcon programmIcon()
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(236, 220, 170));
+    p.setPen(QPen(QColor(120, 80, 30), 1.5));
+    p.drawRoundedRect(QRectF(5, 3, 22, 26), 3, 3);
+    p.setPen(QPen(QColor(90, 60, 30), 1.2));
+    for (int y = 9; y <= 19; y += 5)
+        p.drawLine(QPointF(9, y), QPointF(23, y));
+    p.setBrush(QColor(170, 20, 20));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(20, 24), 5, 5);
+    return QIcon(pm);
 }
+} // namespace
 
 Form::Form(const QString &name, QWidget *parent) : QMainWindow(parent), m_client(new QWidget(this))
 {
@@ -15,6 +35,8 @@ Form::Form(const QString &name, QWidget *parent) : QMainWindow(parent), m_client
     m_client->setObjectName(name + QStringLiteral("_client"));
     setCentralWidget(m_client);
     setWindowTitle(vb::kTitel);
+    static const QIcon icon = programmIcon();
+    setWindowIcon(icon);
 }
 
 void Form::setClientSizeTwips(double width, double height)

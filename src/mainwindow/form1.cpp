@@ -23,25 +23,6 @@ std::function<void()> Form1::endProgram = [] { QCoreApplication::exit(0); };
 namespace {
 Form1 *g_form1 = nullptr;
 
-// The window's own 32 x 32 icon: a sealed order scroll.
-QIcon programmIcon()
-{
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(236, 220, 170));
-    p.setPen(QPen(QColor(120, 80, 30), 1.5));
-    p.drawRoundedRect(QRectF(5, 3, 22, 26), 3, 3);
-    p.setPen(QPen(QColor(90, 60, 30), 1.2));
-    for (int y = 9; y <= 19; y += 5)
-        p.drawLine(QPointF(9, y), QPointF(23, y));
-    p.setBrush(QColor(170, 20, 20));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(20, 24), 5, 5);
-    return QIcon(pm);
-}
-
 // The quit button's picture: an open gate.
 QIcon endeBild()
 {
@@ -86,7 +67,6 @@ bool Form1::exists() { return g_form1 != nullptr; }
 Form1::Form1() : Form(QStringLiteral("Form1"))
 {
     setWindowTitle(QStringLiteral("Befehlswart"));
-    setWindowIcon(programmIcon());
     setFont(vb::font(QStringLiteral("MS Sans Serif"), 8.25));
     setClientSizeTwips(12228, 8208);
     buildControls();

@@ -5,7 +5,6 @@
 #include "core/sound.h"
 #include "core/vb.h"
 #include "core/windowmenu.h"
-#include "mainwindow/form1.h"
 #include "orderref/katalog.h"
 
 #include <QApplication>
@@ -111,8 +110,6 @@ Form2::Form2() : Form(QStringLiteral("Form2"))
     // Fixed single border: no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    if (Form1::exists())
-        setWindowIcon(Form1::instance()->windowIcon());
     setFont(vb::font(QStringLiteral("MS Sans Serif"), 8.25));
     buildMenu();
     buildControls();

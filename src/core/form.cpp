@@ -1,7 +1,10 @@
 #include "core/form.h"
 #include "core/vb.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QPainter>
 #include <QPointer>
@@ -67,6 +70,52 @@ void Form::setWindowStateVb(int state)
 double Form::leftTwips() const { return vb::pixelsToTwipsX(x()); }
 double Form::topTwips() const { return vb::pixelsToTwipsX(y()); }
 void Form::moveTwips(double left, double top) { move(vb::twipsX(left), vb::twipsY(top)); }
+
+namespace {
+// Leaves a key to the window's menu when one of its entries has it.
+class MenuTasten : public QObject {
+public:
+    explicit MenuTasten(Form *form) : QObject(form), m_form(form) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        if (m_actions.isEmpty())
+            for (QAction *a : m_form->findChildren<QAction *>())
+                if (!a->shortcut().isEmpty())
+                    m_actions << a;
+        const QKeySequence seq(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (QAction *a : std::as_const(m_actions)) {
+            if (a->isEnabled() && a->shortcut() == seq) {
+                event->ignore();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    Form *m_form;
+    QList<QAction *> m_actions; // the menu is complete once keys arrive
+};
+} // namespace
+
+void Form::menuKeysWinOver(std::initializer_list<QWidget *> widgets)
+{
+    auto *filter = new MenuTasten(this);
+    for (QWidget *w : widgets)
+        w->installEventFilter(filter);
+}
+
+void Form::setCancelButton(QAbstractButton *button)
+{
+    auto *esc = new QAction(this);
+    esc->setObjectName(button->objectName() + QStringLiteral("_Cancel"));
+    esc->setShortcut(QKeySequence(Qt::Key_Escape));
+    esc->setShortcutContext(Qt::WindowShortcut);
+    connect(esc, &QAction::triggered, button, &QAbstractButton::click);
+    addAction(esc);
+}
 
 Form *Form::lastActive() { return g_lastActive.data(); }
 

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+class QAbstractButton;
+
 class Form : public QMainWindow {
     Q_OBJECT
 public:
@@ -25,6 +27,12 @@ public:
     // Closing: set Cancel to 1 to keep the window.
     virtual void Form_QueryUnload(qint16 &Cancel, qint16 UnloadMode) { Q_UNUSED(Cancel); Q_UNUSED(UnloadMode); }
     virtual void Form_Unload(qint16 &Cancel) { Q_UNUSED(Cancel); }
+
+    // The window's menu keys win over these widgets' own keys (a text box
+    // would take Ctrl+A, Ctrl+K, Alt+Backspace for itself).
+    void menuKeysWinOver(std::initializer_list<QWidget *> widgets);
+    // Esc presses this button, as the window's cancel button.
+    void setCancelButton(QAbstractButton *button);
 
     // The program window that was active last (message boxes don't count).
     static Form *lastActive();

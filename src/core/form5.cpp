@@ -66,19 +66,18 @@ void Form5::Form_Load()
 
     ProgrammPfad = start::programmPfad(start::anwendungsPfad());
 
-    switch (start::filmEntscheiden(ProgrammPfad)) {
+    const start::Film film = start::filmEntscheiden(ProgrammPfad);
+    zeigenUndZeichnen();
+    switch (film) {
     case start::Film::Fehlt:
-        zeigenUndZeichnen();
         vb::MsgBox(QStringLiteral("Die Videodatei befindet sich nicht im Programmverzeichnis."));
         vb::DoEvents();
         Form3::instance()->show();
         break;
     case start::Film::Zeigen:
-        zeigenUndZeichnen();
         Form7::instance()->show();
         break;
     case start::Film::Uebersprungen:
-        zeigenUndZeichnen();
         Form3::instance()->show();
         break;
     }

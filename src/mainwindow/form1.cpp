@@ -235,18 +235,8 @@ void Form1::buildControls()
     connect(Dir1, &DirListBox::changed, this, &Form1::Dir1_Change);
 
     c->installEventFilter(this);
-    // The menu's shortcut keys win over the text boxes' own keys.
-    for (QWidget *w : std::initializer_list<QWidget *>{Text1, Text2, Text6, Text3, Text4, Text5, Combo1, Combo2,
-                                                       Combo3, List1, File1, Dir1})
-        w->installEventFilter(this);
-
-    // Esc presses the quit button, as the window's cancel button.
-    auto *esc = new QAction(this);
-    esc->setObjectName(QStringLiteral("Command2_Cancel"));
-    esc->setShortcut(QKeySequence(Qt::Key_Escape));
-    esc->setShortcutContext(Qt::WindowShortcut);
-    connect(esc, &QAction::triggered, this, [this] { Command2->click(); });
-    addAction(esc);
+    menuKeysWinOver({Text1, Text2, Text6, Text3, Text4, Text5, Combo1, Combo2, Combo3, List1, File1, Dir1});
+    setCancelButton(Command2);
 }
 
 void Form1::buildMenu()
@@ -336,21 +326,8 @@ void Form1::buildMenu()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == client() && event->type() == QEvent::Paint) {
+    if (watched == client() && event->type() == QEvent::Paint)
         paintBar();
-        return false;
-    }
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto *ke = static_cast<QKeyEvent *>(event);
-        const QKeySequence seq(ke->keyCombination());
-        const auto acts = findChildren<QAction *>();
-        for (QAction *a : acts) {
-            if (!a->shortcut().isEmpty() && a->shortcut() == seq && a->isEnabled()) {
-                event->ignore();
-                return true;
-            }
-        }
-    }
     return Form::eventFilter(watched, event);
 }
 

@@ -140,6 +140,8 @@ public:
     // ---- text box fonts (form1_fonts.cpp)
     void connectFontHandlers();
     // ---- text box fonts: further members
+    // A font size typed into a size box; raises 380 for what the boxes refuse.
+    static double schriftGroesse(const QString &text);
     void Combo1_Click();
     void Combo2_Click();
     void Text3_Change();

@@ -8,18 +8,18 @@
 
 using namespace vb;
 
-namespace {
-
 // A size as the box holds it, read with the user's decimal comma. Qt would
 // quietly ignore what the old boxes refused: no number, 0 or less, or more
 // than 2160 points.
-double schriftGroesse(const QString &text)
+double Form1::schriftGroesse(const QString &text)
 {
     const double v = static_cast<float>(toNumber(text));
     if (!(v > 0) || v > 2160)
-        raise(380);
+        vb::raise(380);
     return v;
 }
+
+namespace {
 
 void schriftName(TextBox *box, const QString &name)
 {

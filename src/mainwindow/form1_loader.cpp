@@ -121,9 +121,7 @@ void Form1::lad()
                 // A size that is no number keeps the report's default size.
                 double groesse = Auswertungsgroesse;
                 try {
-                    const double t = toNumber(Text3->text());
-                    if (t > 0 && t <= 2160)
-                        groesse = t;
+                    groesse = schriftGroesse(Text3->text());
                 } catch (const vb::Error &) {
                 }
                 Text2->setFontSize(groesse);

@@ -169,17 +169,8 @@ void Form2::buildControls()
     setTabOrder(Command2, Text1);
     setTabOrder(Text1, Command1);
 
-    // Esc presses the hide button, as the window's cancel button.
-    auto *esc = new QAction(this);
-    esc->setObjectName(QStringLiteral("Command2_Cancel"));
-    esc->setShortcut(QKeySequence(Qt::Key_Escape));
-    esc->setShortcutContext(Qt::WindowShortcut);
-    connect(esc, &QAction::triggered, this, [this] { Command2->click(); });
-    addAction(esc);
-
-    // The menu's shortcut keys win over the list's and the text box's own keys.
-    List1->installEventFilter(this);
-    Text1->installEventFilter(this);
+    setCancelButton(Command2);
+    menuKeysWinOver({List1, Text1});
 }
 
 void Form2::buildMenu()
@@ -201,20 +192,6 @@ void Form2::buildMenu()
                         QKeySequence(Qt::Key_F9), &Form2::winwinschliess_Click);
     winwinanord = mk("winwinanord", QStringLiteral("Fenster anordnen"), QKeySequence(Qt::CTRL | Qt::Key_A),
                      &Form2::winwinanord_Click);
-}
-
-bool Form2::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence seq(static_cast<QKeyEvent *>(event)->keyCombination());
-        for (QAction *a : {winwinmin, winwinschliess, winwinanord}) {
-            if (a->shortcut() == seq && a->isEnabled()) {
-                event->ignore();
-                return true;
-            }
-        }
-    }
-    return Form::eventFilter(watched, event);
 }
 
 // The controls as the design leaves them, before the load fills the list.

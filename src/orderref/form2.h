@@ -54,9 +54,6 @@ public:
     // Pause between two steps of the indicator animation, in milliseconds.
     static int animationPause;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     Form2();
     void buildControls();

@@ -53,11 +53,7 @@ class TestForm3 : public QObject {
         return Form3::instance();
     }
 
-    QByteArray lies(const QString &p)
-    {
-        QFile f(p);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray lies(const QString &p) { return liesDatei(p); }
 
 private slots:
     void initTestCase()

@@ -1,6 +1,8 @@
 // Small 16-bit mono PCM wave files for the sound tests.
 #pragma once
 
+#include "testsupport.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -33,18 +35,4 @@ inline QByteArray waveBytes(int ms, int rate = 8000)
     return d + pcm;
 }
 
-inline void schreibeWave(const QString &pfad, int ms = 100)
-{
-    QDir().mkpath(QFileInfo(pfad).absolutePath());
-    QFile f(pfad);
-    f.open(QIODevice::WriteOnly);
-    f.write(waveBytes(ms));
-}
-
-inline void schreibeDatei(const QString &pfad, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(pfad).absolutePath());
-    QFile f(pfad);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-}
+inline void schreibeWave(const QString &pfad, int ms = 100) { schreibeDatei(pfad, waveBytes(ms)); }

@@ -43,17 +43,8 @@ private:
     Form1 *f = nullptr;
     std::function<QByteArray(const QString &)> leseOriginal;
 
-    void schreibe(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray lies(const QString &name)
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void schreibe(const QString &name, const QByteArray &bytes) { schreibeDatei(dir.filePath(name), bytes); }
+    QByteArray lies(const QString &name) { return liesDatei(dir.filePath(name)); }
     bool dateiMenus() const
     {
         return f->aktu->isEnabled() && f->speichern->isEnabled() && f->laden->isEnabled()

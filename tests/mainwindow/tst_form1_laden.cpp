@@ -27,17 +27,8 @@ private:
     Dialoge *dlg = nullptr;
     Form1 *f = nullptr;
 
-    void schreibe(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray lies(const QString &name)
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void schreibe(const QString &name, const QByteArray &bytes) { schreibeDatei(dir.filePath(name), bytes); }
+    QByteArray lies(const QString &name) { return liesDatei(dir.filePath(name)); }
     // Runs fn at the first yield of the line load (right after the head line).
     void imZeilenLaden(std::function<void()> fn)
     {

@@ -1,5 +1,23 @@
 #include "testsupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void schreibeDatei(const QString &pfad, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    QFile f(pfad);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+QByteArray liesDatei(const QString &pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 Dialoge::Dialoge()
 {
     vb::setMsgBoxHook([this](const QString &prompt, int buttons, const QString &title) {

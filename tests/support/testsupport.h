@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+// Writes a file whole, making its folder; reads one whole (empty if missing).
+void schreibeDatei(const QString &pfad, const QByteArray &bytes);
+QByteArray liesDatei(const QString &pfad);
+
 struct Dialoge {
     struct Box {
         QString prompt;

@@ -1,7 +1,7 @@
 // Loads a generated 10 MB report from the click to "FERTIG" and compares
 // that with merely reading and decoding the same file; then measures how
 // fast "Abbruch" ends such a load.
-#include "core/ansi.h"
+#include "platform/codepage.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
 #include "testsupport.h"
@@ -50,8 +50,8 @@ int main(int argc, char **argv)
 
     QElapsedTimer t;
     t.start();
-    const QByteArray bytes = ansi::readFile(path);
-    const QString text = ansi::decode(bytes);
+    const QByteArray bytes = codepage::readFile(path);
+    const QString text = codepage::decode(bytes);
     const double lesen = t.nsecsElapsed() / 1e6;
     Q_UNUSED(text);
 

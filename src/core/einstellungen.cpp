@@ -1,7 +1,8 @@
 #include "core/einstellungen.h"
 
-#include "core/ansi.h"
-#include "core/vb.h"
+#include "platform/codepage.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,11 +15,11 @@ namespace {
 QByteArray zitat(const QString &t)
 {
     if (!schreibbar(t))
-        vb::raise(75);
-    return '"' + ansi::encode(t) + '"';
+        platform::raise(75);
+    return '"' + codepage::encode(t) + '"';
 }
 
-// One item as Input # takes it: blanks skipped; a quoted item runs to the
+// One item as the reader takes it: blanks skipped; a quoted item runs to the
 // next quote and whatever follows up to the delimiter is dropped; a bare one
 // runs to a comma or line end, trailing blanks cut. The delimiter is eaten,
 // CR LF as one.
@@ -31,7 +32,7 @@ public:
         while (m_pos < m_b.size() && (m_b[m_pos] == ' ' || m_b[m_pos] == '\t'))
             ++m_pos;
         if (m_pos >= m_b.size())
-            vb::raise(62);
+            platform::raise(62);
         QByteArray out;
         if (m_b[m_pos] == '"') {
             const qsizetype end = m_b.indexOf('"', m_pos + 1);
@@ -52,7 +53,7 @@ public:
         return out;
     }
 
-    QString text() { return ansi::decode(item()); }
+    QString text() { return codepage::decode(item()); }
 
     qint16 zahl()
     {
@@ -62,8 +63,8 @@ public:
         bool ok = false;
         const double v = t.toDouble(&ok);
         if (!ok || !std::isfinite(v))
-            vb::raise(13);
-        return vb::CInt(v);
+            platform::raise(13);
+        return platform::CInt(v);
     }
 
 private:
@@ -91,7 +92,7 @@ bool schreibbar(const QString &text)
     for (const QChar c : text)
         if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             return false;
-    return ansi::encodable(text);
+    return codepage::encodable(text);
 }
 
 QByteArray schreiben(const Werte &w)
@@ -120,9 +121,9 @@ Werte lesen(const QByteArray &bytes)
     return w;
 }
 
-void speichern(const QString &pfad, const Werte &w) { ansi::writeFile(pfad, schreiben(w)); }
+void speichern(const QString &pfad, const Werte &w) { codepage::writeFile(pfad, schreiben(w)); }
 
-Werte laden(const QString &pfad) { return lesen(ansi::readFile(pfad)); }
+Werte laden(const QString &pfad) { return lesen(codepage::readFile(pfad)); }
 
 QString finde(const QString &ordner, const QString &name)
 {
@@ -143,7 +144,7 @@ QUrl verknuepfungsZiel(const QByteArray &inhalt)
     for (const QByteArray &roh : inhalt.split('\n')) {
         const QByteArray zeile = roh.trimmed();
         if (zeile.size() > 4 && zeile.left(4).toUpper() == "URL=")
-            return QUrl(ansi::decode(zeile.mid(4)).trimmed());
+            return QUrl(codepage::decode(zeile.mid(4)).trimmed());
     }
     return QUrl();
 }

@@ -1,6 +1,6 @@
 // The settings file "Tramsel's Einstellungen.dat": seven items, one a line,
-// written as the old Write # wrote them (strings in quotes, nothing escaped;
-// numbers bare) and read as Input # read them. windows-1252, CR LF.
+// strings in quotes with nothing escaped, numbers bare, items read back by
+// the same rules; windows-1252, CR LF.
 #pragma once
 
 #include <QByteArray>
@@ -34,7 +34,7 @@ Werte lesen(const QByteArray &bytes);
 void speichern(const QString &pfad, const Werte &w);
 Werte laden(const QString &pfad);
 
-// The old Dir test of one literal name in a folder, without regard to case:
+// Whether a file of one literal name is in a folder, without regard to case:
 // the name as it stands on disk, or empty.
 QString finde(const QString &ordner, const QString &name);
 

@@ -1,11 +1,14 @@
 #include "core/form3.h"
 
-#include "core/ansi.h"
+#include "platform/codepage.h"
 #include "core/einstellungen.h"
 #include "core/form4.h"
 #include "core/globals.h"
 #include "core/sound.h"
-#include "core/vb.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "platform/yield.h"
+#include "platform/units.h"
 #include "mainwindow/form1.h"
 #include "orderref/form2.h"
 
@@ -18,7 +21,7 @@
 #include <QScreen>
 #include <QShortcut>
 
-using namespace vb;
+using namespace platform;
 
 namespace {
 Form3 *g_form3 = nullptr;
@@ -38,7 +41,7 @@ constexpr quint32 kWeiss = 0x00FFFFFF;
 constexpr quint32 kArbeitsflaeche = 0x8000000C;
 constexpr quint32 kRahmen = 0x8000000A;
 
-// Where the old program fell back to the root of drive c.
+// The folder to fall back on when the chosen one is gone: the root.
 QString heimOrdner() { return QDir::homePath() + QLatin1Char('/'); }
 
 void wechsleOrdner(const QString &ordner)
@@ -48,7 +51,7 @@ void wechsleOrdner(const QString &ordner)
 }
 
 
-// A check box set by code as the old Value property: 0 or 1.
+// A check box's value as the settings keep it: 0 or 1.
 void setzeWert(QCheckBox *box, qint16 wert)
 {
     if (wert != 0 && wert != 1)
@@ -104,16 +107,16 @@ Form3::Form3() : Form(QStringLiteral("Form3"))
     setWindowTitle(QStringLiteral("Befehlswart - Starteinstellungen"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    setFont(vb::font(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(platform::font(QStringLiteral("MS Sans Serif"), 8.25));
     setClientSizeTwips(5892, 5292);
-    MMControl1 = new MMControl(QStringLiteral("MMControl1"), this);
-    MMControl2 = new MMControl(QStringLiteral("MMControl2"), this);
-    MMControl3 = new MMControl(QStringLiteral("MMControl3"), this);
-    MMControl4 = new MMControl(QStringLiteral("MMControl4"), this);
-    MMControl5 = new MMControl(QStringLiteral("MMControl5"), this);
-    MMControl6 = new MMControl(QStringLiteral("MMControl6"), this);
-    MMControl7 = new MMControl(QStringLiteral("MMControl7"), this);
-    MMControl8 = new MMControl(QStringLiteral("MMControl8"), this);
+    MMControl1 = new WavePlayer(QStringLiteral("MMControl1"), this);
+    MMControl2 = new WavePlayer(QStringLiteral("MMControl2"), this);
+    MMControl3 = new WavePlayer(QStringLiteral("MMControl3"), this);
+    MMControl4 = new WavePlayer(QStringLiteral("MMControl4"), this);
+    MMControl5 = new WavePlayer(QStringLiteral("MMControl5"), this);
+    MMControl6 = new WavePlayer(QStringLiteral("MMControl6"), this);
+    MMControl7 = new WavePlayer(QStringLiteral("MMControl7"), this);
+    MMControl8 = new WavePlayer(QStringLiteral("MMControl8"), this);
     buildControls();
     if (QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());
@@ -163,7 +166,7 @@ void Form3::buildControls()
     Label10->setAlignment(Qt::AlignCenter);
     Label10->setFont(fett);
     Label10->setBackColor(kRahmen);
-    m_label10Farbe = vb::color(kRahmen);
+    m_label10Farbe = platform::color(kRahmen);
     Label10->setMouseTracking(true);
 
     const QString durchsuchen = QStringLiteral("Durchsuchen...");
@@ -239,7 +242,7 @@ void Form3::buildControls()
         o->installEventFilter(this);
     c->setMouseTracking(true);
 
-    // Enter is "Ok", Esc quits, as the old default and cancel buttons.
+    // Enter is "Ok", Esc quits, as the default and cancel buttons.
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto *sc = new QShortcut(QKeySequence(key), this);
         connect(sc, &QShortcut::activated, this, [this] {
@@ -308,7 +311,7 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
 void Form3::spielerOeffnen()
 {
     struct Spieler {
-        MMControl *m;
+        WavePlayer *m;
         const char *datei;
         qint16 *flag;
     };
@@ -382,21 +385,21 @@ void Form3::Form_Load()
         const QString web = ProgrammPfad + kHomepageDatei;
         const QString mail = ProgrammPfad + kMailDatei;
         if (QFileInfo(web).isFile())
-            OLE1 = einstellungen::verknuepfungsZiel(ansi::readFile(web));
+            OLE1 = einstellungen::verknuepfungsZiel(codepage::readFile(web));
         if (QFileInfo(mail).isFile())
-            OLE2 = einstellungen::verknuepfungsZiel(ansi::readFile(mail));
+            OLE2 = einstellungen::verknuepfungsZiel(codepage::readFile(mail));
         if (!QFileInfo(web).isFile() || !QFileInfo(mail).isFile())
-            MsgBox(kVerknuepfungenFehlen, vbOKOnly, kFehlendeDateien);
+            MsgBox(kVerknuepfungenFehlen, OkOnly, kFehlendeDateien);
 
         if (mitDatei)
             wechsleOrdner(StandardPfad);
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         if (e.number == 76) {
             MsgBox(QStringLiteral("error nr.") + QString::number(e.number) + QStringLiteral("  Fehler: ") + e.description);
             QDir::setCurrent(heimOrdner());
             Text1->setText(heimOrdner());
         } else {
-            MsgBox(kVerknuepfungenFehlen, vbOKOnly, kFehlendeDateien);
+            MsgBox(kVerknuepfungenFehlen, OkOnly, kFehlendeDateien);
         }
     }
     // A read that stopped half-way must not leave the window refusing "Ok".
@@ -428,7 +431,7 @@ void Form3::Command1_Click(int Index)
         f->show();
         f->raise();
         f->activateWindow();
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         if (e.number == 76) {
             Form4 *f = Form4::instance();
             f->show();
@@ -460,7 +463,7 @@ void Form3::Command2_Click()
         w.tipp = TippKlangAn;
         w.klick = KlickKlangAn;
         einstellungen::speichern(ProgrammPfad + einstellungen::kDateiname, w);
-    } catch (const vb::Error &) {
+    } catch (const platform::Error &) {
         MsgBox(QStringLiteral("Dateiname beinhaltet ungültige Zeichen."));
     }
     warten = 0;
@@ -499,14 +502,14 @@ void Form3::Command3_Click()
             w->setEnabled(false);
         Label1->setCaption(QString());
         schluss = 1;
-        for (MMControl *m : {MMControl1, MMControl2, MMControl3, MMControl4})
+        for (WavePlayer *m : {MMControl1, MMControl2, MMControl3, MMControl4})
             m->Command(QStringLiteral("Stop"));
-        for (MMControl *m : {MMControl1, MMControl2, MMControl3, MMControl4})
+        for (WavePlayer *m : {MMControl1, MMControl2, MMControl3, MMControl4})
             m->Command(QStringLiteral("Prev"));
         Form1 *f = Form1::instance();
         f->show();
         hide();
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         if (e.number == 76)
             MsgBox(QStringLiteral("Die ausgewählten und angegebenen Dateien müssen sich beide im oben angegebenen "
                                   "Verzeichnis befinden.\nAusserdem muss es sich um gültige Angaben handeln und das "
@@ -525,7 +528,7 @@ void Form3::Command4_Click()
 
 void Form3::Form_Unload(qint16 &)
 {
-    for (MMControl *m : {MMControl1, MMControl2, MMControl3, MMControl4})
+    for (WavePlayer *m : {MMControl1, MMControl2, MMControl3, MMControl4})
         m->Command(QStringLiteral("Close"));
     Form1::endProgram();
 }
@@ -536,10 +539,10 @@ void Form3::kontaktOeffnen(const QUrl &ziel, const QString &fehlerText)
 {
     // The order-code reference is put out of the way of the program that
     // opens the link; loading it here does not show it.
-    Form2::instance()->setWindowStateVb(1);
+    Form2::instance()->setFensterZustand(1);
     if (ziel.isEmpty() || !ziel.isValid() || !QDesktopServices::openUrl(ziel)) {
-        MsgBox(fehlerText, vbOKOnly, kFehlendeDateien);
-        Form2::instance()->setWindowStateVb(0);
+        MsgBox(fehlerText, OkOnly, kFehlendeDateien);
+        Form2::instance()->setFensterZustand(0);
     }
 }
 
@@ -573,24 +576,24 @@ void Form3::Label10_Click()
 void Form3::Label10_MouseDown()
 {
     Label10->setBackColor(kArbeitsflaeche);
-    m_label10Farbe = vb::color(kArbeitsflaeche);
+    m_label10Farbe = platform::color(kArbeitsflaeche);
 }
 
 void Form3::Label10_MouseMove()
 {
     Label10->setBackColor(kWeiss);
-    m_label10Farbe = vb::color(kWeiss);
+    m_label10Farbe = platform::color(kWeiss);
 }
 
 void Form3::Label10_MouseUp()
 {
     Label10->setBackColor(kRahmen);
-    m_label10Farbe = vb::color(kRahmen);
+    m_label10Farbe = platform::color(kRahmen);
 }
 
 void Form3::Form_MouseMove()
 {
-    if (m_label10Farbe == vb::color(kWeiss))
+    if (m_label10Farbe == platform::color(kWeiss))
         Label10_MouseUp();
 }
 
@@ -659,7 +662,7 @@ void Form3::Command5_Click()
     struct Probe {
         QCheckBox *box;
         const char *datei;
-        MMControl *m;
+        WavePlayer *m;
         const char *text;
     };
     const Probe proben[] = {
@@ -675,10 +678,10 @@ void Form3::Command5_Click()
         Label1->setCaption(QString::fromLatin1(p.text));
         Abspielen(p.m);
         // The player gives up "playing" at the latest a second past the sound's length.
-        while (p.m->Mode() == MMControl::kPlaying)
-            vb::Sleep(10);
+        while (p.m->Mode() == WavePlayer::kPlaying)
+            platform::Sleep(10);
         Label1->setCaption(QString());
-        vb::DoEvents();
-        vb::Sleep(500);
+        platform::DoEvents();
+        platform::Sleep(500);
     }
 }

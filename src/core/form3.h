@@ -4,9 +4,9 @@
 // the whole run.
 #pragma once
 
-#include "core/controls.h"
-#include "core/form.h"
-#include "core/mmcontrol.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/waveplayer.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -32,14 +32,14 @@ public:
     // The targets of the web and mail shortcut files, once linked.
     QUrl OLE1, OLE2;
 
-    MMControl *MMControl1;
-    MMControl *MMControl2;
-    MMControl *MMControl3;
-    MMControl *MMControl4;
-    MMControl *MMControl5;
-    MMControl *MMControl6;
-    MMControl *MMControl7;
-    MMControl *MMControl8;
+    WavePlayer *MMControl1;
+    WavePlayer *MMControl2;
+    WavePlayer *MMControl3;
+    WavePlayer *MMControl4;
+    WavePlayer *MMControl5;
+    WavePlayer *MMControl6;
+    WavePlayer *MMControl7;
+    WavePlayer *MMControl8;
     ProgressBar *ProgressBar1;
 
     // ---- window variables

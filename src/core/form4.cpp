@@ -2,12 +2,12 @@
 
 #include "core/form3.h"
 #include "core/sound.h"
-#include "core/vb.h"
+#include "platform/units.h"
 
 #include <QDir>
 #include <QShortcut>
 
-using namespace vb;
+using namespace platform;
 
 qint16 AuswahlModus = 0;
 
@@ -33,7 +33,7 @@ Form4::~Form4()
 Form4::Form4() : Form(QStringLiteral("Form4"))
 {
     setWindowTitle(QStringLiteral("Verzeichnis auswählen"));
-    setFont(vb::font(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(platform::font(QStringLiteral("MS Sans Serif"), 8.25));
     setClientSizeTwips(5916, 2472);
     QWidget *c = client();
 

@@ -1,8 +1,8 @@
 // Folder and file picker behind the start settings' "Durchsuchen..." buttons.
 #pragma once
 
-#include "core/controls.h"
-#include "core/form.h"
+#include "platform/controls.h"
+#include "platform/form.h"
 
 // 0 folder into Form3.Text1, 1 report file into Form3.Text3, 2 orders file
 // into Form3.Text2.

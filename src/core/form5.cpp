@@ -3,7 +3,9 @@
 #include "core/form7.h"
 #include "core/globals.h"
 #include "core/startup.h"
-#include "core/vb.h"
+#include "platform/dialogs.h"
+#include "platform/yield.h"
+#include "platform/units.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -29,7 +31,7 @@ Form5::Form5() : Form(QStringLiteral("Form5"))
     Picture1 = new QLabel(client());
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(QPixmap(QStringLiteral(":/start/splash.png")));
-    Picture1->move(vb::twipsX(240), vb::twipsY(240));
+    Picture1->move(platform::twipsX(240), platform::twipsY(240));
     Picture1->resize(Picture1->pixmap().isNull() ? QSize(500, 191) : Picture1->pixmap().size());
     Picture1->installEventFilter(this);
 }
@@ -47,11 +49,11 @@ void Form5::zeigenUndZeichnen()
     uhr.start();
     m_gezeichnet = false;
     show();
-    vb::DoEvents();
+    platform::DoEvents();
     // The next window would otherwise cover the splash before it was ever
     // painted; the wait for the paint is bounded for a screen that never paints.
     while (isVisible() && (uhr.elapsed() < kMindestMs || (!m_gezeichnet && uhr.elapsed() < 3 * kMindestMs)))
-        vb::Sleep(10);
+        platform::Sleep(10);
 }
 
 void Form5::Form_Load()
@@ -62,7 +64,7 @@ void Form5::Form_Load()
     adjustSize();
     if (QScreen *s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-    vb::DoEvents();
+    platform::DoEvents();
 
     ProgrammPfad = start::programmPfad(start::anwendungsPfad());
 
@@ -70,8 +72,8 @@ void Form5::Form_Load()
     zeigenUndZeichnen();
     switch (film) {
     case start::Film::Fehlt:
-        vb::MsgBox(QStringLiteral("Die Videodatei befindet sich nicht im Programmverzeichnis."));
-        vb::DoEvents();
+        platform::MsgBox(QStringLiteral("Die Videodatei befindet sich nicht im Programmverzeichnis."));
+        platform::DoEvents();
         Form3::instance()->show();
         break;
     case start::Film::Zeigen:

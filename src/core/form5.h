@@ -1,7 +1,7 @@
 // Splash window: shown first; its load starts the program.
 #pragma once
 
-#include "core/form.h"
+#include "platform/form.h"
 
 #include <QLabel>
 

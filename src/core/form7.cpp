@@ -2,7 +2,9 @@
 #include "core/form3.h"
 #include "core/form5.h"
 #include "core/globals.h"
-#include "core/vb.h"
+#include "platform/errors.h"
+#include "platform/yield.h"
+#include "platform/units.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -86,10 +88,10 @@ Form7::Form7() : Form(QStringLiteral("Form7"))
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(QPixmap(QStringLiteral(":/start/intro.png")));
     Picture1->adjustSize();
-    Picture1->move(vb::twipsX(3960), 0);
+    Picture1->move(platform::twipsX(3960), 0);
     Picture1->hide();
 
-    MMControl1 = new MMControl(QStringLiteral("MMControl1"), this);
+    MMControl1 = new WavePlayer(QStringLiteral("MMControl1"), this);
 
     connect(ActiveMovie1, &FilmControl::StateChange, this, &Form7::ActiveMovie1_StateChange);
     connect(ActiveMovie1, &FilmControl::Click, this, &Form7::ActiveMovie1_Click);
@@ -109,12 +111,12 @@ void Form7::Form_Load()
     client()->setFixedSize(groesse);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The film fills the window; it starts a little left of the edge.
-    int links = vb::twipsX(-20);
+    int links = platform::twipsX(-20);
     ActiveMovie1->setGeometry(links, 0, groesse.width() - links, groesse.height());
     adjustSize();
     if (QScreen *s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-    vb::DoEvents();
+    platform::DoEvents();
 
     film = 0;
     ActiveMovie1->setFileName(ProgrammPfad + start::kFilm);
@@ -141,7 +143,7 @@ void Form7::ActiveMovie1_StateChange(qint32 oldState, qint32 newState)
         klang(QStringLiteral("Play"));
     film = qint16(film + 1);
     if (film == 2) {
-        vb::DoEvents();
+        platform::DoEvents();
         klang(QStringLiteral("Close"));
         m_klangOffen = false;
         Form3::instance()->show();
@@ -159,7 +161,7 @@ void Form7::klang(const QString &command)
         return;
     try {
         MMControl1->Command(command);
-    } catch (const vb::Error &) {
+    } catch (const platform::Error &) {
         // A sound that cannot be played leaves the film silent.
         m_klangOffen = false;
     }

@@ -2,8 +2,8 @@
 // settings.
 #pragma once
 
-#include "core/form.h"
-#include "core/mmcontrol.h"
+#include "platform/form.h"
+#include "platform/waveplayer.h"
 #include "core/startup.h"
 
 #include <QLabel>
@@ -45,7 +45,7 @@ public:
 
     FilmControl *ActiveMovie1;
     QLabel *Picture1;
-    MMControl *MMControl1;
+    WavePlayer *MMControl1;
 
     qint16 film = 0;
 
@@ -53,7 +53,7 @@ public:
     void ActiveMovie1_StateChange(qint32 oldState, qint32 newState);
     void ActiveMovie1_Click();
 
-    // The first showing loads the window, as the old forms did.
+    // The first showing loads the window.
     void setVisible(bool visible) override;
 
 private:

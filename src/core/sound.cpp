@@ -1,9 +1,9 @@
 #include "core/sound.h"
 #include "core/form3.h"
 #include "core/globals.h"
-#include "core/mmcontrol.h"
+#include "platform/waveplayer.h"
 
-void Abspielen(MMControl *m)
+void Abspielen(WavePlayer *m)
 {
     if (!m)
         return;

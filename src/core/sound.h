@@ -1,10 +1,10 @@
 // Sounds every window plays through the start settings window's players.
 #pragma once
 
-class MMControl;
+class WavePlayer;
 
 // Plays a player from the start and rewinds it for the next time.
-void Abspielen(MMControl *m);
+void Abspielen(WavePlayer *m);
 
 void KlickSpielen();
 void FeldSpielen();

@@ -41,7 +41,7 @@ Film filmEntscheiden(const QString &programmPfad);
 class FilmAblauf : public QObject {
     Q_OBJECT
 public:
-    // The old film control's states.
+    // The film player's states.
     enum : int { Gestoppt = 0, Pause = 1, Laeuft = 2 };
 
     explicit FilmAblauf(QObject *parent = nullptr);

@@ -1,6 +1,6 @@
 #include "mainwindow/befehlsdatei.h"
 
-#include "core/ansi.h"
+#include "platform/codepage.h"
 
 namespace befehlsdatei {
 
@@ -11,7 +11,7 @@ constexpr unsigned char kVersteckt = 0xAE;
 QByteArray kopfzeile(const QString &kontaktSeite, const QString &kontaktMail)
 {
     QByteArray z(";\xAE");
-    z += ansi::encode(QStringLiteral("Diese Befehlsdatei wurde mit 'Befehlswart' erstellt. Mehr Infos auf ") + kontaktSeite
+    z += codepage::encode(QStringLiteral("Diese Befehlsdatei wurde mit 'Befehlswart' erstellt. Mehr Infos auf ") + kontaktSeite
                       + QStringLiteral(" oder per EMail: ") + kontaktMail);
     z += "\r\n";
     return z;
@@ -19,7 +19,7 @@ QByteArray kopfzeile(const QString &kontaktSeite, const QString &kontaktMail)
 
 QByteArray inhalt(const QString &befehle, const QString &kontaktSeite, const QString &kontaktMail)
 {
-    return kopfzeile(kontaktSeite, kontaktMail) + ansi::encode(befehle) + "\r\n";
+    return kopfzeile(kontaktSeite, kontaktMail) + codepage::encode(befehle) + "\r\n";
 }
 
 void Leser::lies(unsigned char c, QByteArray &out)

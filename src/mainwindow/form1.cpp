@@ -3,7 +3,11 @@
 #include "core/form3.h"
 #include "core/globals.h"
 #include "core/sound.h"
-#include "core/vb.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "platform/yield.h"
+#include "platform/numbers.h"
+#include "platform/units.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,7 +20,7 @@
 #include <QScreen>
 #include <QStyle>
 
-using namespace vb;
+using namespace platform;
 
 std::function<void()> Form1::endProgram = [] { QCoreApplication::exit(0); };
 
@@ -67,7 +71,7 @@ bool Form1::exists() { return g_form1 != nullptr; }
 Form1::Form1() : Form(QStringLiteral("Form1"))
 {
     setWindowTitle(QStringLiteral("Befehlswart"));
-    setFont(vb::font(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(platform::font(QStringLiteral("MS Sans Serif"), 8.25));
     setClientSizeTwips(12228, 8208);
     buildControls();
     buildMenu();
@@ -95,7 +99,7 @@ void Form1::buildControls()
     Label1->setForeColor(0x0000FF);
     Label3 = mkLabel("Label3", 120, 360, 2052, 252);
     {
-        QFont f = vb::font(QStringLiteral("MS Sans Serif"), 9.6);
+        QFont f = platform::font(QStringLiteral("MS Sans Serif"), 9.6);
         f.setBold(true);
         Label3->setFont(f);
         Label3->setForeColor(0x0000FF);
@@ -201,7 +205,7 @@ void Form1::buildControls()
     place(Combo3, 9000, 4560, 3132, 288);
     List1 = new QListWidget(c);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setFont(vb::font(QStringLiteral("Courier New"), 7.8));
+    List1->setFont(platform::font(QStringLiteral("Courier New"), 7.8));
     place(List1, 9000, 4920, 3132, 1392);
     Text6 = new TextBox(c);
     Text6->setObjectName(QStringLiteral("Text6"));
@@ -217,7 +221,7 @@ void Form1::buildControls()
     Command1->hide();
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     Label15 = mkLabel("Label15", 8640, 6120, 252, 372);
-    Label15->setFont(vb::font(QStringLiteral("MS Sans Serif"), 12));
+    Label15->setFont(platform::font(QStringLiteral("MS Sans Serif"), 12));
     Label15->setAlignment(Qt::AlignCenter);
     Label15->hide();
     Command4 = new QPushButton(c);
@@ -422,7 +426,7 @@ void Form1::Dir1_Click()
 {
     if (arbeit != 1)
         return;
-    if (MsgBox(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?"), vbYesNo) != vbYes)
+    if (MsgBox(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?"), YesNo) != Yes)
         return;
     enableFileMenus(true);
     Command3->hide();
@@ -437,12 +441,12 @@ void Form1::File1_Click()
     try {
         if (verandert == 1 && !Text1->text().isEmpty()) {
             if (MsgBox(QStringLiteral("Befehle noch nicht gespeichert.\r\nWirklich neue Auswertung laden und Änderungen bei den Befehlen verwerfen?"),
-                       vbYesNo | vbExclamation, QStringLiteral("Befehlswart")) == vbNo)
+                       YesNo | Warning, QStringLiteral("Befehlswart")) == No)
                 return;
         }
         lad();
         Text2->setFocus();
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         schluss();
         MsgBox(e.description);
         Label13->setCaption(QString());
@@ -472,28 +476,28 @@ namespace {
 int endeFrage(qint16 verandert)
 {
     if (verandert == 1)
-        return MsgBox(QStringLiteral("Befehle noch nicht gespeichert.\r\nWirklich beenden?"), vbYesNo | vbExclamation,
+        return MsgBox(QStringLiteral("Befehle noch nicht gespeichert.\r\nWirklich beenden?"), YesNo | Warning,
                       QStringLiteral("Befehlswart"));
-    return MsgBox(QStringLiteral("Wirklich beenden?"), vbYesNo, QStringLiteral("Befehlswart"));
+    return MsgBox(QStringLiteral("Wirklich beenden?"), YesNo, QStringLiteral("Befehlswart"));
 }
 } // namespace
 
 void Form1::ButtonEnde()
 {
-    if (endeFrage(verandert) == vbYes)
+    if (endeFrage(verandert) == Yes)
         endProgram();
 }
 
 void Form1::Form_QueryUnload(qint16 &Cancel, qint16)
 {
-    if (endeFrage(verandert) != vbYes)
+    if (endeFrage(verandert) != Yes)
         Cancel = 1;
 }
 
 void Form1::Form_Unload(qint16 &)
 {
     Form3 *f3 = Form3::instance();
-    for (MMControl *m : {f3->MMControl1, f3->MMControl2, f3->MMControl3, f3->MMControl4})
+    for (WavePlayer *m : {f3->MMControl1, f3->MMControl2, f3->MMControl3, f3->MMControl4})
         m->Command(QStringLiteral("Close"));
     endProgram();
 }
@@ -527,5 +531,5 @@ void Form1::paintBar()
     QPainter p(client());
     const int left = twipsX(x1);
     const int top = twipsY(y1 - breite);
-    p.fillRect(QRect(left, top, std::max(1, twipsX(x1 + m_barLength) - left), twipsY(y1) - top), vb::color(0xFF0000));
+    p.fillRect(QRect(left, top, std::max(1, twipsX(x1 + m_barLength) - left), twipsY(y1) - top), platform::color(0xFF0000));
 }

@@ -1,9 +1,9 @@
 // The main window: report viewer, orders editor and reference pane.
 #pragma once
 
-#include "core/ansi.h"
-#include "core/controls.h"
-#include "core/form.h"
+#include "platform/codepage.h"
+#include "platform/controls.h"
+#include "platform/form.h"
 
 #include <QAction>
 #include <QByteArray>
@@ -26,7 +26,7 @@ public:
     static Form1 *instance();
     static bool exists();
 
-    // ---- controls, by their designer names
+    // ---- controls, by their names
     QFrame *Line1;
     Label *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9;
     Label *Label10, *Label12, *Label13, *Label14, *Label15;
@@ -79,8 +79,8 @@ public:
 
     QByteArray store() const { return UebergangsText->Text; }
     // The report's character set for display.
-    ansi::Charset reportCharset() const { return u == 2 ? ansi::Charset::Oem : ansi::Charset::Windows; }
-    QString reportText(const QByteArray &bytes) const { return ansi::decode(bytes, reportCharset()); }
+    codepage::Charset reportCharset() const { return u == 2 ? codepage::Charset::Oem : codepage::Charset::Windows; }
+    QString reportText(const QByteArray &bytes) const { return codepage::decode(bytes, reportCharset()); }
     void showReport(const QByteArray &bytes);
 
     // ---- the window itself

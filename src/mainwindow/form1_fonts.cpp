@@ -1,21 +1,23 @@
 // Fonts of the report box and the orders box.
 #include "mainwindow/form1.h"
 
-#include "core/vb.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "platform/numbers.h"
 
 #include <QMouseEvent>
 #include <QTimer>
 
-using namespace vb;
+using namespace platform;
 
 // A size as the box holds it, read with the user's decimal comma. Qt would
-// quietly ignore what the old boxes refused: no number, 0 or less, or more
+// quietly ignore what the boxes refuse: no number, 0 or less, or more
 // than 2160 points.
 double Form1::schriftGroesse(const QString &text)
 {
     const double v = static_cast<float>(toNumber(text));
     if (!(v > 0) || v > 2160)
-        vb::raise(380);
+        platform::raise(380);
     return v;
 }
 
@@ -105,7 +107,7 @@ void Form1::Combo1_Click()
         Text1->setFocus();
         schriftName(Text1, Combo1->currentText());
         Text1->setFontSize(schriftGroesse(Text4->text()));
-    } catch (const vb::Error &) {
+    } catch (const platform::Error &) {
         MsgBox(QStringLiteral("Schriftart nicht verfügbar"));
     }
 }
@@ -120,7 +122,7 @@ void Form1::Combo2_Click()
             Text3->setText(str(Auswertungsgroesse));
         }
         Text2->setFontSize(schriftGroesse(Text3->text()));
-    } catch (const vb::Error &) {
+    } catch (const platform::Error &) {
         MsgBox(QStringLiteral("Schriftart nicht verfügbar"));
     }
 }
@@ -132,7 +134,7 @@ void Form1::Text3_Change()
     try {
         Text2->setFontSize(schriftGroesse(Text3->text()));
         Combo2->setEditText(Text2->fontName());
-    } catch (const vb::Error &) {
+    } catch (const platform::Error &) {
         MsgBox(QStringLiteral("Keine gültige Eingabe."));
     }
 }
@@ -144,7 +146,7 @@ void Form1::Text4_Change()
     try {
         Text1->setFontSize(schriftGroesse(Text4->text()));
         Combo1->setEditText(Text1->fontName());
-    } catch (const vb::Error &) {
+    } catch (const platform::Error &) {
         MsgBox(QStringLiteral("Keine gültige Eingabe."));
     }
 }

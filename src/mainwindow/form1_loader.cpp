@@ -6,13 +6,17 @@
 #include "core/form3.h"
 #include "core/globals.h"
 #include "core/sound.h"
-#include "core/vb.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "platform/yield.h"
+#include "platform/numbers.h"
+#include "platform/units.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <new>
 
-using namespace vb;
+using namespace platform;
 
 namespace {
 QString zeitText(double s) { return QStringLiteral("Benötigte Zeit: ") + str(qint64(s)) + QStringLiteral(" Sekunden"); }
@@ -30,7 +34,7 @@ void Form1::lad()
             MsgBox(QStringLiteral("Es wird gerade eine andere Datei geladen/gespeichert."));
             return;
         }
-        if (MsgBox(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?"), vbYesNo) == vbYes) {
+        if (MsgBox(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?"), YesNo) == Yes) {
             abbruch = 1;
             neuedatei = 1;
         }
@@ -69,7 +73,7 @@ void Form1::lad()
         Text1->setText(QString());
         Command3->show();
 
-        const QByteArray daten = ansi::readFile(datei);
+        const QByteArray daten = codepage::readFile(datei);
         const qint64 laenge = daten.size();
         if (m_ausListe) {
             maximal = CLng(double(laenge) + 1);
@@ -122,7 +126,7 @@ void Form1::lad()
                 double groesse = Auswertungsgroesse;
                 try {
                     groesse = schriftGroesse(Text3->text());
-                } catch (const vb::Error &) {
+                } catch (const platform::Error &) {
                 }
                 Text2->setFontSize(groesse);
             }
@@ -157,7 +161,7 @@ void Form1::lad()
                 zeigeFortschritt();
                 Inhalt = scan.shown();
                 anfang = scan.headLine();
-                Text1->setText(ansi::decode(anfang));
+                Text1->setText(codepage::decode(anfang));
                 ladschnell();
                 return;
             }
@@ -174,7 +178,7 @@ void Form1::lad()
                 }
             }
         }
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         ladFehler(e.number, e.description);
     } catch (const std::bad_alloc &) {
         ladFehler(7, errorDescription(7));
@@ -256,12 +260,12 @@ void Form1::ladschnell()
         Alles.clear();
         UebergangsText->Text.clear();
 
-        const QByteArray daten = ansi::readFile(datei);
+        const QByteArray daten = codepage::readFile(datei);
         const double laenge = double(daten.size());
         if (daten.size() > 120000)
             MsgBox(QStringLiteral("Diese Datei kann höchstwahrscheinlich nicht angezeigt werden, da sie zu groß ist.\r\nAm Besten drückst du 'Abbrechen'."));
         if (daten.isEmpty())
-            vb::raise(62);
+            platform::raise(62);
         Alles.reserve(daten.size() + daten.size() / 16 + 16);
 
         Batch batch;
@@ -269,7 +273,7 @@ void Form1::ladschnell()
         qsizetype pos = 0;
         do {
             qsizetype anfangZeile = 0, zeilenLaenge = 0;
-            ansi::nextLine(daten, pos, anfangZeile, zeilenLaenge);
+            codepage::nextLine(daten, pos, anfangZeile, zeilenLaenge);
             Alles.append("\r\n", 2);
             Alles.append(daten.constData() + anfangZeile, zeilenLaenge);
             addition = hoehe / (laenge / (double(zeilenLaenge) + 1));
@@ -309,7 +313,7 @@ void Form1::ladschnell()
         if (u == 0) {
             keinZeichensatz(QStringLiteral("Kein eindeutiges Format"));
         }
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         ladschnellFehler(e.number, e.description);
     } catch (const std::bad_alloc &) {
         ladschnellFehler(7, errorDescription(7));
@@ -477,7 +481,7 @@ void Form1::Chr10Pruefen()
             Abspielen(Form3::instance()->MMControl1);
         }
         fertig(true);
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         MsgBox(str(e.number) + QStringLiteral(": ") + e.description);
         fertig(false);
     } catch (const std::bad_alloc &) {
@@ -495,7 +499,7 @@ void Form1::auswertungspeicherrrrn_Click()
     }
     if (MsgBox(QStringLiteral("Die aktuell geladene Auswertung wird gespeichert unter:\r\n'") + datei
                    + QStringLiteral("'\r\nDie bereits vorhandene Auswertung wird dabei überschrieben.\r\nAlles Ok?"),
-               vbYesNo | vbExclamation, QStringLiteral("Befehlswart")) != vbYes)
+               YesNo | Warning, QStringLiteral("Befehlswart")) != Yes)
         return;
     KlickSpielen();
     if (arbeit == 1) {
@@ -507,8 +511,8 @@ void Form1::auswertungspeicherrrrn_Click()
     try {
         QByteArray daten = store();
         daten.append("\r\n", 2);
-        ansi::writeFile(datei, daten);
-    } catch (const vb::Error &) {
+        codepage::writeFile(datei, daten);
+    } catch (const platform::Error &) {
         MsgBox(QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen."));
         arbeit = 0;
         enableFileMenus(true);

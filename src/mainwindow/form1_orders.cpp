@@ -5,17 +5,20 @@
 #include "core/form3.h"
 #include "core/globals.h"
 #include "core/sound.h"
-#include "core/vb.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "platform/yield.h"
+#include "platform/numbers.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <new>
 
-using namespace vb;
+using namespace platform;
 
 std::function<QByteArray(const QString &)> Form1::befehleLesen = [](const QString &pfad) {
-    return ansi::readFile(pfad);
+    return codepage::readFile(pfad);
 };
 
 namespace {
@@ -135,12 +138,12 @@ void Form1::speichern_Click()
     }
     try {
         if (QFileInfo(StandardBefehlsdatei).isFile()
-            && MsgBox(QStringLiteral("Alte Datei wirklich überschreiben?"), vbYesNo) != vbYes)
+            && MsgBox(QStringLiteral("Alte Datei wirklich überschreiben?"), YesNo) != Yes)
             return;
         arbeit = 1;
         enableFileMenus(false);
         // Written whole or not at all: a failed save keeps the old orders.
-        ansi::writeFile(StandardBefehlsdatei, befehlsdatei::inhalt(Text1->text(), KontaktSeite, KontaktMail));
+        codepage::writeFile(StandardBefehlsdatei, befehlsdatei::inhalt(Text1->text(), KontaktSeite, KontaktMail));
         arbeit = 0;
         verandert = 0;
         aktu->setEnabled(true);
@@ -150,7 +153,7 @@ void Form1::speichern_Click()
         Label3->setCaption(QStringLiteral("GESPEICHERT"));
         if (BestaetigungsKlangAn == 1)
             Abspielen(Form3::instance()->MMControl3);
-    } catch (const vb::Error &) {
+    } catch (const platform::Error &) {
         MsgBox(QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen."));
         arbeit = 0;
         enableFileMenus(true);
@@ -166,7 +169,7 @@ void Form1::laden_Click()
         return;
     }
     if (verandert == 1 && !Text1->text().isEmpty()
-        && MsgBox(QStringLiteral("Neue Datei wirklich laden?"), vbYesNo) != vbYes)
+        && MsgBox(QStringLiteral("Neue Datei wirklich laden?"), YesNo) != Yes)
         return;
 
     bool menusAus = false;
@@ -174,9 +177,9 @@ void Form1::laden_Click()
         eraseBar();
         const QFileInfo info(StandardBefehlsdatei);
         if (StandardBefehlsdatei.isEmpty() || !info.exists())
-            vb::raise(53);
+            platform::raise(53);
         if (!info.isFile())
-            vb::raise(75);
+            platform::raise(75);
         const qint64 laenge = info.size();
         maximal = CLng(double(laenge) + 1);
         zusatz = 1.0;
@@ -200,7 +203,7 @@ void Form1::laden_Click()
         auto uebernehmen = [&] {
             if (neu.isEmpty())
                 return;
-            Text1->setText(Text1->text() + ansi::decode(neu));
+            Text1->setText(Text1->text() + codepage::decode(neu));
             neu.clear();
         };
         Batch batch;
@@ -239,7 +242,7 @@ void Form1::laden_Click()
         if (BestaetigungsKlangAn == 1)
             Abspielen(Form3::instance()->MMControl1);
         eraseBar();
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         ladenFehler(*this, e.number, menusAus);
     } catch (const std::bad_alloc &) {
         ladenFehler(*this, 7, menusAus);

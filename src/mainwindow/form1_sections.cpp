@@ -2,9 +2,9 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/report.h"
 
-#include "core/vb.h"
+#include "platform/dialogs.h"
 
-using namespace vb;
+using namespace platform;
 
 void Form1::abschnitt(int row)
 {
@@ -17,7 +17,7 @@ void Form1::abschnitt(int row)
         MsgBox(QStringLiteral("Nichts gefunden."));
         return;
     case report::SectionFind::Kind::NoEnd:
-        if (MsgBox(QStringLiteral("Nichts gefunden, trotzdem weitermachen?"), vbYesNo) != vbYes)
+        if (MsgBox(QStringLiteral("Nichts gefunden, trotzdem weitermachen?"), YesNo) != Yes)
             return;
         break;
     case report::SectionFind::Kind::Found:

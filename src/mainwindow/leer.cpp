@@ -1,5 +1,5 @@
 #include "mainwindow/leer.h"
-#include "core/vb.h"
+#include "platform/units.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -17,7 +17,7 @@ Leer::Leer() : Form(QStringLiteral("Leer"))
     setClientSizeTwips(4236, 600);
     ProgressBar1 = new ProgressBar(client());
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    vb::place(ProgressBar1, 120, 120, 3972, 372);
+    platform::place(ProgressBar1, 120, 120, 3972, 372);
     if (QScreen *s = QGuiApplication::primaryScreen()) {
         const QRect g = s->availableGeometry();
         move(g.center() - QPoint(width() / 2, height() / 2));

@@ -1,8 +1,8 @@
 // Progress window of the line-end repair.
 #pragma once
 
-#include "core/controls.h"
-#include "core/form.h"
+#include "platform/controls.h"
+#include "platform/form.h"
 
 class Leer : public Form {
     Q_OBJECT

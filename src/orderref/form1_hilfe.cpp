@@ -2,14 +2,15 @@
 #include "mainwindow/form1.h"
 
 #include "core/sound.h"
-#include "core/vb.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
 #include "orderref/form2.h"
 #include "orderref/schnellhilfe.h"
 
 void Form1::hilfe_Click()
 {
     KlickSpielen();
-    help = vb::InputBox(QStringLiteral("Zu welchem Gub-Befehl wird Hilfe benötigt?\r\n"
+    help = platform::InputBox(QStringLiteral("Zu welchem Gub-Befehl wird Hilfe benötigt?\r\n"
                                        "Im Auswahlmenü befinden sich die vollständigen Erklärungen."),
                         QStringLiteral("Hilfe zu Gub-Befehle"), orderref::kAuswahlmenue);
     hilfemoeglichkeiten();
@@ -21,11 +22,11 @@ void Form1::hilfemoeglichkeiten()
     if (antwort.auswahlmenue) {
         Form2 *f = Form2::instance();
         f->show();
-        f->setWindowStateVb(0);
+        f->setFensterZustand(0);
         f->raise();
         f->activateWindow();
         return;
     }
     for (const orderref::HilfeBox &b : antwort.boxen)
-        vb::MsgBox(b.text, b.flags);
+        platform::MsgBox(b.text, b.flags);
 }

@@ -3,7 +3,8 @@
 #include "core/form3.h"
 #include "core/globals.h"
 #include "core/sound.h"
-#include "core/vb.h"
+#include "platform/yield.h"
+#include "platform/units.h"
 #include "core/windowmenu.h"
 #include "orderref/katalog.h"
 
@@ -15,7 +16,7 @@
 #include <QPainterPath>
 #include <QSignalBlocker>
 
-using namespace vb;
+using namespace platform;
 
 int Form2::animationPause = 4;
 
@@ -83,7 +84,7 @@ QIcon kachelBild()
 // The heading's script font, or a serif italic where it is missing.
 QFont ueberschriftFont()
 {
-    QFont f = vb::font(QStringLiteral("QuillScript"), 10.2);
+    QFont f = platform::font(QStringLiteral("QuillScript"), 10.2);
     if (!QFontDatabase::hasFamily(QStringLiteral("QuillScript"))) {
         f.setFamilies({QStringLiteral("URW Chancery L"), QStringLiteral("Z003"), QStringLiteral("DejaVu Serif")});
         f.setStyleHint(QFont::Serif);
@@ -110,7 +111,7 @@ Form2::Form2() : Form(QStringLiteral("Form2"))
     // Fixed single border: no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setFont(vb::font(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(platform::font(QStringLiteral("MS Sans Serif"), 8.25));
     buildMenu();
     buildControls();
     setClientSizeTwips(9972, 7092);
@@ -124,7 +125,7 @@ void Form2::buildControls()
     List1 = new QListWidget(c);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->setFont(vb::font(QStringLiteral("Courier New"), 9));
+    List1->setFont(platform::font(QStringLiteral("Courier New"), 9));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     place(List1, 120, 120, 8292, 3312);
     // The selection, not the current row: a mouse press moves the current row
@@ -282,7 +283,7 @@ void Form2::Command1_Click()
         Label2Left += dLeft;
         Label2Width += dWidth;
         placeLabel2();
-        vb::Sleep(animationPause);
+        platform::Sleep(animationPause);
         // Closed or unloaded meanwhile: the window is fresh again, leave it be.
         return generation == m_generation;
     };
@@ -339,7 +340,7 @@ void Form2::Unload()
 {
     hide();
     ++m_generation;
-    setWindowStateVb(0);
+    setFensterZustand(0);
     designState();
     Form_Load();
 }

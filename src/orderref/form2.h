@@ -2,8 +2,8 @@
 // help text, and the switch that hides the secret orders.
 #pragma once
 
-#include "core/controls.h"
-#include "core/form.h"
+#include "platform/controls.h"
+#include "platform/form.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -16,7 +16,7 @@ public:
     static Form2 *instance();
     static bool exists();
 
-    // ---- controls, by their designer names
+    // ---- controls, by their names
     QListWidget *List1;
     Label *Label1;
     QPushButton *Command2;

@@ -1,6 +1,6 @@
 #include "orderref/schnellhilfe.h"
 
-#include "core/vb.h"
+#include "platform/dialogs.h"
 
 namespace orderref {
 
@@ -339,12 +339,12 @@ HilfeAntwort schnellhilfe(const QString &eingabe)
             treffer = &k;
     }
     if (!treffer) {
-        a.boxen << HilfeBox{S("Suchindex nicht gefunden."), vb::vbOKOnly};
+        a.boxen << HilfeBox{S("Suchindex nicht gefunden."), platform::OkOnly};
         return a;
     }
-    a.boxen << HilfeBox{kurztext(*treffer), treffer->geheim ? int(vb::vbInformation) : int(vb::vbOKOnly)};
+    a.boxen << HilfeBox{kurztext(*treffer), treffer->geheim ? int(platform::Information) : int(platform::OkOnly)};
     if (!treffer->seite2.isEmpty())
-        a.boxen << HilfeBox{treffer->seite2, vb::vbOKOnly};
+        a.boxen << HilfeBox{treffer->seite2, platform::OkOnly};
     return a;
 }
 

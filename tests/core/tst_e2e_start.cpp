@@ -5,7 +5,8 @@
 #include "core/form7.h"
 #include "core/globals.h"
 #include "core/startup.h"
-#include "core/vb.h"
+#include "platform/dialogs.h"
+#include "platform/units.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -83,7 +84,7 @@ private slots:
         QVERIFY(!splash->Picture1->pixmap().isNull());
         QVERIFY(!Form7::instance()->Picture1->pixmap().isNull());
         QCOMPARE(splash->Picture1->size(), QSize(500, 191));
-        QCOMPARE(splash->client()->size(), QSize(500 + 2 * vb::twipsX(240), 191 + 2 * vb::twipsY(240)));
+        QCOMPARE(splash->client()->size(), QSize(500 + 2 * platform::twipsX(240), 191 + 2 * platform::twipsY(240)));
         // The intro window has taken over from the splash.
         Form7 *intro = Form7::instance();
         QVERIFY(intro->isVisible());
@@ -149,8 +150,8 @@ private slots:
         Form5::instance()->Form_Load();
         QVERIFY(videoMeldung());
         const Dialoge::Box &box = m_dialoge.boxen.first();
-        QCOMPARE(box.buttons, int(vb::vbOKOnly));
-        QCOMPARE(box.title, vb::kTitel);
+        QCOMPARE(box.buttons, int(platform::OkOnly));
+        QCOMPARE(box.title, platform::kTitel);
         QVERIFY(!FilmGezeigt.isValid());
         QVERIFY(sichtbar(QStringLiteral("Form3")));
         QVERIFY(!Form7::instance()->isVisible());

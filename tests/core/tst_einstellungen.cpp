@@ -1,6 +1,6 @@
 // The settings file as bytes, and the little file helpers beside it.
 #include "core/einstellungen.h"
-#include "core/vb.h"
+#include "platform/errors.h"
 #include "wavedatei.h"
 
 #include <QTemporaryDir>
@@ -15,7 +15,7 @@ private:
     {
         try {
             einstellungen::lesen(b);
-        } catch (const vb::Error &e) {
+        } catch (const platform::Error &e) {
             return e.number;
         }
         return 0;
@@ -83,7 +83,7 @@ private slots:
             try {
                 einstellungen::schreiben(w);
                 QFAIL("written");
-            } catch (const vb::Error &e) {
+            } catch (const platform::Error &e) {
                 QCOMPARE(e.number, 75);
             }
         }

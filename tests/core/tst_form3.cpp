@@ -108,10 +108,10 @@ private slots:
         f->Label5_Click();
         QCOMPARE(m_browser.geoeffnet, QList<QUrl>{QUrl(QStringLiteral("https://example.org/gub"))});
         QVERIFY(m_dialoge.boxen.isEmpty());
-        QCOMPARE(Form2::instance()->windowStateVb(), 1);
+        QCOMPARE(Form2::instance()->fensterZustand(), 1);
         QVERIFY(!Form2::instance()->isVisible());
         f->Label4_Click();
-        QCOMPARE(Form2::instance()->windowStateVb(), 0);
+        QCOMPARE(Form2::instance()->fensterZustand(), 0);
         QCOMPARE(m_dialoge.boxen.size(), 1);
         QVERIFY(m_dialoge.boxen[0].prompt.startsWith(QStringLiteral("Es fehlt die Datei, die die Information für "
                                                                      "Tramsel's Mail enthält.")));
@@ -300,12 +300,12 @@ private slots:
         QCOMPARE(m_ende, 1);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f));
-        QCOMPARE(f->MMControl1->Mode(), MMControl::kStopped);
+        QCOMPARE(f->MMControl1->Mode(), WavePlayer::kStopped);
         f->close();
         QCOMPARE(m_ende, 2);
-        for (MMControl *m : {f->MMControl1, f->MMControl2, f->MMControl3, f->MMControl4})
-            QCOMPARE(m->Mode(), MMControl::kNotOpen);
-        QCOMPARE(f->MMControl5->Mode(), MMControl::kStopped);
+        for (WavePlayer *m : {f->MMControl1, f->MMControl2, f->MMControl3, f->MMControl4})
+            QCOMPARE(m->Mode(), WavePlayer::kNotOpen);
+        QCOMPARE(f->MMControl5->Mode(), WavePlayer::kStopped);
         m_ende = 0;
     }
 

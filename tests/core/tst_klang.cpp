@@ -2,7 +2,7 @@
 // audio device at all.
 #include "core/form3.h"
 #include "core/globals.h"
-#include "core/mmcontrol.h"
+#include "platform/waveplayer.h"
 #include "core/sound.h"
 #include "mainwindow/form1.h"
 #include "testsupport.h"
@@ -44,7 +44,7 @@ class TestKlang : public QObject {
         return f;
     }
 
-    static QList<MMControl *> spieler(Form3 *f)
+    static QList<WavePlayer *> spieler(Form3 *f)
     {
         return {f->MMControl1, f->MMControl2, f->MMControl3, f->MMControl4,
                 f->MMControl5, f->MMControl6, f->MMControl7, f->MMControl8};
@@ -64,36 +64,36 @@ private slots:
 
     void waveLaengeAusDemKopf()
     {
-        QCOMPARE(MMControl::laengeMs(waveBytes(250)), qint64(250));
-        QCOMPARE(MMControl::laengeMs(waveBytes(1000, 22050)), qint64(1000));
-        QCOMPARE(MMControl::laengeMs("RIFF\0\0\0\0WAVE"), qint64(0));
-        QCOMPARE(MMControl::laengeMs("kein Klang"), qint64(0));
+        QCOMPARE(WavePlayer::laengeMs(waveBytes(250)), qint64(250));
+        QCOMPARE(WavePlayer::laengeMs(waveBytes(1000, 22050)), qint64(1000));
+        QCOMPARE(WavePlayer::laengeMs("RIFF\0\0\0\0WAVE"), qint64(0));
+        QCOMPARE(WavePlayer::laengeMs("kein Klang"), qint64(0));
         // Header says more than the file holds: the bytes present count.
-        QCOMPARE(MMControl::laengeMs(waveBytes(400).left(44 + 1600)), qint64(100));
+        QCOMPARE(WavePlayer::laengeMs(waveBytes(400).left(44 + 1600)), qint64(100));
     }
 
     void spielerOhneGeraet()
     {
-        MMControl m(QStringLiteral("M"));
-        QSignalSpy gespielt(&m, &MMControl::gespielt);
-        QCOMPARE(m.Mode(), MMControl::kNotOpen);
+        WavePlayer m(QStringLiteral("M"));
+        QSignalSpy gespielt(&m, &WavePlayer::gespielt);
+        QCOMPARE(m.Mode(), WavePlayer::kNotOpen);
         m.Command(QStringLiteral("Play"));
         QCOMPARE(gespielt.count(), 0);
 
         m.FileName = m_dir.filePath(QStringLiteral("fehlt.wav"));
         m.Command(QStringLiteral("Open"));
-        QCOMPARE(m.Mode(), MMControl::kNotOpen);
+        QCOMPARE(m.Mode(), WavePlayer::kNotOpen);
 
         m.FileName = m_dir.filePath(QStringLiteral("da.wav"));
         schreibeWave(m.FileName, 500);
         m.Command(QStringLiteral("Open"));
-        QCOMPARE(m.Mode(), MMControl::kStopped);
+        QCOMPARE(m.Mode(), WavePlayer::kStopped);
         m.Command(QStringLiteral("Play"));
         m.Command(QStringLiteral("Prev"));
         QCOMPARE(gespielt.count(), 1);
-        QCOMPARE(m.Mode(), MMControl::kStopped); // nothing to wait for
+        QCOMPARE(m.Mode(), WavePlayer::kStopped); // nothing to wait for
         m.Command(QStringLiteral("close"));
-        QCOMPARE(m.Mode(), MMControl::kNotOpen);
+        QCOMPARE(m.Mode(), WavePlayer::kNotOpen);
         m.Command(QStringLiteral("Play"));
         QCOMPARE(gespielt.count(), 1);
     }
@@ -105,8 +105,8 @@ private slots:
         QCOMPARE(f->vorhandenklick, qint16(1));
         QCOMPARE(f->vorhandentipp, qint16(0));
         QCOMPARE(f->vorhandenbest, qint16(0));
-        QSignalSpy s5(f->MMControl5, &MMControl::gespielt), s6(f->MMControl6, &MMControl::gespielt),
-            s7(f->MMControl7, &MMControl::gespielt), s8(f->MMControl8, &MMControl::gespielt);
+        QSignalSpy s5(f->MMControl5, &WavePlayer::gespielt), s6(f->MMControl6, &WavePlayer::gespielt),
+            s7(f->MMControl7, &WavePlayer::gespielt), s8(f->MMControl8, &WavePlayer::gespielt);
         KlickKlangAn = 0;
         KlickSpielen();
         TroeoetSpielen();
@@ -175,7 +175,7 @@ private slots:
         QList<int> zaehler(8, 0);
         const auto alle = spieler(f);
         for (int i = 0; i < 8; ++i)
-            connect(alle[i], &MMControl::gespielt, this, [&, i] {
+            connect(alle[i], &WavePlayer::gespielt, this, [&, i] {
                 ++zaehler[i];
                 beschriftung << f->Label1->caption();
             });
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(m_dialoge.prompts(), QStringList{QStringLiteral("Keine Sounddateien verfügbar.")});
 
         f = neu({QStringLiteral("klick.wav")});
-        QSignalSpy klick(f->MMControl5, &MMControl::gespielt);
+        QSignalSpy klick(f->MMControl5, &WavePlayer::gespielt);
         f->Check2->setChecked(true); // by code: not refused
         f->Check4->setChecked(true);
         f->Command5_Click();
@@ -220,7 +220,7 @@ private slots:
         f->Text1->setText(ordner);
         f->Check2->setChecked(true);
         f->Check3->setChecked(true);
-        QSignalSpy tipp(f->MMControl4, &MMControl::gespielt), gub1(f->MMControl3, &MMControl::gespielt);
+        QSignalSpy tipp(f->MMControl4, &WavePlayer::gespielt), gub1(f->MMControl3, &WavePlayer::gespielt);
         QTimer::singleShot(100, f, [f] { f->Command3_Click(); });
         f->Command5_Click();
         QCOMPARE(tipp.count(), 1);

@@ -3,7 +3,7 @@
 // waits no longer than each sound plus a second.
 #include "core/form3.h"
 #include "core/globals.h"
-#include "core/mmcontrol.h"
+#include "platform/waveplayer.h"
 #include "mainwindow/form1.h"
 #include "testsupport.h"
 #include "wavedatei.h"
@@ -31,22 +31,22 @@ private slots:
 
     void spielenEndetRechtzeitig()
     {
-        MMControl m(QStringLiteral("M"));
+        WavePlayer m(QStringLiteral("M"));
         m.FileName = ProgrammPfad + "sounds/gub1.wav";
         m.Command(QStringLiteral("Open"));
         m.Command(QStringLiteral("Play"));
         m.Command(QStringLiteral("Prev"));
         QElapsedTimer t;
         t.start();
-        while (m.Mode() == MMControl::kPlaying && t.elapsed() < 5000)
+        while (m.Mode() == WavePlayer::kPlaying && t.elapsed() < 5000)
             QTest::qWait(10);
         QVERIFY2(t.elapsed() < 200 + 1000 + 300, qPrintable(QString::number(t.elapsed())));
         // Playing again right away starts over; stopping ends it at once.
         m.Command(QStringLiteral("Play"));
         m.Command(QStringLiteral("Stop"));
-        QCOMPARE(m.Mode(), MMControl::kStopped);
+        QCOMPARE(m.Mode(), WavePlayer::kStopped);
         m.Command(QStringLiteral("Close"));
-        QCOMPARE(m.Mode(), MMControl::kNotOpen);
+        QCOMPARE(m.Mode(), WavePlayer::kNotOpen);
     }
 
     void testenAllerGruppenHatEinEnde()

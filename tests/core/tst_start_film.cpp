@@ -70,15 +70,15 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(f->film, qint16(1), 8000);
         QVERIFY(!Form3::instance()->isVisible());
         // The sound plays where there is a device to hear it.
-        if (f->MMControl1->Mode() != MMControl::kNotOpen && !QMediaDevices::audioOutputs().isEmpty())
-            QTRY_COMPARE_WITH_TIMEOUT(f->MMControl1->Mode(), int(MMControl::kPlaying), 2000);
+        if (f->MMControl1->Mode() != WavePlayer::kNotOpen && !QMediaDevices::audioOutputs().isEmpty())
+            QTRY_COMPARE_WITH_TIMEOUT(f->MMControl1->Mode(), int(WavePlayer::kPlaying), 2000);
 
         QTRY_VERIFY_WITH_TIMEOUT(Form3::instance()->isVisible(), 15000);
         QCOMPARE(f->film, qint16(2));
         // Played to its end of about four seconds, not cut off by the watchdog.
         QCOMPARE(f->ActiveMovie1->player()->mediaStatus(), QMediaPlayer::EndOfMedia);
         QVERIFY2(uhr.elapsed() >= 3000, qPrintable(QString::number(uhr.elapsed())));
-        QCOMPARE(f->MMControl1->Mode(), int(MMControl::kNotOpen));
+        QCOMPARE(f->MMControl1->Mode(), int(WavePlayer::kNotOpen));
     }
 
     void klickBeendetFilm()
@@ -94,7 +94,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Form3::instance()->isVisible(), 1000);
         QVERIFY(uhr.elapsed() < 1000);
         QCOMPARE(f->film, qint16(2));
-        QCOMPARE(f->MMControl1->Mode(), int(MMControl::kNotOpen));
+        QCOMPARE(f->MMControl1->Mode(), int(WavePlayer::kNotOpen));
         QCOMPARE(f->ActiveMovie1->player()->playbackState(), QMediaPlayer::StoppedState);
         // Later reports of the stopped film change nothing.
         QTest::qWait(300);
@@ -116,7 +116,7 @@ private slots:
         Form7 *f = Form7::instance();
         QTRY_VERIFY_WITH_TIMEOUT(Form3::instance()->isVisible(), 15000);
         QCOMPARE(f->film, qint16(2));
-        QCOMPARE(f->MMControl1->Mode(), int(MMControl::kNotOpen));
+        QCOMPARE(f->MMControl1->Mode(), int(WavePlayer::kNotOpen));
     }
 
     void filmOhneKlang()
@@ -125,7 +125,7 @@ private slots:
         starten();
         Form7 *f = Form7::instance();
         QTRY_COMPARE_WITH_TIMEOUT(f->film, qint16(1), 8000);
-        QCOMPARE(f->MMControl1->Mode(), int(MMControl::kNotOpen));
+        QCOMPARE(f->MMControl1->Mode(), int(WavePlayer::kNotOpen));
         QTRY_VERIFY_WITH_TIMEOUT(Form3::instance()->isVisible(), 15000);
         QCOMPARE(f->film, qint16(2));
         QVERIFY(m_dialoge.boxen.isEmpty());

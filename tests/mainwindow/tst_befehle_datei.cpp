@@ -1,5 +1,5 @@
 // The orders file: header, written bytes, reading rule and counting.
-#include "core/ansi.h"
+#include "platform/codepage.h"
 #include "mainwindow/befehlsdatei.h"
 
 #include <QtTest>
@@ -68,11 +68,11 @@ void TstBefehleDatei::saveThenLoad()
 {
     QFETCH(QString, text);
     const QByteArray datei = inhalt(text, kSeite, kMail);
-    const QString zurueck = ansi::decode(lesen(datei));
+    const QString zurueck = codepage::decode(lesen(datei));
     // The line end written after the text comes back with it.
     QCOMPARE(zurueck, text + QStringLiteral("\r\n"));
     // Each further round adds one more.
-    QCOMPARE(ansi::decode(lesen(inhalt(zurueck, kSeite, kMail))), text + QStringLiteral("\r\n\r\n"));
+    QCOMPARE(codepage::decode(lesen(inhalt(zurueck, kSeite, kMail))), text + QStringLiteral("\r\n\r\n"));
 }
 
 void TstBefehleDatei::hiddenStretches_data()

@@ -1,6 +1,7 @@
 // The orders box of the main window: save, load, abort, busy flag, counting
 // and capitals mode.
-#include "core/ansi.h"
+#include "platform/errors.h"
+#include "platform/codepage.h"
 #include "core/form3.h"
 #include "core/globals.h"
 #include "mainwindow/befehlsdatei.h"
@@ -91,7 +92,7 @@ void TstBefehleFenster::init()
 {
     dlg->leeren();
     dlg->antworten.clear();
-    dlg->standardAntwort = vb::vbYes;
+    dlg->standardAntwort = platform::Yes;
     QDir::setCurrent(dir.path());
     f->Text5->setText(kName);
     f->Text1->setText(QString());
@@ -117,7 +118,7 @@ void TstBefehleFenster::saveThenLoadGivesTheOrdersBack()
 
     f->speichern_Click();
     QVERIFY(dlg->boxen.isEmpty());
-    QCOMPARE(lies(kName), befehlsdatei::kopfzeile(KontaktSeite, KontaktMail) + ansi::encode(befehle) + "\r\n");
+    QCOMPARE(lies(kName), befehlsdatei::kopfzeile(KontaktSeite, KontaktMail) + codepage::encode(befehle) + "\r\n");
     QVERIFY(KontaktSeite.contains(QLatin1String("example.org")) && KontaktMail.contains(QLatin1String("example.org")));
     QCOMPARE(f->Label3->caption(), QStringLiteral("GESPEICHERT"));
     QCOMPARE(f->verandert, qint16(0));
@@ -152,7 +153,7 @@ void TstBefehleFenster::overwriteQuestion()
 {
     schreibe(kName, "alt\r\n");
     f->Text1->setText(QStringLiteral("AB 1"));
-    dlg->antworten = {vb::vbNo};
+    dlg->antworten = {platform::No};
     f->speichern_Click();
     QCOMPARE(dlg->prompts(), QStringList{QStringLiteral("Alte Datei wirklich überschreiben?")});
     QCOMPARE(lies(kName), QByteArray("alt\r\n"));
@@ -220,7 +221,7 @@ void TstBefehleFenster::loadOfMissingFile()
 void TstBefehleFenster::otherLoadErrorEndsTheLoad()
 {
     schreibe(kName, "AB 1\r\n");
-    Form1::befehleLesen = [](const QString &) -> QByteArray { vb::raise(5); };
+    Form1::befehleLesen = [](const QString &) -> QByteArray { platform::raise(5); };
     f->laden_Click();
     QVERIFY(dlg->boxen.isEmpty());
     QCOMPARE(f->arbeit, 0);
@@ -279,7 +280,7 @@ void TstBefehleFenster::loadAsksOnlyForChangedOrders()
     QVERIFY(dlg->boxen.isEmpty());
 
     f->Text1->setText(QStringLiteral("AB alt"));
-    dlg->antworten = {vb::vbNo};
+    dlg->antworten = {platform::No};
     f->laden_Click();
     QCOMPARE(dlg->prompts(), QStringList{QStringLiteral("Neue Datei wirklich laden?")});
     QCOMPARE(f->Text1->text(), QStringLiteral("AB alt"));
@@ -301,7 +302,7 @@ void TstBefehleFenster::abortKeepsWhatWasRead()
     QCOMPARE(f->Label3->caption(), QStringLiteral("ABGEBROCHEN"));
     const QString gelesen = f->Text1->text();
     QVERIFY(!gelesen.isEmpty());
-    const QString alles = ansi::decode(befehlsdatei::lesen(datei));
+    const QString alles = codepage::decode(befehlsdatei::lesen(datei));
     QVERIFY(gelesen.size() < alles.size());
     QVERIFY(alles.startsWith(gelesen));
     QCOMPARE(f->verandert, qint16(1));
@@ -357,7 +358,7 @@ void TstBefehleFenster::ordersLoadRefusesReportLoad()
     QCOMPARE(dlg->prompts(), (QStringList{QStringLiteral("Es wird gerade eine andere Datei geladen/gespeichert."), kBeschaeftigt}));
     QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
     QCOMPARE(f->abbruch, qint16(0));
-    QCOMPARE(f->Text1->text(), ansi::decode(befehlsdatei::lesen(lies(kName))));
+    QCOMPARE(f->Text1->text(), codepage::decode(befehlsdatei::lesen(lies(kName))));
 }
 
 void TstBefehleFenster::countingIntoLabel13()

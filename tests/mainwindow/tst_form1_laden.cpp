@@ -104,7 +104,7 @@ void TstForm1Laden::init()
 {
     dlg->leeren();
     dlg->antworten.clear();
-    dlg->standardAntwort = vb::vbYes;
+    dlg->standardAntwort = platform::Yes;
     f->verandert = 0;
     f->Text1->setText(QString());
     f->verandert = 0;
@@ -146,7 +146,7 @@ void TstForm1Laden::oemReportShowsItsOwnLetters()
     QCOMPARE(f->Text2->fontSize(), 7.0);
     QCOMPARE(f->Text2->text(), QStringLiteral("\r\n#BEF 5 6 7 >Mäuse>\r\nKörner ß"));
     // The orders keep the report's own bytes.
-    QCOMPARE(ansi::encode(f->Text1->text()), QByteArray("#BEF 5 6 7 >M\x84use>\r\n"));
+    QCOMPARE(codepage::encode(f->Text1->text()), QByteArray("#BEF 5 6 7 >M\x84use>\r\n"));
     f->Text3->setText(QStringLiteral("7"));
 }
 
@@ -179,7 +179,7 @@ void TstForm1Laden::savesBackByteForByte()
     schreibe(QStringLiteral("voll.txt"), inhalt);
     lade(QStringLiteral("voll.txt"));
     QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
-    dlg->antworten = {vb::vbYes};
+    dlg->antworten = {platform::Yes};
     f->auswertungspeicherrrrn_Click();
     QCOMPARE(f->Label3->caption(), QStringLiteral("GESPEICHERT"));
     QVERIFY(dlg->boxen.first().prompt.contains(QStringLiteral("'") + dir.filePath(QStringLiteral("voll.txt")) + QStringLiteral("'")));
@@ -269,7 +269,7 @@ void TstForm1Laden::busyQuestionYesLoadsTheNewReport()
     schreibe(QStringLiteral("klein.txt"), "#BEF 9 9 9\r\nklein\r\n");
     f->File1->refresh();
     imZeilenLaden([this] { f->File1->selectFile(QStringLiteral("klein.txt")); });
-    dlg->antworten = {vb::vbYes, vb::vbYes};
+    dlg->antworten = {platform::Yes, platform::Yes};
     lade(QStringLiteral("gross.txt"));
     QVERIFY(dlg->prompts().contains(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?")));
     QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
@@ -284,7 +284,7 @@ void TstForm1Laden::busyQuestionNoKeepsLoading()
     schreibe(QStringLiteral("klein.txt"), "#BEF 9 9 9\r\nklein\r\n");
     f->File1->refresh();
     imZeilenLaden([this] { f->File1->selectFile(QStringLiteral("klein.txt")); });
-    dlg->antworten = {vb::vbYes, vb::vbNo};
+    dlg->antworten = {platform::Yes, platform::No};
     lade(QStringLiteral("gross.txt"));
     QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
     QCOMPARE(f->Text1->text(), QStringLiteral("#BEF 42 17 7 >Grün>\r\n"));
@@ -391,11 +391,11 @@ void TstForm1Laden::unsavedOrdersAskBeforeLoading()
     schreibe(QStringLiteral("neu.txt"), "#BEF 8 8 8\r\n");
     f->Text1->setText(QStringLiteral("XY 1 2\r\n"));
     QCOMPARE(f->verandert, qint16(1));
-    dlg->antworten = {vb::vbNo};
+    dlg->antworten = {platform::No};
     lade(QStringLiteral("neu.txt"));
     QCOMPARE(dlg->boxen.size(), 1);
     QCOMPARE(dlg->boxen.first().prompt, QStringLiteral("Befehle noch nicht gespeichert.\r\nWirklich neue Auswertung laden und Änderungen bei den Befehlen verwerfen?"));
-    QCOMPARE(dlg->boxen.first().buttons, vb::vbYesNo | vb::vbExclamation);
+    QCOMPARE(dlg->boxen.first().buttons, platform::YesNo | platform::Warning);
     QCOMPARE(f->Text1->text(), QStringLiteral("XY 1 2\r\n"));
     // An empty orders box loads without a question.
     dlg->leeren();
@@ -422,17 +422,17 @@ void TstForm1Laden::endQuestions()
     int ended = 0;
     Form1::endProgram = [&] { ++ended; };
     f->verandert = 1;
-    dlg->antworten = {vb::vbNo};
+    dlg->antworten = {platform::No};
     f->beend_Click();
     QCOMPARE(dlg->letzter(), QStringLiteral("Befehle noch nicht gespeichert.\r\nWirklich beenden?"));
     QCOMPARE(ended, 0);
     f->verandert = 0;
-    dlg->antworten = {vb::vbYes};
+    dlg->antworten = {platform::Yes};
     f->beend_Click();
     QCOMPARE(dlg->letzter(), QStringLiteral("Wirklich beenden?"));
     QCOMPARE(ended, 1);
     qint16 cancel = 0;
-    dlg->antworten = {vb::vbNo};
+    dlg->antworten = {platform::No};
     f->Form_QueryUnload(cancel, 0);
     QCOMPARE(cancel, qint16(1));
     Form1::endProgram = [] {};
@@ -448,7 +448,7 @@ void TstForm1Laden::folderClickDuringLoadStopsIt()
         f->Dir1->setCurrentRow(row);
         emit f->Dir1->clicked();
     });
-    dlg->antworten = {vb::vbYes};
+    dlg->antworten = {platform::Yes};
     lade(QStringLiteral("gross.txt"));
     QVERIFY(dlg->prompts().contains(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?")));
     QCOMPARE(f->Label3->caption(), QStringLiteral("ABGEBROCHEN"));

@@ -44,7 +44,7 @@ private:
 
     // Opens a start-settings player on a file of its own, so that its plays
     // can be counted without a sound device.
-    MMControl *spieler(MMControl *m, const QString &name)
+    WavePlayer *spieler(WavePlayer *m, const QString &name)
     {
         QFile datei(dir.filePath(name));
         if (!datei.open(QIODevice::WriteOnly))
@@ -124,11 +124,11 @@ private slots:
 
     void confirmationAndClickSounds()
     {
-        MMControl *bestaetigung = spieler(Form3::instance()->MMControl4, QStringLiteral("dui.wav"));
-        MMControl *klick = spieler(Form3::instance()->MMControl5, QStringLiteral("Klick.wav"));
+        WavePlayer *bestaetigung = spieler(Form3::instance()->MMControl4, QStringLiteral("dui.wav"));
+        WavePlayer *klick = spieler(Form3::instance()->MMControl5, QStringLiteral("Klick.wav"));
         QVERIFY(bestaetigung && klick);
-        QSignalSpy bestaetigt(bestaetigung, &MMControl::gespielt);
-        QSignalSpy geklickt(klick, &MMControl::gespielt);
+        QSignalSpy bestaetigt(bestaetigung, &WavePlayer::gespielt);
+        QSignalSpy geklickt(klick, &WavePlayer::gespielt);
 
         BestaetigungsKlangAn = 0;
         f->List1->setCurrentRow(1);

@@ -90,7 +90,7 @@ private slots:
     {
         const HilfeAntwort a = schnellhilfe(QStringLiteral("su"));
         QCOMPARE(a.boxen[0].text, QStringLiteral("SU [1]\nErrichte eine Sphäre der Unverletzlichkeit"));
-        QCOMPARE(a.boxen[0].flags, int(vb::vbOKOnly));
+        QCOMPARE(a.boxen[0].flags, int(platform::OkOnly));
     }
 
     void secretCodeShowsTheInformationIcon()
@@ -98,12 +98,12 @@ private slots:
         HilfeAntwort a = schnellhilfe(QStringLiteral("fs"));
         QCOMPARE(a.boxen.size(), 1);
         QVERIFY(a.boxen[0].text.startsWith(QStringLiteral("FS a [1] (Geheimbefehl)\r\nBaue eine Festung")));
-        QCOMPARE(a.boxen[0].flags, int(vb::vbInformation));
+        QCOMPARE(a.boxen[0].flags, int(platform::Information));
         a = schnellhilfe(QStringLiteral("KO"));
         QCOMPARE(a.boxen[0].text.split(QStringLiteral("\r\n")).first(), QStringLiteral("KO a (Geheimbefehl)"));
-        QCOMPARE(a.boxen[0].flags, int(vb::vbInformation));
+        QCOMPARE(a.boxen[0].flags, int(platform::Information));
         // no "(Geheimbefehl)" in its syntax, secret all the same
-        QCOMPARE(schnellhilfe(QStringLiteral("ul")).boxen[0].flags, int(vb::vbInformation));
+        QCOMPARE(schnellhilfe(QStringLiteral("ul")).boxen[0].flags, int(platform::Information));
     }
 
     void notFound_data()
@@ -126,7 +126,7 @@ private slots:
         QVERIFY(!a.auswahlmenue);
         QCOMPARE(a.boxen.size(), 1);
         QCOMPARE(a.boxen[0].text, nichtGefunden());
-        QCOMPARE(a.boxen[0].flags, int(vb::vbOKOnly));
+        QCOMPARE(a.boxen[0].flags, int(platform::OkOnly));
     }
 
     void matchingIgnoresTheLocale()
@@ -161,8 +161,8 @@ private slots:
     {
         const HilfeAntwort a = schnellhilfe(QStringLiteral("hd"));
         QCOMPARE(a.boxen.size(), 2);
-        QCOMPARE(a.boxen[0].flags, int(vb::vbOKOnly));
-        QCOMPARE(a.boxen[1].flags, int(vb::vbOKOnly));
+        QCOMPARE(a.boxen[0].flags, int(platform::OkOnly));
+        QCOMPARE(a.boxen[1].flags, int(platform::OkOnly));
         const QStringList z = a.boxen[0].text.split(QLatin1Char('\n'));
         QCOMPARE(z.size(), 11);
         QCOMPARE(z[0], QStringLiteral("HD a, b, c, ... [5*]"));
@@ -216,7 +216,7 @@ private slots:
     {
         Dialoge dlg;
         QString prompt, titel, vorgabe;
-        vb::setInputBoxHook([&](const QString &p, const QString &t, const QString &d) {
+        platform::setInputBoxHook([&](const QString &p, const QString &t, const QString &d) {
             prompt = p;
             titel = t;
             vorgabe = d;
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(vorgabe, QStringLiteral("Auswahlmenü"));
         QCOMPARE(f->help, QStringLiteral(" vk ")); // kept as typed
         QCOMPARE(dlg.prompts(), QStringList{nichtGefunden()});
-        QCOMPARE(dlg.boxen[0].title, vb::kTitel);
+        QCOMPARE(dlg.boxen[0].title, platform::kTitel);
     }
 
     void helpItemShowsTheBoxes()
@@ -247,7 +247,7 @@ private slots:
         dlg.eingaben = QStringList{QStringLiteral("ma")};
         f->hilfe_Click();
         QCOMPARE(dlg.boxen.size(), 1);
-        QCOMPARE(dlg.boxen[0].buttons, int(vb::vbInformation));
+        QCOMPARE(dlg.boxen[0].buttons, int(platform::Information));
         QVERIFY(!Form2::exists() || !Form2::instance()->isVisible());
     }
 
@@ -282,13 +282,13 @@ private slots:
         w->Command1_Click();
         w->List1->setCurrentRow(3);
         w->show();
-        w->setWindowStateVb(1);
+        w->setFensterZustand(1);
         w->hide();
         dlg.eingaben = QStringList{QStringLiteral("auswahlmenü")};
         Form1::instance()->hilfe_Click();
         QVERIFY(dlg.boxen.isEmpty());
         QVERIFY(w->isVisible());
-        QCOMPARE(w->windowStateVb(), 0);
+        QCOMPARE(w->fensterZustand(), 0);
         // an existing window keeps what it showed
         QCOMPARE(w->OnOFF, qint16(0));
         QCOMPARE(w->List1->currentRow(), 3);

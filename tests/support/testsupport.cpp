@@ -20,15 +20,15 @@ QByteArray liesDatei(const QString &pfad)
 
 Dialoge::Dialoge()
 {
-    vb::setMsgBoxHook([this](const QString &prompt, int buttons, const QString &title) {
+    platform::setMsgBoxHook([this](const QString &prompt, int buttons, const QString &title) {
         boxen.append({prompt, buttons, title});
         if (!antworten.isEmpty())
             return antworten.takeFirst();
-        if ((buttons & 0x0F) == vb::vbOKOnly)
-            return int(vb::vbOK);
+        if ((buttons & 0x0F) == platform::OkOnly)
+            return int(platform::Ok);
         return standardAntwort;
     });
-    vb::setInputBoxHook([this](const QString &prompt, const QString &, const QString &) {
+    platform::setInputBoxHook([this](const QString &prompt, const QString &, const QString &) {
         eingabeFragen.append(prompt);
         return eingaben.isEmpty() ? QString() : eingaben.takeFirst();
     });
@@ -36,8 +36,8 @@ Dialoge::Dialoge()
 
 Dialoge::~Dialoge()
 {
-    vb::setMsgBoxHook({});
-    vb::setInputBoxHook({});
+    platform::setMsgBoxHook({});
+    platform::setInputBoxHook({});
 }
 
 QStringList Dialoge::prompts() const

@@ -1,7 +1,7 @@
 // Answers message and input boxes for tests and records what they said.
 #pragma once
 
-#include "core/vb.h"
+#include "platform/dialogs.h"
 
 #include <QList>
 #include <QString>
@@ -19,7 +19,7 @@ struct Dialoge {
     };
     QList<Box> boxen;
     QList<int> antworten;        // answers in turn; then standardAntwort
-    int standardAntwort = vb::vbNo;
+    int standardAntwort = platform::No;
     QStringList eingaben;        // answers of input boxes in turn
     QStringList eingabeFragen;
 

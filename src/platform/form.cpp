@@ -1,5 +1,6 @@
-#include "core/form.h"
-#include "core/vb.h"
+#include "platform/form.h"
+#include "platform/dialogs.h"
+#include "platform/units.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -37,18 +38,18 @@ Form::Form(const QString &name, QWidget *parent) : QMainWindow(parent), m_client
     setObjectName(name);
     m_client->setObjectName(name + QStringLiteral("_client"));
     setCentralWidget(m_client);
-    setWindowTitle(vb::kTitel);
+    setWindowTitle(platform::kTitel);
     static const QIcon icon = programmIcon();
     setWindowIcon(icon);
 }
 
 void Form::setClientSizeTwips(double width, double height)
 {
-    m_client->setFixedSize(vb::twipsX(width), vb::twipsY(height));
+    m_client->setFixedSize(platform::twipsX(width), platform::twipsY(height));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int Form::windowStateVb() const
+int Form::fensterZustand() const
 {
     if (windowState() & Qt::WindowMinimized)
         return 1;
@@ -57,7 +58,7 @@ int Form::windowStateVb() const
     return 0;
 }
 
-void Form::setWindowStateVb(int state)
+void Form::setFensterZustand(int state)
 {
     Qt::WindowStates s = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
     if (state == 1)
@@ -67,9 +68,9 @@ void Form::setWindowStateVb(int state)
     setWindowState(s);
 }
 
-double Form::leftTwips() const { return vb::pixelsToTwipsX(x()); }
-double Form::topTwips() const { return vb::pixelsToTwipsX(y()); }
-void Form::moveTwips(double left, double top) { move(vb::twipsX(left), vb::twipsY(top)); }
+double Form::leftTwips() const { return platform::pixelsToTwipsX(x()); }
+double Form::topTwips() const { return platform::pixelsToTwipsX(y()); }
+void Form::moveTwips(double left, double top) { move(platform::twipsX(left), platform::twipsY(top)); }
 
 namespace {
 // Leaves a key to the window's menu when one of its entries has it.
@@ -121,7 +122,7 @@ Form *Form::lastActive() { return g_lastActive.data(); }
 
 void Form::changeEvent(QEvent *e)
 {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !vb::dialogOpen()) {
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !platform::dialogOpen()) {
         if (g_lastActive != this) {
             g_lastActive = this;
             Form_Activate();

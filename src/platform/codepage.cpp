@@ -1,5 +1,5 @@
-#include "core/ansi.h"
-#include "core/vb.h"
+#include "platform/codepage.h"
+#include "platform/errors.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +9,7 @@
 #include <array>
 #include <cstring>
 
-namespace ansi {
+namespace codepage {
 
 namespace {
 
@@ -108,29 +108,29 @@ QByteArray readFile(const QString &path)
 {
     QFileInfo fi(path);
     if (path.isEmpty() || !fi.exists() || fi.isDir())
-        vb::raise(53);
+        platform::raise(53);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        vb::raise(75);
+        platform::raise(75);
     QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        vb::raise(57);
+        platform::raise(57);
     return data;
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     if (path.isEmpty() || QFileInfo(path).isDir())
-        vb::raise(75);
+        platform::raise(75);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
-        vb::raise(75);
+        platform::raise(75);
     if (f.write(bytes) != bytes.size()) {
         f.cancelWriting();
-        vb::raise(57);
+        platform::raise(57);
     }
     if (!f.commit())
-        vb::raise(75);
+        platform::raise(75);
 }
 
-} // namespace ansi
+} // namespace codepage

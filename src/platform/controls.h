@@ -1,4 +1,4 @@
-// Qt stand-ins for the old controls, with the properties the program uses.
+// The controls the windows are built of, with the properties the program uses.
 #pragma once
 
 #include <QComboBox>
@@ -9,13 +9,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-namespace vb {
-// A font by its old name; names Linux lacks get Qt's nearest match.
+namespace platform {
+// A font by the name the program uses; names Linux lacks get Qt's nearest match.
 QFont font(const QString &name, double pointSize);
 }
 
 // Multi-line text box. Qt's editor turns CR, LF and CR LF each into a line
-// break; the old box shows a lone CR or LF as a mark and counts CR LF as two
+// break; this box shows a lone CR or LF as a mark and counts CR LF as two
 // characters. The exact text is kept here, so positions and written bytes
 // stay exact.
 class TextBox : public QPlainTextEdit {
@@ -68,7 +68,7 @@ public:
     explicit Label(QWidget *parent = nullptr);
     QString caption() const { return text(); }
     void setCaption(const QString &c);
-    // Old labels with AutoSize grow to fit their caption on one line.
+    // Labels with AutoSize grow to fit their caption on one line.
     void setAutoSize(bool on);
     bool autoSize() const { return m_autoSize; }
     void setForeColor(quint32 bbggrr);
@@ -119,7 +119,7 @@ private:
     int m_currentRow = -1;
 };
 
-// Progress bar with the old Max and Value (kept within its range).
+// Progress bar with Max and Value (kept within its range).
 class ProgressBar : public QProgressBar {
     Q_OBJECT
 public:

@@ -1,4 +1,4 @@
-// Wave-audio player with the old command protocol ("Open", "Play", "Prev",
+// Wave-audio player with a command protocol ("Open", "Play", "Prev",
 // "Stop", "Close") and Mode (526 while playing). Without an audio device it
 // stays silent and never reports playing.
 #pragma once
@@ -9,11 +9,11 @@
 
 class QSoundEffect;
 
-class MMControl : public QObject {
+class WavePlayer : public QObject {
     Q_OBJECT
 public:
-    explicit MMControl(const QString &name, QObject *parent = nullptr);
-    ~MMControl() override;
+    explicit WavePlayer(const QString &name, QObject *parent = nullptr);
+    ~WavePlayer() override;
     QString FileName;
     bool Notify = false;
     bool Wait = false;

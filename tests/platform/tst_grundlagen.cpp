@@ -1,7 +1,9 @@
 // Character sets, line reading, number conversion and the exact text box.
-#include "core/ansi.h"
-#include "core/controls.h"
-#include "core/vb.h"
+#include "platform/codepage.h"
+#include "platform/controls.h"
+#include "platform/errors.h"
+#include "platform/yield.h"
+#include "platform/numbers.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -26,57 +28,57 @@ void TstGrundlagen::everyByteSurvivesBothCharsets()
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
-    for (auto cs : {ansi::Charset::Windows, ansi::Charset::Oem}) {
-        const QString text = ansi::decode(all, cs);
+    for (auto cs : {codepage::Charset::Windows, codepage::Charset::Oem}) {
+        const QString text = codepage::decode(all, cs);
         QCOMPARE(text.size(), 256);
-        QCOMPARE(ansi::encode(text, cs), all);
-        QVERIFY(ansi::encodable(text, cs));
+        QCOMPARE(codepage::encode(text, cs), all);
+        QVERIFY(codepage::encodable(text, cs));
     }
 }
 
 void TstGrundlagen::umlautsDecodePerCharset()
 {
-    QCOMPARE(ansi::decode(QByteArray("\xE4\xF6\xFC\xDF"), ansi::Charset::Windows), QStringLiteral("äöüß"));
-    QCOMPARE(ansi::decode(QByteArray("\x84\x94\x81\xE1"), ansi::Charset::Oem), QStringLiteral("äöüß"));
-    QCOMPARE(ansi::encode(QStringLiteral("Ä€"), ansi::Charset::Windows), QByteArray("\xC4\x80"));
-    QVERIFY(!ansi::encodable(QStringLiteral("\u4E00"), ansi::Charset::Windows));
+    QCOMPARE(codepage::decode(QByteArray("\xE4\xF6\xFC\xDF"), codepage::Charset::Windows), QStringLiteral("äöüß"));
+    QCOMPARE(codepage::decode(QByteArray("\x84\x94\x81\xE1"), codepage::Charset::Oem), QStringLiteral("äöüß"));
+    QCOMPARE(codepage::encode(QStringLiteral("Ä€"), codepage::Charset::Windows), QByteArray("\xC4\x80"));
+    QVERIFY(!codepage::encodable(QStringLiteral("\u4E00"), codepage::Charset::Windows));
 }
 
 void TstGrundlagen::readLineEndsAtCrOrCrLf()
 {
     const QByteArray data("eins\r\nzwei\rdrei\nvier\r\n\r\nletzte");
     qsizetype pos = 0;
-    QCOMPARE(ansi::readLine(data, pos), QByteArray("eins"));
-    QCOMPARE(ansi::readLine(data, pos), QByteArray("zwei"));
-    QCOMPARE(ansi::readLine(data, pos), QByteArray("drei\nvier"));
-    QCOMPARE(ansi::readLine(data, pos), QByteArray(""));
-    QCOMPARE(ansi::readLine(data, pos), QByteArray("letzte"));
+    QCOMPARE(codepage::readLine(data, pos), QByteArray("eins"));
+    QCOMPARE(codepage::readLine(data, pos), QByteArray("zwei"));
+    QCOMPARE(codepage::readLine(data, pos), QByteArray("drei\nvier"));
+    QCOMPARE(codepage::readLine(data, pos), QByteArray(""));
+    QCOMPARE(codepage::readLine(data, pos), QByteArray("letzte"));
     QCOMPARE(pos, data.size());
 }
 
 void TstGrundlagen::wholeNumbersRoundHalvesToEven()
 {
-    QCOMPARE(vb::CInt(2.5), qint16(2));
-    QCOMPARE(vb::CInt(3.5), qint16(4));
-    QCOMPARE(vb::CInt(-2.5), qint16(-2));
-    QCOMPARE(vb::CLng(0.5), 0);
-    QCOMPARE(vb::CInt(32767.4), qint16(32767));
+    QCOMPARE(platform::CInt(2.5), qint16(2));
+    QCOMPARE(platform::CInt(3.5), qint16(4));
+    QCOMPARE(platform::CInt(-2.5), qint16(-2));
+    QCOMPARE(platform::CLng(0.5), 0);
+    QCOMPARE(platform::CInt(32767.4), qint16(32767));
     try {
-        vb::CInt(32767.5);
+        platform::CInt(32767.5);
         QFAIL("no overflow");
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         QCOMPARE(e.number, 6);
     }
 }
 
 void TstGrundlagen::elapsedTimeAcrossMidnight()
 {
-    const double now = vb::Timer();
-    QVERIFY(vb::secondsSince(now) < 1.0);
+    const double now = platform::Timer();
+    QVERIFY(platform::secondsSince(now) < 1.0);
     // A start rounded up to the next second is no day long.
-    QCOMPARE(vb::CLng(vb::secondsSince(now + 0.5)), 0);
+    QCOMPARE(platform::CLng(platform::secondsSince(now + 0.5)), 0);
     // A start an hour "ahead" was yesterday: 23 hours ago, not minus one.
-    const double d = vb::secondsSince(now + 3600.0);
+    const double d = platform::secondsSince(now + 3600.0);
     QVERIFY(d > 86400.0 - 3601.0 && d < 86400.0 - 3599.0);
 }
 
@@ -84,13 +86,13 @@ void TstGrundlagen::numbersUseTheUsersDecimalComma()
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(vb::toNumber(QStringLiteral("7,5")), 7.5);
-    QCOMPARE(vb::toNumber(QStringLiteral(" 10 ")), 10.0);
+    QCOMPARE(platform::toNumber(QStringLiteral("7,5")), 7.5);
+    QCOMPARE(platform::toNumber(QStringLiteral(" 10 ")), 10.0);
     for (const QString &bad : {QString(), QStringLiteral("x"), QStringLiteral("7a")}) {
         try {
-            vb::toNumber(bad);
+            platform::toNumber(bad);
             QFAIL(qPrintable(QStringLiteral("accepted ") + bad));
-        } catch (const vb::Error &e) {
+        } catch (const platform::Error &e) {
             QCOMPARE(e.number, 13);
         }
     }
@@ -101,19 +103,19 @@ void TstGrundlagen::failedWriteKeepsTheOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("alt.txt"));
-    ansi::writeFile(path, "alter Inhalt");
+    codepage::writeFile(path, "alter Inhalt");
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
     try {
-        ansi::writeFile(dir.filePath(QStringLiteral("ordner")), "neu");
+        codepage::writeFile(dir.filePath(QStringLiteral("ordner")), "neu");
         QFAIL("wrote over a folder");
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         QCOMPARE(e.number, 75);
     }
-    QCOMPARE(ansi::readFile(path), QByteArray("alter Inhalt"));
+    QCOMPARE(codepage::readFile(path), QByteArray("alter Inhalt"));
     try {
-        ansi::readFile(dir.filePath(QStringLiteral("fehlt.txt")));
+        codepage::readFile(dir.filePath(QStringLiteral("fehlt.txt")));
         QFAIL("read a missing file");
-    } catch (const vb::Error &e) {
+    } catch (const platform::Error &e) {
         QCOMPARE(e.number, 53);
     }
 }
@@ -125,7 +127,7 @@ void TstGrundlagen::textBoxKeepsExactText()
     connect(&box, &TextBox::changed, [&] { ++changes; });
     QString all;
     for (int b = 1; b < 256; ++b)
-        all.append(ansi::decode(QByteArray(1, char(b))));
+        all.append(codepage::decode(QByteArray(1, char(b))));
     const QString exact = QStringLiteral("a\r\nb\rc\nd\r\n\r\n\xA0") + all;
     box.setText(exact);
     QCOMPARE(box.text(), exact);

@@ -1,4 +1,4 @@
-#include "core/mmcontrol.h"
+#include "platform/waveplayer.h"
 
 #include <QAudioDevice>
 #include <QFile>
@@ -19,11 +19,11 @@ quint32 le32(const QByteArray &b, qsizetype at)
 constexpr qint64 kNachlauf = 1000;
 } // namespace
 
-MMControl::MMControl(const QString &name, QObject *parent) : QObject(parent) { setObjectName(name); }
+WavePlayer::WavePlayer(const QString &name, QObject *parent) : QObject(parent) { setObjectName(name); }
 
-MMControl::~MMControl() { schliessen(); }
+WavePlayer::~WavePlayer() { schliessen(); }
 
-qint64 MMControl::laengeMs(const QByteArray &w)
+qint64 WavePlayer::laengeMs(const QByteArray &w)
 {
     if (w.size() < 12 || !w.startsWith("RIFF") || w.mid(8, 4) != "WAVE")
         return 0;
@@ -46,7 +46,7 @@ qint64 MMControl::laengeMs(const QByteArray &w)
     return 0;
 }
 
-void MMControl::schliessen()
+void WavePlayer::schliessen()
 {
     if (m_effekt) {
         m_effekt->stop();
@@ -57,7 +57,7 @@ void MMControl::schliessen()
     m_spielt = false;
 }
 
-void MMControl::Command(const QString &command)
+void WavePlayer::Command(const QString &command)
 {
     const QString c = command.trimmed().toLower();
     if (c == QLatin1String("open")) {
@@ -92,7 +92,7 @@ void MMControl::Command(const QString &command)
     // "Prev" rewinds: every Play starts from the beginning anyway.
 }
 
-int MMControl::Mode() const
+int WavePlayer::Mode() const
 {
     if (!m_open)
         return kNotOpen;

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace ansi {
+namespace codepage {
 
 enum class Charset { Windows, Oem };
 
@@ -15,7 +15,7 @@ QByteArray encode(const QString &text, Charset cs = Charset::Windows);
 // True when every character of the text has a byte in the set.
 bool encodable(const QString &text, Charset cs = Charset::Windows);
 
-// One line as the old Line Input read it: it ends at CR or at CR LF, a lone
+// One line of a text file: it ends at CR or at CR LF, a lone
 // LF stays inside the line, the line end is not part of it. pos moves past
 // the line end.
 QByteArray readLine(const QByteArray &data, qsizetype &pos);
@@ -28,4 +28,4 @@ QByteArray readFile(const QString &path);
 // raises 75 on failure.
 void writeFile(const QString &path, const QByteArray &bytes);
 
-} // namespace ansi
+} // namespace codepage

@@ -1,4 +1,4 @@
-// Base of every window: one instance each, the old activation and unload
+// Base of every window: one instance each, the activation and unload
 // events, and sizes in twips.
 #pragma once
 
@@ -15,9 +15,9 @@ public:
     void setClientSizeTwips(double width, double height);
     QWidget *client() const { return m_client; }
 
-    // Old window state: 0 normal, 1 minimised, 2 maximised.
-    int windowStateVb() const;
-    void setWindowStateVb(int state);
+    // Window state as a number: 0 normal, 1 minimised, 2 maximised.
+    int fensterZustand() const;
+    void setFensterZustand(int state);
     double leftTwips() const;
     double topTwips() const;
     void moveTwips(double left, double top);

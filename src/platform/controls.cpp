@@ -1,5 +1,5 @@
-#include "core/controls.h"
-#include "core/vb.h"
+#include "platform/controls.h"
+#include "platform/units.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +16,7 @@ constexpr char16_t kCrMark = 0x240D; // shown for a lone CR
 constexpr char16_t kLfMark = 0x240A; // shown for a lone LF
 }
 
-QFont vb::font(const QString &name, double pointSize)
+QFont platform::font(const QString &name, double pointSize)
 {
     QFont f(name);
     const QString lower = name.toLower();
@@ -41,7 +41,7 @@ TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(false);
-    setFont(vb::font(m_fontName, m_fontSize));
+    setFont(platform::font(m_fontName, m_fontSize));
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (m_setting)
             return;
@@ -188,13 +188,13 @@ void TextBox::setSelText(const QString &replacement)
 void TextBox::setFontName(const QString &name)
 {
     m_fontName = name;
-    setFont(vb::font(m_fontName, m_fontSize));
+    setFont(platform::font(m_fontName, m_fontSize));
 }
 
 void TextBox::setFontSize(double points)
 {
     m_fontSize = points;
-    setFont(vb::font(m_fontName, m_fontSize));
+    setFont(platform::font(m_fontName, m_fontSize));
 }
 
 // ---------------------------------------------------------------- Label
@@ -224,14 +224,14 @@ void Label::setAutoSize(bool on)
 void Label::setForeColor(quint32 v)
 {
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, vb::color(v));
+    p.setColor(QPalette::WindowText, platform::color(v));
     setPalette(p);
 }
 
 void Label::setBackColor(quint32 v)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Window, vb::color(v));
+    p.setColor(QPalette::Window, platform::color(v));
     setPalette(p);
     setAutoFillBackground(true);
 }

@@ -1,0 +1,20 @@
+// Run-time errors carry the numbers the program reacts to: 53 file not
+// found, 62 input past the end, 13 type mismatch and so on.
+#pragma once
+
+#include <QString>
+#include <exception>
+
+namespace platform {
+
+struct Error : std::exception {
+    int number;
+    QString description;
+    Error(int n, QString d) : number(n), description(std::move(d)) {}
+    const char *what() const noexcept override { return "platform::Error"; }
+};
+// Standard descriptions of the numbers the program knows.
+QString errorDescription(int number);
+[[noreturn]] void raise(int number);
+
+} // namespace platform

@@ -8,10 +8,10 @@
 namespace platform {
 
 // Buttons and icons of a message box; a box takes one of each, added.
-enum Buttons : int { OkOnly = 0, OkCancel = 1, YesNo = 4 };
-enum Icon : int { Critical = 16, Question = 32, Warning = 48, Information = 64 };
+inline constexpr int OkOnly = 0, OkCancel = 1, YesNo = 4;
+inline constexpr int Critical = 16, Question = 32, Warning = 48, Information = 64;
 // What the player answered.
-enum Answer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+inline constexpr int Ok = 1, Cancel = 2, Yes = 6, No = 7;
 
 inline const QString kTitel = QStringLiteral("Befehlswart");
 

@@ -32,9 +32,10 @@ bool Form6::exists() { return g_form6 != nullptr; }
 Form6::Form6() : Form(QStringLiteral("Form6"))
 {
     setFont(platform::font(QStringLiteral("MS Sans Serif"), 8.25));
-    // The text box keeps its designed size; the close button gets a row of
-    // its own below it.
-    setClientSizeTwips(12192, 8580);
+    // The text box keeps its size. The heading gets room for three lines
+    // (the address runs over two, and the first is wider than the window),
+    // the close button a row of its own below.
+    setClientSizeTwips(12192, 8820);
     moveTwips(36, 612);
     QWidget *c = client();
 
@@ -45,16 +46,16 @@ Form6::Form6() : Form(QStringLiteral("Form6"))
         f.setBold(true);
         Label1->setFont(f);
     }
-    place(Label1, 120, 0, 12012, 480);
+    place(Label1, 120, 0, 12012, 720);
 
     Text1 = new TextBox(c);
     Text1->setObjectName(QStringLiteral("Text1"));
-    place(Text1, 120, 480, 12012, 7572);
+    place(Text1, 120, 720, 12012, 7572);
     connect(Text1, &TextBox::changed, this, &Form6::Text1_Change);
 
     Command2 = new QPushButton(QStringLiteral("Schliessen"), c);
     Command2->setObjectName(QStringLiteral("Command2"));
-    place(Command2, 120, 8124, 12012, 372);
+    place(Command2, 120, 8364, 12012, 372);
     connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
     setCancelButton(Command2);
 

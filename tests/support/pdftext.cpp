@@ -12,28 +12,22 @@ QString lauf(const QString &programm, const QStringList &argumente)
     if (!p.waitForFinished(30000)) {
         p.kill();
         p.waitForFinished(1000);
-        return QString();
     }
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 } // namespace
 
-bool pdfWerkzeugeDa()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
-           && !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
-}
+bool pdfWerkzeugeDa() { return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty(); }
 
-QString pdfText(const QString &pfad, int von, int bis)
+QStringList pdfZeilen(const QString &pfad)
 {
-    QStringList a{QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8")};
-    if (von > 0)
-        a << QStringLiteral("-f") << QString::number(von);
-    if (bis > 0)
-        a << QStringLiteral("-l") << QString::number(bis);
-    a << pfad << QStringLiteral("-");
+    QStringList out;
     // Ligatures such as "fi" come back as one letter; they are split again.
-    return lauf(QStringLiteral("pdftotext"), a).normalized(QString::NormalizationForm_KC);
+    const QString text = lauf(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pfad, QStringLiteral("-")});
+    for (const QString &z : text.normalized(QString::NormalizationForm_KC).split(QLatin1Char('\n')))
+        if (!z.trimmed().isEmpty())
+            out << z.trimmed();
+    return out;
 }
 
 int pdfSeiten(const QString &pfad)

@@ -1,11 +1,11 @@
-// Reads PDF files back for the printing tests: text by pdftotext, page count
-// by pdfinfo. Each tool gets a bounded time.
+// Reads PDF files back for the printing tests (poppler's pdftotext and
+// pdfinfo), each tool within a bounded time.
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 bool pdfWerkzeugeDa();
-// The text of pages von..bis (all when 0) as laid out, empty on failure.
-QString pdfText(const QString &pfad, int von = 0, int bis = 0);
+// The lines of text as laid out, trimmed, without the empty ones.
+QStringList pdfZeilen(const QString &pfad);
 // Number of pages, -1 on failure.
 int pdfSeiten(const QString &pfad);

@@ -1,11 +1,11 @@
 #include "core/form3.h"
-#include "core/windowmenu.h"
 
 #include "platform/codepage.h"
 #include "core/einstellungen.h"
 #include "core/form4.h"
 #include "core/globals.h"
 #include "core/sound.h"
+#include "core/windowmenu.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/yield.h"

@@ -16,7 +16,9 @@ std::function<std::unique_ptr<QPrinter>()> druckerOeffnen = []() -> std::unique_
     const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
     if (standard.isNull())
         return nullptr;
-    return std::make_unique<QPrinter>(standard, QPrinter::HighResolution);
+    auto drucker = std::make_unique<QPrinter>(standard, QPrinter::HighResolution);
+    drucker->setDocName(QStringLiteral("Befehlswart"));
+    return drucker;
 };
 
 namespace {
@@ -73,7 +75,6 @@ void Drucken()
         MsgBox(kKeinDrucker);
         return;
     }
-    drucker->setDocName(QStringLiteral("Befehlswart"));
     g_druckt = true;
     QPainter painter;
     bool ok = painter.begin(drucker.get());

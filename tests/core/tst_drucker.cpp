@@ -50,12 +50,19 @@ void TstDrucker::ordersReachThePrinterWithAllPages()
 
     // The PDF printer writes into the folder PDF in the user's home.
     const passwd *pw = getpwuid(getuid());
-    const QDir ordner(QString::fromLocal8Bit(pw ? pw->pw_dir : qgetenv("HOME").constData()) + QStringLiteral("/PDF"));
-    const QStringList vorher = ordner.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    QDir ordner(QString::fromLocal8Bit(pw ? pw->pw_dir : qgetenv("HOME").constData()) + QStringLiteral("/PDF"));
+    // A name of its own tells this job from others printed meanwhile.
+    const QString name = QStringLiteral("BefehlswartProbe%1").arg(QCoreApplication::applicationPid());
+    druckerOeffnen = [&] {
+        auto p = echt();
+        p->setDocName(name);
+        return p;
+    };
     f->Label3->setCaption(QString());
     dlg.leeren();
     dlg.eingaben << QStringLiteral("Nix");
     f->befdruck_Click();
+    druckerOeffnen = echt;
     QCOMPARE(dlg.prompts(), QStringList());
     QCOMPARE(f->Label3->caption(), QStringLiteral("GEDRUCKT"));
 
@@ -65,9 +72,9 @@ void TstDrucker::ordersReachThePrinterWithAllPages()
     uhr.start();
     while (uhr.elapsed() < 60000 && (neu.isEmpty() || pdfSeiten(neu) <= 0)) {
         QTest::qWait(250);
-        for (const QString &n : ordner.entryList({QStringLiteral("*.pdf")}, QDir::Files))
-            if (!vorher.contains(n))
-                neu = ordner.filePath(n);
+        ordner.refresh();
+        for (const QString &n : ordner.entryList({name + QStringLiteral("*.pdf")}, QDir::Files))
+            neu = ordner.filePath(n);
     }
     QVERIFY2(!neu.isEmpty(), qPrintable(QStringLiteral("kein neuer Ausdruck in ") + ordner.path()));
     QCOMPARE(pdfSeiten(neu), seiten);

@@ -157,13 +157,16 @@ void TstForm6::noQuestionOverTheRemarkBox()
     f->Text1->setText(QStringLiteral("anders"));
     platform::setInputBoxHook({}); // a real input box, cancelled
     QString gesehen;
-    QTimer::singleShot(50, this, [&] {
-        QTRY_VERIFY(qobject_cast<QInputDialog *>(QApplication::activeModalWidget()));
-        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        gesehen = box->labelText() + '|' + box->textValue();
-        box->reject();
+    QTimer wache;
+    connect(&wache, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            gesehen = box->labelText() + '|' + box->textValue();
+            box->reject();
+        }
     });
+    wache.start(20);
     g->drr_Click();
+    wache.stop();
     delete dlg;
     dlg = new Dialoge;
     QCOMPARE(gesehen, kBemerkung + QStringLiteral("|Nix"));

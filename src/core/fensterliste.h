@@ -1,6 +1,6 @@
-// The windows of other parts of the program that the window menu routines
-// reach by name ("Karte", "Groesse"). A window joins once, with how to get
-// it; until one has joined, the routines leave that name out.
+// Windows from elsewhere in the program that the window menu routines reach
+// by name (the map's "Karte" and "Groesse"). A window joins once, with how
+// to get it; until one has joined, the routines leave that name out.
 #pragma once
 
 #include <QString>

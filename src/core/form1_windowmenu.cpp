@@ -1,11 +1,10 @@
-// Window menu, info and help of the main window; inert until the window
-// menu routines land.
+// Window menu, info and help of the main window.
 #include "mainwindow/form1.h"
 
-#include "core/sound.h"
+#include "core/windowmenu.h"
 
-void Form1::winwinmin_Click() { KlickSpielen(); }
-void Form1::winwinschliess_Click() { KlickSpielen(); }
-void Form1::winwinanord_Click() { KlickSpielen(); }
-void Form1::inf_Click() { KlickSpielen(); }
-void Form1::hlp_Click() { KlickSpielen(); }
+void Form1::winwinmin_Click() { FensterMinimieren(); }
+void Form1::winwinschliess_Click() { FensterSchliessen(); }
+void Form1::winwinanord_Click() { FensterAnordnen(); }
+void Form1::inf_Click() { ProgrammInfoZeigen(); }
+void Form1::hlp_Click() { HilfeZeigen(); }

@@ -1,4 +1,5 @@
 #include "core/form3.h"
+#include "core/windowmenu.h"
 
 #include "platform/codepage.h"
 #include "core/einstellungen.h"
@@ -567,11 +568,7 @@ void Form3::Label5_MouseUp() { Label5->setForeColor(kBraun); }
 
 // ---------------------------------------------------------------- info label
 
-void Form3::Label10_Click()
-{
-    // Shows the program description (ProgrammBeschreibungZeigen) once the
-    // info and help routines of the window menu module provide it.
-}
+void Form3::Label10_Click() { ProgrammBeschreibungZeigen(); }
 
 void Form3::Label10_MouseDown()
 {

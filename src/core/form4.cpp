@@ -78,6 +78,16 @@ QString Form4::ordnerMitTrenner(const QString &pfad)
     return pfad + QLatin1Char('/');
 }
 
+void Form4::Unload()
+{
+    hide();
+    setFensterZustand(0);
+    const QString hier = QDir::currentPath();
+    File1->setPath(hier);
+    Dir1->setPath(hier);
+    Text1->clear();
+}
+
 void Form4::Form_Activate()
 {
     if (AuswahlModus == 0) {

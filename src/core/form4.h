@@ -21,6 +21,10 @@ public:
     QLineEdit *Text1;
     QPushButton *Command1;
 
+    // Discards the picker's state in place: hidden, its lists at the current
+    // folder as a fresh load has them.
+    void Unload();
+
     void Form_Activate() override;
     void Form_Unload(qint16 &Cancel) override;
     void Dir1_Click();

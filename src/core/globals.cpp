@@ -17,5 +17,6 @@ qint16 TippKlangAn = 0;
 qint16 BestaetigungsKlangAn = 0;
 
 qint16 DruckSchriftGroesse = 10;
+qint16 AllesMinimiert = 0;
 qint16 BildschirmBreite = 0;
 qint16 BildschirmHoehe = 0;

@@ -21,5 +21,7 @@ extern qint16 TippKlangAn;
 extern qint16 BestaetigungsKlangAn;
 
 extern qint16 DruckSchriftGroesse;
+// 1 once "alle Fenster minimieren" has run.
+extern qint16 AllesMinimiert;
 extern qint16 BildschirmBreite;
 extern qint16 BildschirmHoehe;

@@ -154,6 +154,8 @@ public:
     void auswmax_Click();
     void auswdruck_Click();
     void befdruck_Click();
+    void auswertungmaximieren();
+    void befehlmaximieren();
 
     // ---- window menu, info and help (owned by the window menu routines)
     void winwinmin_Click();

@@ -124,7 +124,10 @@ void Form::changeEvent(QEvent *e)
 {
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && !platform::dialogOpen()) {
         if (g_lastActive != this) {
+            QPointer<Form> vorher = g_lastActive;
             g_lastActive = this;
+            if (vorher)
+                vorher->Form_Deactivate();
             Form_Activate();
         }
     }

@@ -24,6 +24,8 @@ public:
 
     // The focus came to this window from another window of the program.
     virtual void Form_Activate() {}
+    // The focus went from this window to another window of the program.
+    virtual void Form_Deactivate() {}
     // Closing: set Cancel to 1 to keep the window.
     virtual void Form_QueryUnload(qint16 &Cancel, qint16 UnloadMode) { Q_UNUSED(Cancel); Q_UNUSED(UnloadMode); }
     virtual void Form_Unload(qint16 &Cancel) { Q_UNUSED(Cancel); }

@@ -54,17 +54,14 @@ private slots:
     void spells();
     void spellCosts_data();
     void spellCosts();
-    void processingSteps();
     void tablesHaveDistinctKeys();
     void barTables_data();
     void barTables();
     void alignedTables_data();
     void alignedTables();
     void supplyCosts();
-    void levelTable();
     void combatFormula();
-    void formulasSheet();
-    void rankNotes();
+    void emptyLinesAndNotes();
     void enlargedTexts();
     void properties();
 };
@@ -73,27 +70,16 @@ void TstReferenz::hashCommands()
 {
     const QList<Kommando> &k = kommandos();
     QCOMPARE(k.size(), 22);
-    QCOMPARE(k.first().liste, QStringLiteral("#BEF"));
-    QCOMPARE(k.last().liste, QStringLiteral("#ANFANG"));
     QVERIFY(k[drumfPosition].liste.startsWith(QStringLiteral("#DRUMF")));
-    QSet<QString> gesehen;
+    QVERIFY(kommandoText(drumfPosition).isEmpty() && kommandoText(-1).isEmpty() && kommandoText(22).isEmpty());
     for (int i = 0; i < k.size(); ++i) {
-        QVERIFY(k[i].liste.startsWith(u'#'));
-        QVERIFY(!gesehen.contains(k[i].liste));
-        gesehen << k[i].liste;
-        if (i == drumfPosition) {
-            QVERIFY(kommandoText(i).isEmpty());
+        if (i == drumfPosition)
             continue;
-        }
         const QString t = kommandoText(i);
-        QVERIFY(t.startsWith(k[i].syntax + kLeer));
-        QVERIFY(!t.endsWith(u'\n'));
-        QVERIFY(!k[i].erklaerung.isEmpty());
+        QVERIFY(t.startsWith(k[i].syntax + kLeer) && !t.endsWith(u'\n') && !k[i].erklaerung.isEmpty());
         // one paragraph, two for #MV
         QCOMPARE(int(k[i].erklaerung.count(QStringLiteral("\r\n"))), k[i].liste.startsWith(QStringLiteral("#MV")) ? 1 : 0);
     }
-    QVERIFY(kommandoText(-1).isEmpty());
-    QVERIFY(kommandoText(22).isEmpty());
 }
 
 void TstReferenz::drumfText()
@@ -161,11 +147,8 @@ void TstReferenz::spellCosts_data()
     QTest::addColumn<QString>("kosten");
     QTest::newRow("1") << "1  Schirm" << "(MM: 10; Natt: 2; nicht offensiv)";
     QTest::newRow("2") << "2  Rüstung" << "(MM: 10; Natt: 2; benötigt Parameter; nicht offensiv)";
-    QTest::newRow("24") << "24 Feste" << "(MM: 20; Natt: 3; nicht offensiv)";
     QTest::newRow("32") << "32 Gift" << "(MM: 30; Natt: 5; benötigt Parameter; offensiv)";
-    QTest::newRow("44") << "44 Wirtschaftswunder" << "(MM: 40; Natt: 8; nicht offensiv)";
     QTest::newRow("51") << "51 Plünderung" << "(MM: 50; Natt: 13; nicht offensiv)";
-    QTest::newRow("65") << "65 Brimmoks Mirakel" << "(MM: 60; Natt: 21; benötigt Parameter; nicht offensiv)";
     QTest::newRow("72") << "72 Wir sind das Volk" << "(MM: 70; Natt: 34; benötigt Parameter; offensiv)";
 }
 
@@ -181,17 +164,6 @@ void TstReferenz::spellCosts()
         }
     }
     QFAIL("spell not listed");
-}
-
-void TstReferenz::processingSteps()
-{
-    const QStringList &s = verarbeitung();
-    QCOMPARE(s.size(), 89);
-    QCOMPARE(s.first(), QStringLiteral("Plündere Tempel"));
-    QCOMPARE(s.last(), QStringLiteral("Gewinnprüfung"));
-    QCOMPARE(QSet<QString>(s.begin(), s.end()).size(), 89);
-    for (const QString &t : s)
-        QVERIFY(!t.trimmed().isEmpty() && !t.contains(u'\n'));
 }
 
 void TstReferenz::tablesHaveDistinctKeys()
@@ -304,70 +276,30 @@ void TstReferenz::supplyCosts()
     }
 }
 
-void TstReferenz::levelTable()
-{
-    const Tafel t = heldenaufstieg();
-    QCOMPARE(t.block.size(), 11);
-    QCOMPARE(t.block.last(), QStringLiteral("usw."));
-    // each step between thresholds, from the third on, is the sum of the two before
-    QList<int> punkte;
-    for (int i = 1; i <= 9; ++i) {
-        punkte << t.block[i].left(27).trimmed().toInt();
-        QCOMPARE(t.block[i].mid(27).toInt(), i + 1);
-    }
-    QList<int> schritte;
-    for (int i = 1; i < punkte.size(); ++i)
-        schritte << punkte[i] - punkte[i - 1];
-    for (int i = 2; i < schritte.size(); ++i)
-        QCOMPARE(schritte[i], schritte[i - 1] + schritte[i - 2]);
-}
-
 void TstReferenz::combatFormula()
 {
     const QStringList &b = kampfablauf().block;
-    int bruch = -1;
-    for (int i = 0; i < b.size(); ++i)
-        if (b[i].contains(QStringLiteral("AQ =")))
-            bruch = i;
-    QVERIFY(bruch > 0 && bruch + 1 < b.size());
-    const QString &zaehler = b[bruch - 1], &strich = b[bruch], &nenner = b[bruch + 1];
-    QCOMPARE(strich.size(), 69);
-    QCOMPARE(nenner.size(), 69);
-    QCOMPARE(strich.mid(8), QString(61, u'-'));
-    for (const QString *z : {&zaehler, &nenner}) {
-        QCOMPARE(z->left(8), QString(8, u' '));
-        QVERIFY(z->at(8) != u' ');
-    }
-    // blank lines around the bullets and the formula, bullets begin with "o "
-    int leer = 0, punkte = 0;
-    for (const QString &z : b) {
-        leer += z.isEmpty();
-        punkte += z.startsWith(QStringLiteral("o "));
-    }
     QCOMPARE(b.size(), 11);
-    QCOMPARE(leer, 4);
-    QCOMPARE(punkte, 3);
+    QCOMPARE(int(b.count(QString())), 4);
+    const int bruch = b.indexOf(QRegularExpression(QStringLiteral("  AQ =  -+")));
+    QVERIFY(bruch > 0 && bruch + 1 < b.size());
+    // numerator, bar and denominator start in column 9; bar and denominator end in column 69
+    QCOMPARE(b[bruch].mid(8), QString(61, u'-'));
+    QCOMPARE(b[bruch + 1].size(), 69);
+    for (const QString &z : {b[bruch - 1], b[bruch + 1]})
+        QVERIFY(z.startsWith(QString(8, u' ')) && z[8] != u' ');
 }
 
-void TstReferenz::formulasSheet()
+void TstReferenz::emptyLinesAndNotes()
 {
-    const Tafel t = einzeln();
-    QCOMPARE(t.block.size(), 37);
-    int leer = 0;
-    for (const QString &z : t.block)
-        leer += z.isEmpty();
-    QCOMPARE(leer, 7);
-    QVERIFY(!t.block.first().isEmpty() && !t.block.last().isEmpty());
-}
-
-void TstReferenz::rankNotes()
-{
+    const QStringList &formeln = einzeln().block;
+    QCOMPARE(formeln.size(), 37);
+    QCOMPARE(int(formeln.count(QString())), 7);
     const Tafel t = rang();
     const QStringList notizen = t.ansicht.mid(t.block.join(QStringLiteral("\r\n")).size() + 4).split(QStringLiteral("\r\n"));
     QCOMPARE(notizen.size(), 20);
+    QCOMPARE(int(notizen.count(QString())), 1);
     QCOMPARE(notizen[12], QString());
-    for (int i = 1; i <= 11; ++i)
-        QVERIFY(notizen[i].startsWith(u'\''));
     // the last row names its titles only and keeps every bar
     QCOMPARE(balkenIn(t.block[22]).size(), 13);
     QCOMPARE(t.block[22].mid(35).remove(u'|').trimmed(), QString());

@@ -40,5 +40,7 @@ if command -v pulseaudio >/dev/null && ! timeout 5 pactl info >/dev/null 2>&1 </
     fi
 fi
 
+bash "$(dirname "$0")/print-setup.sh"
+
 cd "$build" || exit 1
 ctest --output-on-failure -j"$(nproc)" --timeout 300 </dev/null

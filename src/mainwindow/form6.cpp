@@ -159,11 +159,11 @@ void Form6::ueuebertragen()
     if (verandert != 1 || (!bericht && FensterInhalt != QLatin1String("Befehl")))
         return;
     Form1 *f = Form1::instance();
-    // While a load runs the main window's texts are about to be replaced;
-    // the question waits for the next time the view is left.
+    verandert = 0;
+    // While a load runs, the main window's texts are being replaced: what
+    // the view holds is the old text and must not go back over the new.
     if (f->arbeit == 1)
         return;
-    verandert = 0;
     const QString text = Text1->text();
     if (text == (bericht ? f->Text2 : f->Text1)->text())
         return;

@@ -171,6 +171,21 @@ public:
     // ---- rules reference pane (owned by the rules reference)
     void listeladenkreuz();
     void connectRulesHandlers();
+    void Combo3_Click();
+    void List1_Click();
+    void listeladenkampfablauf();
+    void listeladenheldenaufstieg();
+    void listeladenbcdprod();
+    void listeladenburgerw();
+    void listeladenEigenschaften();
+    void listeladeneinzeln();
+    void listeladengrprod();
+    void listeladennachschub();
+    void listeladenrang();
+    void listeladenerweiterung();
+    void listeladenterrain();
+    void listeladenverarbeitung();
+    void listeladenzauber();
 
     // ---- map (owned by the map window)
     void HBefErst_Click();

@@ -493,6 +493,18 @@ void Feldtafel::BesZeichnenBeimLADEN()
         symbolZeichnen(Bes);
 }
 
+void Feldtafel::FeldSymboleAbgleichen()
+{
+    if (!feldGewaehlt())
+        return;
+    const QList<Symbol> soll = symboleVon(feld());
+    for (int a = 0; a < SymbolAnzahl; ++a)
+        if (!soll.contains(Symbol(a)))
+            symbolVerstecken(a);
+    for (Symbol s : soll)
+        symbolZeichnen(s);
+}
+
 void Feldtafel::SteuerElementeEntladen()
 {
     // Every placed symbol goes, whatever map it was placed on.
@@ -513,13 +525,14 @@ bool Feldtafel::AufKarteKlicken(double x, double y)
     return feldWaehlen(feldNr);
 }
 
-bool Feldtafel::feldWaehlen(int feldNr)
+bool Feldtafel::feldWaehlen(int feldNr, bool speichern)
 {
     if (SpaltenAnzahl == 0 || ZeilenAnzahl == 0 || feldNr < 1 || feldNr > SpaltenAnzahl * ZeilenAnzahl)
         return false;
     GarNichtsMachen = 1;
     try {
-        FelderDatenSpeichern();
+        if (speichern)
+            FelderDatenSpeichern();
     } catch (const platform::Error &) {
     }
     AktuelleSpalte = qint16(spalteVon(feldNr));

@@ -91,8 +91,12 @@ public:
     // panel into the field selected so far and shows the new one. A point
     // off the grid changes nothing. Returns whether a field was selected.
     bool AufKarteKlicken(double x, double y);
-    // The same for a field by its number.
-    bool feldWaehlen(int feld);
+    // The same for a field by its number; without storing, the panel's
+    // content is dropped (after a load it belongs to no field).
+    bool feldWaehlen(int feld, bool speichern = true);
+    // Brings the symbols of the selected field in line with its record
+    // (after an import changed it): the others hidden, its own shown.
+    void FeldSymboleAbgleichen();
 
     // Rounds half to even into a 16-bit number; raises 13 or 6.
     static qint16 ganzeZahl(const QString &text);

@@ -21,6 +21,7 @@ struct SymbolElement {
 struct SymbolTreffer {
     kartenmodell::Symbol art;
     int feld;
+    bool operator==(const SymbolTreffer &) const = default;
 };
 
 class SymbolBestand {

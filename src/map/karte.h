@@ -1,0 +1,189 @@
+// The map window: size boxes, scroll buttons and commands on top, the map
+// canvas in its frame, the field-data panel on the right, a status bar for
+// the load chooser's hints. It is hidden, never destroyed, so the map
+// survives closing. The panel's rules and the symbols live in `feldtafel`;
+// the window mirrors them.
+#pragma once
+
+#include "map/feldtafel.h"
+#include "map/kartenleinwand.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+// The handlers of one symbol kind, named after it as the others are.
+#define KARTE_SYMBOL_HANDLER(A)                                                                                \
+    void A##_GotFocus(qint16 Index) { symbolGotFocus(kartenmodell::A, Index); }                                \
+    void A##_LostFocus(qint16 Index) { symbolLostFocus(kartenmodell::A, Index); }                              \
+    void A##_MouseDown(qint16 Index, qint16 Button = 1, qint16 Shift = 0, float X = 0, float Y = 0)          \
+    {                                                                                                          \
+        Q_UNUSED(Button); Q_UNUSED(Shift); Q_UNUSED(X); Q_UNUSED(Y);                                           \
+        symbolMouseDown(kartenmodell::A, Index);                                                               \
+    }
+
+class Karte : public Form {
+    Q_OBJECT
+public:
+    // Creating the window runs its load; it is not shown.
+    static Karte *instance();
+    static bool exists();
+
+    // The panel's state and rules, the records' symbols, the guards.
+    Feldtafel feldtafel;
+
+    // ---- controls
+    QLineEdit *Text1, *Text2;
+    Label *Label1;
+    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7, *Command8;
+    QFrame *Line1;
+    QWidget *Picture2;
+    Kartenleinwand *Picture1;
+    Label *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
+    QLineEdit *TxtFeldNummer, *TxtFeldName, *TxtBurgklasse, *TxtBesitzer, *TxtSpielerName, *TxtSpielerNummer,
+        *TxtOberHerr;
+    QComboBox *TxtTerrain, *TxtBesonderheiten, *TxtBurgArt, *TxtSpielerRang, *TxtEchtBit;
+    QCheckBox *TxtGubhort, *TxtErzmagier, *TxtDrufelbatze;
+    QLineEdit *Text3;
+    QStatusBar *StatusBar1;
+
+    // ---- window variables
+    qint16 fertig = 0;
+    float PositionX = 0, PositionY = 0;
+    qint16 &laden = feldtafel.laden;
+    qint16 &GarNichtsMachen = feldtafel.GarNichtsMachen;
+    qint16 Kreuz = 0, Zweikreuz = 0;
+    QString Variable;
+    QString Datenabschnitt;
+    qint16 SpielerAnzahl = 0;
+    QString AktuellerSpieler;
+    qint16 LS = 0;
+    qint16 FelderAnzahl = -2;
+    double Kosten = 0;
+    qint16 FeldVorher = 0;
+    QString MehrfachEndung;
+    QString Titel;
+
+    // ---- window events
+    void Form_Load();
+    void Form_Activate() override;
+    void Form_QueryUnload(qint16 &Cancel, qint16 UnloadMode) override;
+    void Form_Deactivate() {}
+    void Form_Resize() {}
+
+    // ---- toolbar
+    void Command1_Click(); // "New"
+    void Command2_Click(); // "Size"
+    void Command7_Click(); // "Save", the map file's
+    void Command8_Click(); // "Load", the map file's
+    void Command4_MouseDown();
+    void Command3_MouseDown();
+    void Command5_MouseDown();
+    void Command6_MouseDown();
+    void Command4_MouseUp();
+    void Command3_MouseUp();
+    void Command5_MouseUp();
+    void Command6_MouseUp();
+    void Text1_Change();
+    void Text2_Change();
+    void Text1_GotFocus();
+    void Text2_GotFocus();
+
+    // ---- the canvas and the selection
+    void Picture1_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void AufKarteKlicken();
+    void ready();
+    // One step of the army path; the wizard's.
+    void MacheBefehl();
+
+    // ---- panel
+    void FelderWerteInitialisieren();
+    void FeldDatenAnzeigen();
+    void FelderDatenSpeichern();
+    void EnableTruen();
+    void EnableFalsen();
+    void TxtBurgArt_Click();
+    void TxtBurgklasse_Change();
+    void TxtEchtBit_Click();
+    void TxtSpielerRang_Click();
+    void TxtTerrain_Click();
+    void TxtBesonderheiten_Click();
+    void TxtGubhort_Click();
+    void TxtFeldName_GotFocus();
+    void TxtSpielerName_GotFocus();
+    void TxtBesitzer_GotFocus();
+    void TxtBurgklasse_GotFocus();
+    void TxtOberHerr_GotFocus();
+    void TxtSpielerNummer_GotFocus();
+
+    // ---- symbols of the selected field
+    void BurgZeichnen();
+    void BurgEntfernen();
+    void TerrainZeichnen();
+    void TerrainEntfernen();
+    void GubHortZeichnen();
+    void GubHortEntfernen();
+    void BesZeichnen();
+    void BesEntfernen();
+    void BurgZeichnenBeimLADEN();
+    void TerrainZeichnenBeimLADEN();
+    void GubHortZeichnenBeimLADEN();
+    void BesZeichnenBeimLADEN();
+    void SteuerElementeEntladen();
+
+    KARTE_SYMBOL_HANDLER(Bes)
+    KARTE_SYMBOL_HANDLER(Ebene)
+    KARTE_SYMBOL_HANDLER(Gebirge)
+    KARTE_SYMBOL_HANDLER(GebirgeGM)
+    KARTE_SYMBOL_HANDLER(HochGebirge)
+    KARTE_SYMBOL_HANDLER(NBurg)
+    KARTE_SYMBOL_HANDLER(GubHort)
+    KARTE_SYMBOL_HANDLER(SBurg)
+    KARTE_SYMBOL_HANDLER(See)
+    KARTE_SYMBOL_HANDLER(Sumpf)
+    KARTE_SYMBOL_HANDLER(Wald)
+    KARTE_SYMBOL_HANDLER(WaldNG)
+
+    void symbolGotFocus(kartenmodell::Symbol art, int Index);
+    void symbolLostFocus(kartenmodell::Symbol art, int Index);
+    void symbolMouseDown(kartenmodell::Symbol art, int Index);
+
+    // The panel's controls show `feldtafel`; the canvas repaints.
+    void spiegeln();
+
+    // Window sizes in twips, as the drawing sets them.
+    double breiteTwips() const;
+    double hoeheTwips() const;
+    void setFensterGroesseTwips(double breite, double hoehe);
+    // The canvas and the frame in twips.
+    QRectF bildTwips() const;
+    void setBildTwips(const QRectF &r);
+    void setRahmenGroesseTwips(double breite, double hoehe);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Karte();
+    void buildControls();
+    void rollen();
+    void rollenStarten(QPushButton *knopf);
+    void rollenStoppen();
+    QPushButton *m_rollKnopf = nullptr;
+    QTimer m_rollTakt;
+    QRectF m_bild;           // Picture1 in twips, inside the frame
+    bool m_spiegeln = false;
+    bool m_gewaehlt = false; // the last click selected a field
+    std::optional<SymbolTreffer> m_letzterFokus;
+};
+
+// ---- drawing of the map, shared by the map window's commands
+void KarteZeichnen();
+void FeldDatenAnordnen();
+void KarteZentrieren();

@@ -1,0 +1,48 @@
+// The map canvas: paints the grid, the field numbers, the selected cell and
+// the field symbols from the model, only inside the exposed rectangle, and
+// turns a mouse press into a point in twips or a symbol hit.
+#pragma once
+
+#include "map/symbole.h"
+
+#include <QFont>
+#include <QWidget>
+
+class Kartenleinwand : public QWidget {
+    Q_OBJECT
+public:
+    Kartenleinwand(const SymbolBestand &symbole, QWidget *parent = nullptr);
+
+    // The grid as drawn: W x H cells of w x h twips. Later changes of the
+    // field size show with the next drawing.
+    void gitterZeichnen(int spalten, int zeilen, double w, double h);
+    // The canvas cleared: no grid.
+    void leeren();
+    bool hatGitter() const { return m_spalten > 0 && m_zeilen > 0; }
+    int gitterSpalten() const { return m_spalten; }
+    int gitterZeilen() const { return m_zeilen; }
+
+    // Paints the part inside the rectangle (pixels of the canvas).
+    void malen(QPainter &p, const QRect &bereich) const;
+    // Pixels of a length in twips, and back.
+    double pixelX(double twips) const { return twips * m_sx; }
+    double pixelY(double twips) const { return twips * m_sy; }
+    QPointF inTwips(QPointF pixel) const { return {pixel.x() / m_sx, pixel.y() / m_sy}; }
+
+signals:
+    void mausGedrueckt(QPointF twips, Qt::MouseButton button);
+    void symbolGedrueckt(SymbolTreffer treffer, Qt::MouseButton button);
+    void fokusVerloren();
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
+
+private:
+    void zahlenMalen(QPainter &p, int c0, int c1, int r0, int r1) const;
+    const SymbolBestand &m_symbole;
+    int m_spalten = 0, m_zeilen = 0;
+    double m_w = 0, m_h = 0;
+    double m_sx = 1, m_sy = 1;
+};

@@ -363,6 +363,12 @@ void Feldtafel::TxtTerrain_Click()
         t.TxtSpielerName.enabled = t.TxtSpielerNummer.enabled = t.Label8.enabled = false;
         t.TxtBurgArt.enabled = t.TxtBurgklasse.enabled = t.TxtOberHerr.enabled = false;
         t.TxtEchtBit.enabled = t.TxtSpielerRang.enabled = false;
+        // Taking the castle away enabled the owner again; on Hochgebirge
+        // nobody owns the field.
+        if (index == 4) {
+            t.TxtBesitzer.enabled = false;
+            t.TxtBesitzer.text = QStringLiteral("0");
+        }
     }
     if (t.TxtTerrain.index != 4) {
         if (t.TxtTerrain.index != 5)

@@ -4,6 +4,7 @@
 #include "map/groesse.h"
 #include "map/symbolbilder.h"
 #include "platform/dialogs.h"
+#include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/units.h"
 #include "platform/yield.h"
@@ -443,7 +444,14 @@ void Karte::spiegeln()
 
 void Karte::FelderWerteInitialisieren() { feldtafel.FelderWerteInitialisieren(); spiegeln(); }
 void Karte::FeldDatenAnzeigen() { feldtafel.FeldDatenAnzeigen(); spiegeln(); }
-void Karte::FelderDatenSpeichern() { feldtafel.FelderDatenSpeichern(); }
+void Karte::FelderDatenSpeichern()
+{
+    // A box without a whole number ends the store there, silently.
+    try {
+        feldtafel.FelderDatenSpeichern();
+    } catch (const Error &) {
+    }
+}
 void Karte::EnableTruen() { feldtafel.EnableTruen(); spiegeln(); }
 void Karte::EnableFalsen() { feldtafel.EnableFalsen(); spiegeln(); }
 

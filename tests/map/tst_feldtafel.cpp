@@ -1,0 +1,355 @@
+// The field panel's rules and the symbols they place, driven without a
+// window.
+#include "map/feldtafel.h"
+#include "platform/errors.h"
+
+#include <QtTest>
+
+using namespace kartenmodell;
+
+class TstFeldtafel : public QObject {
+    Q_OBJECT
+    Feldtafel *t = nullptr;
+
+    // A 10 x 10 map with field `feld` selected, as after a click.
+    void karte(int feld = 23)
+    {
+        delete t;
+        t = new Feldtafel;
+        SpaltenAnzahl = ZeilenAnzahl = 10;
+        FeldBreite = FeldHoehe = 5000;
+        Massstab = 10;
+        MarkierFarbe = kMarkierGrau;
+        AktuellesFeld = AktuelleSpalte = AktuelleZeile = 0;
+        t->GarNichtsMachen = 1;
+        t->FelderWerteInitialisieren();
+        t->EnableFalsen();
+        t->EnableTruen();
+        t->GarNichtsMachen = 0;
+        QVERIFY(t->feldWaehlen(feld));
+    }
+
+private slots:
+    void cleanupTestCase() { delete t; }
+
+    void stammesBurgSetztSpielerVoraus()
+    {
+        karte(7);
+        t->setBurgArt(1);
+        const Tafel &p = t->tafel;
+        QCOMPARE(p.TxtBurgklasse.text, QStringLiteral("1"));
+        QCOMPARE(p.TxtSpielerRang.index, qint16(2));
+        QCOMPARE(p.TxtEchtBit.index, qint16(1));
+        QCOMPARE(p.TxtBesitzer.text, QStringLiteral("7"));
+        QVERIFY(!p.TxtBesitzer.enabled);
+        QVERIFY(p.TxtErzmagier.enabled && p.TxtDrufelbatze.enabled && p.TxtSpielerName.enabled);
+        QVERIFY(t->symbole.sichtbar(SBurg, 7));
+        QCOMPARE(t->symbole.fokussiert(), (SymbolTreffer{SBurg, 7}));
+        const FeldDaten &f = Felder[7];
+        QCOMPARE(f.BurgArt, qint16(1));
+        QCOMPARE(f.Burgklasse, qint16(1));
+        QCOMPARE(f.SpielerRang, qint16(2));
+        QCOMPARE(f.EchtBit, qint16(1));
+        QCOMPARE(f.Besitzer, QStringLiteral("7"));
+    }
+
+    void nebenBurgBehaeltHaken()
+    {
+        karte(7);
+        t->setBurgArt(1);
+        t->setErzmagier(1);
+        t->setBurgArt(2);
+        QVERIFY(!t->tafel.TxtErzmagier.enabled);
+        QVERIFY(!t->tafel.TxtDrufelbatze.enabled);
+        QCOMPARE(t->tafel.TxtErzmagier.value, qint16(1));
+        QVERIFY(t->tafel.TxtBesitzer.enabled);
+        QCOMPARE(t->tafel.TxtBesitzer.text, QStringLiteral("7"));
+        QCOMPARE(Felder[7].Erzmagier, qint16(1));
+        QCOMPARE(Felder[7].BurgArt, qint16(2));
+        QVERIFY(!t->symbole.sichtbar(SBurg, 7));
+        QVERIFY(t->symbole.sichtbar(NBurg, 7));
+    }
+
+    void keinSpieler_data()
+    {
+        QTest::addColumn<int>("burg");
+        QTest::addColumn<int>("burgDanach");
+        QTest::newRow("StammesBurg verschwindet") << 1 << 0;
+        QTest::newRow("NebenBurg bleibt") << 2 << 2;
+    }
+    void keinSpieler()
+    {
+        QFETCH(int, burg);
+        QFETCH(int, burgDanach);
+        karte(12);
+        t->setBurgArt(burg);
+        t->setEchtBit(0);
+        QCOMPARE(int(Felder[12].BurgArt), burgDanach);
+        QCOMPARE(Felder[12].EchtBit, qint16(0));
+        QCOMPARE(int(t->tafel.TxtBurgArt.index), burgDanach);
+        QCOMPARE(t->symbole.sichtbar(burg == 1 ? SBurg : NBurg, 12), burgDanach != 0);
+    }
+
+    void rangRegel_data()
+    {
+        QTest::addColumn<int>("rang");
+        QTest::addColumn<bool>("oberHerr");
+        QTest::newRow("Unterhäuptling") << 1 << true;
+        QTest::newRow("Häuptling") << 2 << false;
+        QTest::newRow("Hochkönig") << 20 << false;
+    }
+    void rangRegel()
+    {
+        QFETCH(int, rang);
+        QFETCH(bool, oberHerr);
+        karte();
+        t->setBurgArt(1);
+        t->setSpielerRang(1);
+        t->setText(&Tafel::TxtOberHerr, QStringLiteral("44"));
+        t->setSpielerRang(rang);
+        QCOMPARE(t->tafel.TxtOberHerr.enabled, oberHerr);
+        QCOMPARE(t->tafel.Label7.enabled, oberHerr);
+        QCOMPARE(t->tafel.TxtOberHerr.text, oberHerr ? QStringLiteral("44") : QStringLiteral("0"));
+    }
+
+    void klassenRegel_data()
+    {
+        QTest::addColumn<int>("burg");
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("steht");
+        QTest::newRow("0 mit Burg") << 1 << "0" << "1";
+        QTest::newRow("Buchstaben") << 1 << "abc" << "abc";
+        QTest::newRow("leer") << 2 << "" << "";
+        QTest::newRow("5") << 2 << "5" << "5";
+        QTest::newRow("0 ohne Burg") << 0 << "0" << "0";
+    }
+    void klassenRegel()
+    {
+        QFETCH(int, burg);
+        QFETCH(QString, getippt);
+        QFETCH(QString, steht);
+        karte();
+        t->setBurgArt(burg);
+        t->setBurgklasse(QStringLiteral("7"));
+        t->setBurgklasse(getippt);
+        QCOMPARE(t->tafel.TxtBurgklasse.text, steht);
+    }
+
+    void zeigenSchreibtNichts()
+    {
+        karte(5);
+        FeldDaten &f = Felder[31];
+        f.Terrain = 1;
+        f.BurgArt = 2;
+        f.Burgklasse = 3;
+        f.Besitzer = QStringLiteral("9");
+        f.SpielerRang = 1;
+        f.OberHerr = 17;
+        f.EchtBit = 2;
+        f.GubHortFlag = 1;
+        f.Besonderheiten = 6;
+        f.SpielerName = festerText(QStringLiteral("Grimbart"));
+        const FeldDaten vorher = f;
+        QVERIFY(t->feldWaehlen(31));
+        FeldDaten nachher = Felder[31];
+        nachher.FeldNummer = vorher.FeldNummer;
+        QVERIFY(nachher == vorher);
+        QCOMPARE(Felder[31].FeldNummer, qint16(31));
+        QCOMPARE(t->tafel.TxtOberHerr.text, QStringLiteral("17"));
+        QCOMPARE(t->tafel.TxtBurgklasse.text, QStringLiteral("3"));
+        QCOMPARE(t->tafel.TxtSpielerName.text, festerText(QStringLiteral("Grimbart")));
+        QCOMPARE(t->tafel.TxtGubhort.value, qint16(1));
+        QCOMPARE(t->tafel.TxtBesonderheiten.index, qint16(6));
+    }
+
+    void stammesBurgOhneSpielerBeimZeigen()
+    {
+        karte(5);
+        Felder[40].BurgArt = 1;
+        Felder[40].EchtBit = 0;
+        Felder[40].Burgklasse = 2;
+        QVERIFY(t->feldWaehlen(40));
+        QCOMPARE(t->tafel.TxtBurgArt.index, qint16(0));
+        QCOMPARE(t->tafel.TxtBurgklasse.text, QStringLiteral("0"));
+        QVERIFY(!t->tafel.TxtSpielerName.enabled);
+        QCOMPARE(Felder[40].BurgArt, qint16(1));
+        QVERIFY(t->feldWaehlen(41));
+        QCOMPARE(Felder[40].BurgArt, qint16(0));
+        QCOMPARE(Felder[40].Burgklasse, qint16(0));
+    }
+
+    void waldSumpfWald()
+    {
+        karte(23);
+        t->setTerrain(7);
+        QVERIFY(t->symbole.sichtbar(Wald, 23));
+        const QPointF ort = t->symbole.element(Wald, 23).ort;
+        t->setTerrain(6);
+        QVERIFY(!t->symbole.sichtbar(Wald, 23));
+        QVERIFY(t->symbole.sichtbar(Sumpf, 23));
+        QCOMPARE(t->symbole.fokussiert(), (SymbolTreffer{Sumpf, 23}));
+        QCOMPARE(t->symbole.element(Sumpf, 23).farbe, quint32(kMarkierGrau));
+        t->setTerrain(7);
+        QVERIFY(t->symbole.sichtbar(Wald, 23));
+        QVERIFY(!t->symbole.sichtbar(Sumpf, 23));
+        QCOMPARE(t->symbole.element(Wald, 23).ort, ort);
+        // the old one comes back without the focus
+        QCOMPARE(t->symbole.fokussiert(), (SymbolTreffer{Sumpf, 23}));
+        QCOMPARE(Felder[23].Terrain, qint16(7));
+    }
+
+    void hochgebirgeRaeumtAb()
+    {
+        karte(23);
+        t->setBurgArt(1);
+        t->setGubhort(1);
+        t->setBesonderheiten(3);
+        t->setTerrain(4);
+        const Tafel &p = t->tafel;
+        QCOMPARE(p.TxtBesitzer.text, QStringLiteral("0"));
+        QCOMPARE(p.TxtBurgklasse.text, QStringLiteral("0"));
+        QCOMPARE(p.TxtSpielerNummer.text, QStringLiteral("0"));
+        QCOMPARE(p.TxtOberHerr.text, QStringLiteral("0"));
+        QCOMPARE(p.TxtBurgArt.index + p.TxtSpielerRang.index + p.TxtEchtBit.index + p.TxtBesonderheiten.index, 0);
+        QCOMPARE(p.TxtErzmagier.value + p.TxtDrufelbatze.value + p.TxtGubhort.value, 0);
+        for (const TafelSteuer *s : {static_cast<const TafelSteuer *>(&p.TxtBesitzer),
+                                     static_cast<const TafelSteuer *>(&p.TxtGubhort),
+                                     static_cast<const TafelSteuer *>(&p.TxtBesonderheiten),
+                                     static_cast<const TafelSteuer *>(&p.TxtBurgArt),
+                                     static_cast<const TafelSteuer *>(&p.TxtSpielerName)})
+            QVERIFY(!s->enabled);
+        QVERIFY(!t->symbole.sichtbar(SBurg, 23));
+        QVERIFY(!t->symbole.sichtbar(GubHort, 23));
+        QVERIFY(!t->symbole.sichtbar(Bes, 23));
+        QVERIFY(t->symbole.sichtbar(HochGebirge, 23));
+        const FeldDaten &f = Felder[23];
+        QCOMPARE(f.Terrain, qint16(4));
+        QCOMPARE(f.BurgArt + f.GubHortFlag + f.Besonderheiten + f.EchtBit, 0);
+    }
+
+    void seeLaesstBesitzer()
+    {
+        karte(23);
+        t->setTerrain(5);
+        QVERIFY(t->tafel.TxtBesitzer.enabled);
+        QVERIFY(t->tafel.TxtGubhort.enabled);
+        QVERIFY(t->tafel.TxtBesonderheiten.enabled);
+        QVERIFY(!t->tafel.TxtBurgArt.enabled);
+        t->setTerrain(1);
+        QVERIFY(t->tafel.TxtBurgArt.enabled);
+    }
+
+    void besonderheitEinSymbol()
+    {
+        karte(23);
+        t->setBesonderheiten(2);
+        t->setBesonderheiten(8);
+        QVERIFY(t->symbole.sichtbar(Bes, 23));
+        QCOMPARE(Felder[23].Besonderheiten, qint16(8));
+        t->setBesonderheiten(0);
+        QVERIFY(!t->symbole.sichtbar(Bes, 23));
+    }
+
+    void ohneFeldInsRecordNull()
+    {
+        karte(1);
+        t->setText(&Tafel::TxtFeldName, QStringLiteral("Niemandsland"));
+        AktuellesFeld = 0;
+        t->FelderDatenSpeichern();
+        QCOMPARE(Felder[0].FeldName, festerText(QStringLiteral("Niemandsland")));
+        Felder[0] = FeldDaten();
+    }
+
+    void speichernEndetAmFehler()
+    {
+        karte(9);
+        t->setBurgArt(2);
+        t->setBurgklasse(QStringLiteral("4"));
+        t->setText(&Tafel::TxtSpielerNummer, QStringLiteral("xy"));
+        t->setSpielerRang(5);
+        try {
+            t->FelderDatenSpeichern();
+            QFAIL("no error");
+        } catch (const platform::Error &e) {
+            QCOMPARE(e.number, 13);
+        }
+        QCOMPARE(Felder[9].Burgklasse, qint16(4));
+        QCOMPARE(Felder[9].SpielerRang, qint16(2)); // after the faulty box: as it was
+    }
+
+    // A damaged record is shown as the nearest valid values, whole, and
+    // the next click stores that field, not a mix with the one before.
+    void kaputterWertGanzGezeigt()
+    {
+        karte(2);
+        t->setBurgArt(1);
+        t->setText(&Tafel::TxtSpielerName, QStringLiteral("Vorher"));
+        FeldDaten &f = Felder[50];
+        f.Terrain = 12;
+        f.SpielerRang = -3;
+        f.EchtBit = 7;
+        f.BurgArt = 2;
+        f.SpielerName = festerText(QStringLiteral("Nachher"));
+        QVERIFY(t->feldWaehlen(50));
+        QCOMPARE(t->tafel.TxtTerrain.index, qint16(8));
+        QCOMPARE(t->tafel.TxtSpielerRang.index, qint16(0));
+        QCOMPARE(t->tafel.TxtEchtBit.index, qint16(2));
+        QCOMPARE(t->tafel.TxtSpielerName.text, festerText(QStringLiteral("Nachher")));
+        QVERIFY(t->feldWaehlen(51));
+        QCOMPARE(Felder[50].SpielerName, festerText(QStringLiteral("Nachher")));
+        QCOMPARE(Felder[50].Terrain, qint16(8));
+        QCOMPARE(Felder[50].EchtBit, qint16(2));
+    }
+
+    void klickNebenDasGitter_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::newRow("x = 0") << 0.0 << 700.0;
+        QTest::newRow("y = 0") << 700.0 << 0.0;
+        QTest::newRow("Streifen") << 5030.0 << 700.0;
+    }
+    void klickNebenDasGitter()
+    {
+        QFETCH(double, x);
+        QFETCH(double, y);
+        karte(23);
+        t->setText(&Tafel::TxtFeldName, QStringLiteral("Furt"));
+        const FeldDaten letztes = Felder[100];
+        QVERIFY(!t->AufKarteKlicken(x, y));
+        QCOMPARE(t->GarNichtsMachen, qint16(0));
+        QCOMPARE(AktuellesFeld, qint16(23));
+        QVERIFY(t->AufKarteKlicken(1250, 1250));
+        QCOMPARE(Felder[23].FeldName, festerText(QStringLiteral("Furt")));
+        QVERIFY(Felder[100] == letztes);
+    }
+
+    void neueKleinereKarteOhneAlteSymbole()
+    {
+        karte(99);
+        t->setTerrain(2);
+        t->setGubhort(1);
+        QVERIFY(t->symbole.sichtbar(Gebirge, 99));
+        SpaltenAnzahl = ZeilenAnzahl = 3;
+        t->SteuerElementeEntladen();
+        t->FelderWerteInitialisieren();
+        QCOMPARE(t->symbole.anzahlGeladen(), 0);
+        QVERIFY(!t->symbole.geladen(Gebirge, 99));
+        QVERIFY(!t->symbole.geladen(GubHort, 99));
+    }
+
+    void fuerDieWachePanelOhneSymbole()
+    {
+        karte(23);
+        t->GarNichtsMachen = 1;
+        t->setTerrain(7);
+        t->setGubhort(1);
+        QCOMPARE(Felder[23].Terrain, qint16(0));
+        QVERIFY(!t->symbole.geladen(Wald, 23));
+        QVERIFY(!t->symbole.geladen(GubHort, 23));
+        t->GarNichtsMachen = 0;
+    }
+};
+
+QTEST_GUILESS_MAIN(TstFeldtafel)
+#include "tst_feldtafel.moc"

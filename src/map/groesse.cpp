@@ -17,7 +17,12 @@ namespace {
 Groesse *g_groesse = nullptr;
 
 // Shortest text of a size: "5000" for 5000.0, "2,5" under German settings.
-QString groessenText(double v) { return QLocale().toString(v, 'g', 15); }
+QString groessenText(double v)
+{
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l.toString(v, 'g', 15);
+}
 } // namespace
 
 Groesse *Groesse::instance()

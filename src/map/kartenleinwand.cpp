@@ -57,15 +57,13 @@ void Kartenleinwand::malen(QPainter &p, const QRect &bereich) const
             p.fillRect(QRect(QPoint(x0, y0), QPoint(kante(AktuelleSpalte, wp), kante(AktuelleZeile, hp))),
                        platform::color(quint32(MarkierFarbe)));
         }
-        p.setPen(QPen(Qt::black, 0));
+        // The cell outlines as one-pixel fills: the fastest road to pixels.
         const int top = kante(r0 - 1, hp), bottom = kante(r1, hp);
         const int left = kante(c0 - 1, wp), right = kante(c1, wp);
-        QVarLengthArray<QLine, 256> linien;
         for (int c = c0 - 1; c <= c1; ++c)
-            linien.append(QLine(kante(c, wp), top, kante(c, wp), bottom));
+            p.fillRect(QRect(kante(c, wp), top, 1, bottom - top + 1), Qt::black);
         for (int r = r0 - 1; r <= r1; ++r)
-            linien.append(QLine(left, kante(r, hp), right, kante(r, hp)));
-        p.drawLines(linien.constData(), int(linien.size()));
+            p.fillRect(QRect(left, kante(r, hp), right - left + 1, 1), Qt::black);
         zahlenMalen(p, c0, c1, r0, r1);
     }
     // The symbols lie above the grid.

@@ -10,6 +10,7 @@
 #include "platform/yield.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -303,6 +304,7 @@ void Karte::setFensterGroesseTwips(double breite, double hoehe)
 {
     setClientSizeTwips(breite, hoehe);
     place(Line1, 0, 0, breite, 30);
+    layout()->activate(); // the new size now, so that centring sees it
 }
 
 QRectF Karte::bildTwips() const { return m_bild; }

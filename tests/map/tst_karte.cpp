@@ -1,5 +1,8 @@
 // The map window's wiring: "New" with its popup, the field-size dialog,
 // the scroll buttons, clicks on symbols, closing.
+#include "core/form3.h"
+#include "core/globals.h"
+#include "mainwindow/form1.h"
 #include "map/groesse.h"
 #include "map/karte.h"
 #include "map/ladenmenu.h"
@@ -260,6 +263,36 @@ private slots:
         k->TxtSpielerName->setFocus();
         k->TxtSpielerName_GotFocus();
         QCOMPARE(k->TxtSpielerName->text(), QStringLiteral("Harald"));
+    }
+
+    void kleinereKarteNachGroesserer()
+    {
+        neu(QStringLiteral("10"), QStringLiteral("10"));
+        klick(99);
+        k->TxtTerrain->setCurrentIndex(2);
+        k->TxtBurgArt->setCurrentIndex(2);
+        neu(QStringLiteral("3"), QStringLiteral("3"));
+        QCOMPARE(k->feldtafel.symbole.anzahlGeladen(), 0);
+        QCOMPARE(Felder[99].Terrain, qint16(0));
+        // the selected cell lay outside the new map: field 1 is selected
+        QCOMPARE(AktuellesFeld, qint16(1));
+        QCOMPARE(k->TxtFeldNummer->text(), QStringLiteral("1"));
+        k->TxtFeldName->setText(QStringLiteral("Ecke"));
+        klick(5);
+        QCOMPARE(Felder[1].FeldName, festerText(QStringLiteral("Ecke")));
+        QCOMPARE(Felder[99].FeldName, festerText(QString()));
+    }
+
+    void ausDemHauptfenster()
+    {
+        QTemporaryDir dir;
+        Form1::endProgram = [] {};
+        StandardPfad = dir.path();
+        Form3::instance();
+        k->hide();
+        Form1::instance()->starttt->trigger();
+        QVERIFY(k->isVisible());
+        QCOMPARE(k->fensterZustand(), 0);
     }
 
     void schliessenVersteckt()

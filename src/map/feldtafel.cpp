@@ -135,6 +135,7 @@ void Feldtafel::setText(TafelText Tafel::*box, const QString &text)
 void Feldtafel::FelderWerteInitialisieren()
 {
     Felder.FelderWerteInitialisieren();
+    gezeigtesFeld = -1;
     // The reset runs the presets of the rules but stores nothing: the
     // records were just emptied.
     Waechter w(GarNichtsMachen);
@@ -158,6 +159,7 @@ void Feldtafel::FeldDatenAnzeigen()
 {
     const int i = AktuellesFeld;
     Felder[i].FeldNummer = qint16(i);
+    gezeigtesFeld = i;
     const FeldDaten f = Felder[i];
     tafel.TxtFeldNummer.text = platform::str(i);
     // A value outside its list (a damaged file) shows as the nearest one,
@@ -521,10 +523,8 @@ void Feldtafel::SteuerElementeEntladen()
 
 bool Feldtafel::AufKarteKlicken(double x, double y)
 {
-    if (SpaltenAnzahl == 0 || ZeilenAnzahl == 0) {
-        GarNichtsMachen = 1;
-        return false;
-    }
+    if (SpaltenAnzahl == 0 || ZeilenAnzahl == 0)
+        return false; // no map: nothing to select, the guard as it was
     const int feldNr = feldAus(spalteAusX(x), zeileAusY(y));
     if (feldNr == 0)
         return false; // the strip beside the grid: no field, nothing changes
@@ -537,7 +537,7 @@ bool Feldtafel::feldWaehlen(int feldNr, bool speichern)
         return false;
     GarNichtsMachen = 1;
     try {
-        if (speichern)
+        if (speichern && gezeigtesFeld == AktuellesFeld)
             FelderDatenSpeichern();
     } catch (const platform::Error &) {
     }

@@ -42,6 +42,10 @@ public:
     qint16 GarNichtsMachen = 0;
     // 1 while a map file is read: removals only hide, castles take no focus.
     qint16 laden = 0;
+    // The field whose record the panel shows; -1 after a reset. A click
+    // stores the panel only into that field, so a panel left over from
+    // before a load or a reset never lands in another field's record.
+    int gezeigtesFeld = -1;
 
     // ---- values put into the controls; each runs its rule on a change
     void setTerrain(int index);

@@ -69,6 +69,9 @@ Groesse::Groesse() : Form(QStringLiteral("Groesse"), Karte::instance())
         "Falls \"kleine Schriftarten\" aktiviert ist, ist mindestens die Einstellung \"7000 x 7000\" ratsam."));
     setClientSizeTwips(2520, 1344);
     connect(Command1, &QPushButton::clicked, this, &Groesse::Command1_Click);
+    connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    connect(Text2, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    kartenFensterAnmelden(this);
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
 }

@@ -25,10 +25,6 @@ const QString kLadeTitel = QStringLiteral(
     "Alle Morveldateien laden: Lädt alle folgenden Dateien der ausgewählten Datei (funktioniert nur mit Dateien der "
     "Form 'V???S???.Z??')    ");
 
-// The map window and the field-size dialog join the window menu's list of
-// windows here, once that list exists.
-void fensterMenueAnmelden(QWidget *fenster) { Q_UNUSED(fenster); }
-
 void setzeText(QLineEdit *e, const TafelText &t)
 {
     if (e->text() != t.text) {
@@ -63,6 +59,10 @@ void alleMarkieren(QLineEdit *e)
 }
 } // namespace
 
+// The window menu's list of windows does not exist yet; both windows come
+// through here.
+void kartenFensterAnmelden(Form *fenster) { Q_UNUSED(fenster); }
+
 Karte *Karte::instance()
 {
     if (!g_karte) {
@@ -88,7 +88,7 @@ Karte::Karte() : Form(QStringLiteral("Karte"))
         else
             m_rollTakt.stop();
     });
-    fensterMenueAnmelden(this);
+    kartenFensterAnmelden(this);
 }
 
 void Karte::buildControls()
@@ -203,6 +203,9 @@ void Karte::buildControls()
 
     connect(Text1, &QLineEdit::textChanged, this, &Karte::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &Karte::Text2_Change);
+    // Enter presses "New", the window's default button, while it is enabled.
+    for (QLineEdit *e : {Text1, Text2})
+        connect(e, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     connect(Command1, &QPushButton::clicked, this, &Karte::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Karte::Command2_Click);
     connect(Command7, &QPushButton::clicked, this, &Karte::Command7_Click);

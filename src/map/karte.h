@@ -183,6 +183,10 @@ private:
     std::optional<SymbolTreffer> m_letzterFokus;
 };
 
+// Where the map window and the field-size dialog join the window menu's
+// list of windows (arrange, minimise all, close all).
+void kartenFensterAnmelden(Form *fenster);
+
 // ---- drawing of the map, shared by the map window's commands
 void KarteZeichnen();
 void FeldDatenAnordnen();

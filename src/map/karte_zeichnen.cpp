@@ -69,7 +69,8 @@ void KarteZeichnen()
         ZeilenAnzahl = h;
         Massstab = 10;
         const double zw = FeldBreite / Massstab, zh = FeldHoehe / Massstab;
-        if (!(zw > 0) || !(zh > 0) || w * zw + kRand > 2e6 || h * zh + kRand > 2e6)
+        // A canvas beyond what a window can be is refused like a negative one.
+        if (!(zw > 0) || !(zh > 0) || twipsX(w * zw + kRand) > 32000 || twipsY(h * zh + kRand) > 32000)
             raise(380);
         k->Picture1->leeren();
         if (PositionBehalten == 0) {
@@ -95,7 +96,7 @@ void KarteZeichnen()
             int neu = feldAus(AktuelleSpalte, AktuelleZeile);
             if (neu == 0)
                 neu = 1;
-            if (neu != AktuellesFeld) {
+            if (neu != AktuellesFeld || k->feldtafel.gezeigtesFeld != neu) {
                 k->feldtafel.feldWaehlen(neu, false);
                 k->spiegeln();
             }

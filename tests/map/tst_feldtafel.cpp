@@ -324,6 +324,38 @@ private slots:
         QVERIFY(Felder[100] == letztes);
     }
 
+    // After a load moved the selection by code, or after a reset, the
+    // panel belongs to no field: the next click stores it nowhere.
+    void panelGehoertKeinemAnderenFeld_data()
+    {
+        QTest::addColumn<bool>("zuruecksetzen");
+        QTest::newRow("Feld durch Code gewechselt") << false;
+        QTest::newRow("nach dem Zurücksetzen") << true;
+    }
+    void panelGehoertKeinemAnderenFeld()
+    {
+        QFETCH(bool, zuruecksetzen);
+        karte(5);
+        t->setText(&Tafel::TxtFeldName, QStringLiteral("Alt"));
+        if (zuruecksetzen)
+            t->FelderWerteInitialisieren();
+        Felder[100].FeldName = festerText(QStringLiteral("Geladen"));
+        AktuellesFeld = 100;
+        AktuelleSpalte = AktuelleZeile = 10;
+        QVERIFY(t->AufKarteKlicken(1, 1));
+        QCOMPARE(Felder[100].FeldName, festerText(QStringLiteral("Geladen")));
+        QCOMPARE(AktuellesFeld, qint16(1));
+    }
+
+    void ohneKarteBleibtDieWache()
+    {
+        karte(5);
+        SpaltenAnzahl = 0;
+        QVERIFY(!t->AufKarteKlicken(700, 700));
+        QCOMPARE(t->GarNichtsMachen, qint16(0));
+        QCOMPARE(AktuellesFeld, qint16(5));
+    }
+
     void neueKleinereKarteOhneAlteSymbole()
     {
         karte(99);

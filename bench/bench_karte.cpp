@@ -59,7 +59,7 @@ int main(int argc, char **argv)
         const QRectF z = kartenmodell::zelle(kartenmodell::spalteVon(feld), kartenmodell::zeileVon(feld));
         t.restart();
         k->Picture1_MouseDown(1, 0, float(z.center().x()), float(z.center().y()));
-        k->Picture1->repaint();
+        QCoreApplication::processEvents(); // the two cells repainted
         klicks.push_back(t.nsecsElapsed() / 1e6);
     }
 

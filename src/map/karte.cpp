@@ -442,9 +442,28 @@ void Karte::spiegeln()
     const auto f = feldtafel.symbole.fokussiert();
     if (f && !fokusVorher && f != m_letzterFokus)
         Picture1->setFocus(Qt::OtherFocusReason);
+    if (m_letzterFokus && m_letzterFokus != f)
+        Picture1->symbolNeu(m_letzterFokus->art, m_letzterFokus->feld);
     m_letzterFokus = f;
-    Picture1->update();
+    neuMalen();
     m_spiegeln = false;
+}
+
+void Karte::neuMalen()
+{
+    // Only what a selection or a panel rule can have changed: the old and
+    // the new selected cell, the symbols of both fields, the focused one.
+    Picture1->zelleNeu(m_gemalteSpalte, m_gemalteZeile);
+    Picture1->zelleNeu(AktuelleSpalte, AktuelleZeile);
+    for (int a = 0; a < SymbolAnzahl; ++a) {
+        Picture1->symbolNeu(Symbol(a), m_gemaltesFeld);
+        Picture1->symbolNeu(Symbol(a), AktuellesFeld);
+    }
+    if (const auto f = feldtafel.symbole.fokussiert())
+        Picture1->symbolNeu(f->art, f->feld);
+    m_gemalteSpalte = AktuelleSpalte;
+    m_gemalteZeile = AktuelleZeile;
+    m_gemaltesFeld = AktuellesFeld;
 }
 
 void Karte::FelderWerteInitialisieren() { feldtafel.FelderWerteInitialisieren(); spiegeln(); }
@@ -511,9 +530,11 @@ void Karte::SteuerElementeEntladen() { feldtafel.SteuerElementeEntladen(); m_let
 void Karte::symbolGotFocus(Symbol art, int Index)
 {
     if (feldtafel.symbole.geladen(art, Index)) {
+        if (m_letzterFokus)
+            Picture1->symbolNeu(m_letzterFokus->art, m_letzterFokus->feld);
         feldtafel.symbole.fokus(art, Index, quint32(MarkierFarbe));
         m_letzterFokus = feldtafel.symbole.fokussiert();
-        Picture1->update();
+        Picture1->symbolNeu(art, Index);
     }
 }
 
@@ -523,7 +544,7 @@ void Karte::symbolLostFocus(Symbol art, int Index)
     if (f && f->art == art && f->feld == Index) {
         feldtafel.symbole.fokusWeg();
         m_letzterFokus.reset();
-        Picture1->update();
+        Picture1->symbolNeu(art, Index);
     }
 }
 

@@ -180,6 +180,9 @@ private:
     QRectF m_bild;           // Picture1 in twips, inside the frame
     bool m_spiegeln = false;
     bool m_gewaehlt = false; // the last click selected a field
+    // The selection as last painted, so that a change repaints two cells.
+    int m_gemalteSpalte = 0, m_gemalteZeile = 0, m_gemaltesFeld = 0;
+    void neuMalen();
     std::optional<SymbolTreffer> m_letzterFokus;
 };
 

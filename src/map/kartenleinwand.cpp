@@ -34,6 +34,26 @@ void Kartenleinwand::gitterZeichnen(int spalten, int zeilen, double w, double h)
 
 void Kartenleinwand::leeren() { gitterZeichnen(0, 0, 0, 0); }
 
+void Kartenleinwand::zelleNeu(int spalte, int zeile)
+{
+    if (spalte < 1 || zeile < 1 || !hatGitter())
+        return;
+    const double wp = m_w * m_sx, hp = m_h * m_sy;
+    const int x0 = int(std::lround((spalte - 1) * wp)), y0 = int(std::lround((zeile - 1) * hp));
+    const int x1 = int(std::lround(spalte * wp)), y1 = int(std::lround(zeile * hp));
+    update(QRect(x0 - 1, y0 - 1, std::max(x1 - x0, 48) + 3, std::max(y1 - y0, 16) + 3));
+}
+
+void Kartenleinwand::symbolNeu(Symbol art, int feld)
+{
+    if (feld < 1 || feld > kMaxFelder || !m_symbole.geladen(art, feld))
+        return;
+    const SymbolElement &e = m_symbole.element(art, feld);
+    const QSizeF g = symbolGroesse(art);
+    update(QRect(int(e.ort.x() * m_sx) - 1, int(e.ort.y() * m_sy) - 1, int(g.width() * m_sx) + 3,
+                 int(g.height() * m_sy) + 3));
+}
+
 void Kartenleinwand::paintEvent(QPaintEvent *e)
 {
     QPainter p(this);
@@ -75,7 +95,7 @@ void Kartenleinwand::malen(QPainter &p, const QRect &bereich) const
         if (!feld.intersects(r))
             return;
         p.fillRect(r, platform::color(e.farbe));
-        p.drawPixmap(r.topLeft(), symbolBild(art, r.size()));
+        p.drawImage(r.topLeft(), symbolBild(art, r.size()));
     });
 }
 
@@ -83,16 +103,14 @@ void Kartenleinwand::zahlenMalen(QPainter &p, int c0, int c1, int r0, int r1) co
 {
     // One glyph run for all numbers: a blank, then the digits, from the
     // cell's top-left corner.
-    static QFont schrift;
-    static QRawFont raw;
-    static QList<quint32> glyphen;
-    static QList<QPointF> vorschub;
-    if (!raw.isValid() || schrift != font()) {
-        schrift = font();
-        raw = QRawFont::fromFont(schrift);
-        glyphen = raw.glyphIndexesForString(QStringLiteral(" 0123456789"));
-        vorschub = raw.advancesForGlyphIndexes(glyphen);
+    QRawFont &raw = m_ziffernSchrift;
+    if (!raw.isValid()) {
+        raw = QRawFont::fromFont(font());
+        m_glyphen = raw.glyphIndexesForString(QStringLiteral(" 0123456789"));
+        m_vorschub = raw.advancesForGlyphIndexes(m_glyphen);
     }
+    const QList<quint32> &glyphen = m_glyphen;
+    const QList<QPointF> &vorschub = m_vorschub;
     if (!raw.isValid() || glyphen.size() != 11)
         return;
     const double wp = m_w * m_sx, hp = m_h * m_sy;

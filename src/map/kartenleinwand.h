@@ -6,6 +6,7 @@
 #include "map/symbole.h"
 
 #include <QFont>
+#include <QRawFont>
 #include <QWidget>
 
 class Kartenleinwand : public QWidget {
@@ -21,6 +22,11 @@ public:
     bool hatGitter() const { return m_spalten > 0 && m_zeilen > 0; }
     int gitterSpalten() const { return m_spalten; }
     int gitterZeilen() const { return m_zeilen; }
+
+    // Repaints one cell (with the number that may reach beyond it), or one
+    // symbol, instead of the whole canvas.
+    void zelleNeu(int spalte, int zeile);
+    void symbolNeu(kartenmodell::Symbol art, int feld);
 
     // Paints the part inside the rectangle (pixels of the canvas).
     void malen(QPainter &p, const QRect &bereich) const;
@@ -45,4 +51,8 @@ private:
     int m_spalten = 0, m_zeilen = 0;
     double m_w = 0, m_h = 0;
     double m_sx = 1, m_sy = 1;
+    // The digits of the field numbers, looked up once.
+    mutable QRawFont m_ziffernSchrift;
+    mutable QList<quint32> m_glyphen;
+    mutable QList<QPointF> m_vorschub;
 };

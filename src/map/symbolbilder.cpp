@@ -141,13 +141,14 @@ QSizeF einheiten(Symbol art)
 }
 } // namespace
 
-QPixmap symbolBild(Symbol art, QSize pixel)
+QImage symbolBild(Symbol art, QSize pixel)
 {
-    static QHash<quint64, QPixmap> cache;
+    // Images, not pixmaps: the cache may outlive the application object.
+    static QHash<quint64, QImage> cache;
     const quint64 key = (quint64(art) << 40) | (quint64(pixel.width()) << 20) | quint64(pixel.height());
     if (auto it = cache.constFind(key); it != cache.constEnd())
         return *it;
-    QPixmap pm(pixel.expandedTo(QSize(1, 1)));
+    QImage pm(pixel.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);

@@ -5,9 +5,9 @@
 #include "map/kartenmodell.h"
 
 #include <QIcon>
-#include <QPixmap>
+#include <QImage>
 
 // The symbol's picture in pixels; transparent where the background shows.
-QPixmap symbolBild(kartenmodell::Symbol art, QSize pixel);
+QImage symbolBild(kartenmodell::Symbol art, QSize pixel);
 // 16 x 16 arrow of a scroll button: 0 right, 1 left, 2 down, 3 up.
 QIcon pfeilBild(int richtung);

@@ -1,5 +1,6 @@
 #include "map/groesse.h"
 
+#include "core/fensterliste.h"
 #include "core/sound.h"
 #include "map/karte.h"
 #include "platform/dialogs.h"
@@ -15,6 +16,11 @@ using namespace platform;
 
 namespace {
 Groesse *g_groesse = nullptr;
+
+// The window menu reaches the field-size dialog by its name.
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Groesse"),
+                                              {[]() -> Form * { return Groesse::instance(); },
+                                               [] { return Groesse::exists(); }});
 
 // Shortest text of a size: "5000" for 5000.0, "2,5" under German settings.
 QString groessenText(double v)
@@ -71,7 +77,6 @@ Groesse::Groesse() : Form(QStringLiteral("Groesse"), Karte::instance())
     connect(Command1, &QPushButton::clicked, this, &Groesse::Command1_Click);
     connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     connect(Text2, &QLineEdit::returnPressed, Command1, &QPushButton::click);
-    kartenFensterAnmelden(this);
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
 }

@@ -1,5 +1,6 @@
 #include "map/karte.h"
 
+#include "core/fensterliste.h"
 #include "core/sound.h"
 #include "map/groesse.h"
 #include "map/symbolbilder.h"
@@ -20,6 +21,11 @@ using namespace kartenmodell;
 
 namespace {
 Karte *g_karte = nullptr;
+
+// The window menu reaches the map window by its name.
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Karte"),
+                                              {[]() -> Form * { return Karte::instance(); },
+                                               [] { return Karte::exists(); }});
 
 const QString kLadeTitel = QStringLiteral(
     "Alle Morveldateien laden: Lädt alle folgenden Dateien der ausgewählten Datei (funktioniert nur mit Dateien der "
@@ -59,10 +65,6 @@ void alleMarkieren(QLineEdit *e)
 }
 } // namespace
 
-// The window menu's list of windows does not exist yet; both windows come
-// through here.
-void kartenFensterAnmelden(Form *fenster) { Q_UNUSED(fenster); }
-
 Karte *Karte::instance()
 {
     if (!g_karte) {
@@ -88,7 +90,6 @@ Karte::Karte() : Form(QStringLiteral("Karte"))
         else
             m_rollTakt.stop();
     });
-    kartenFensterAnmelden(this);
 }
 
 void Karte::buildControls()

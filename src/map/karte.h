@@ -74,7 +74,7 @@ public:
     void Form_Load();
     void Form_Activate() override;
     void Form_QueryUnload(qint16 &Cancel, qint16 UnloadMode) override;
-    void Form_Deactivate() {}
+    void Form_Deactivate() override {}
     void Form_Resize() {}
 
     // ---- toolbar
@@ -185,10 +185,6 @@ private:
     void neuMalen();
     std::optional<SymbolTreffer> m_letzterFokus;
 };
-
-// Where the map window and the field-size dialog join the window menu's
-// list of windows (arrange, minimise all, close all).
-void kartenFensterAnmelden(Form *fenster);
 
 // ---- drawing of the map, shared by the map window's commands
 void KarteZeichnen();

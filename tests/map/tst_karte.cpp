@@ -2,6 +2,7 @@
 // the scroll buttons, clicks on symbols, closing.
 #include "core/form3.h"
 #include "core/globals.h"
+#include "core/windowmenu.h"
 #include "mainwindow/form1.h"
 #include "map/groesse.h"
 #include "map/karte.h"
@@ -193,6 +194,7 @@ private slots:
         QTest::addColumn<int>("weg");
         QTest::newRow("Schliessen") << 0;
         QTest::newRow("Minimieren") << 1;
+        QTest::newRow("Fenster > alle minimieren") << 2;
     }
     void groesseZuGibtKarteFrei()
     {
@@ -203,11 +205,15 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), g);
         if (weg == 0)
             g->close();
-        else
+        else if (weg == 1)
             g->setWindowState(Qt::WindowMinimized);
+        else
+            FensterMinimieren();
         QTRY_VERIFY(!g->isVisible());
         QVERIFY(k->isEnabled());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        k->setFensterZustand(0);
+        k->show();
     }
 
     void rollen()

@@ -29,7 +29,7 @@ const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Karte"),
 
 const QString kLadeTitel = QStringLiteral(
     "Alle Morveldateien laden: Lädt alle folgenden Dateien der ausgewählten Datei (funktioniert nur mit Dateien der "
-    "Form 'V???S???.Z??')    ");
+    "Form 'V???S???.Z?\?')    ");
 
 void setzeText(QLineEdit *e, const TafelText &t)
 {

@@ -102,7 +102,7 @@ QString LadenMenu::hinweis(int k)
         case 2: return QStringLiteral("Eine einzelne Morveldatei laden");
         case 3:
             return QStringLiteral("Lädt alle folgenden Dateien der ausgewählten Datei (funktioniert nur mit Dateien "
-                                  "der Form 'V???S???.Z??')");
+                                  "der Form 'V???S???.Z?\?')");
         }
         return QString();
     }

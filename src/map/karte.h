@@ -82,6 +82,11 @@ public:
     void Command2_Click(); // "Size"
     void Command7_Click(); // "Save", the map file's
     void Command8_Click(); // "Load", the map file's
+
+    // ---- management files of the game
+    void MorvelDateiLaden();
+    void MorvelDateiGenauerEinladen();
+    void MehrfachEndungSetzen();
     void Command4_MouseDown();
     void Command3_MouseDown();
     void Command5_MouseDown();
@@ -175,6 +180,7 @@ private:
     void rollen();
     void rollenStarten(QPushButton *knopf);
     void rollenStoppen();
+    void ladenAbschliessen();
     QPushButton *m_rollKnopf = nullptr;
     QTimer m_rollTakt;
     QRectF m_bild;           // Picture1 in twips, inside the frame

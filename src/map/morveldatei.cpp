@@ -110,17 +110,29 @@ void Einleser::allgemein(const QString &schluessel, const QString &wert)
         return;
     if (gleich(schluessel, QLatin1String("Breite"))) {
         if (*v >= 1 && *v <= kMaxFelder) {
-            SpaltenAnzahl = *v;
-            m_burgenGebaut = false;
+            m_breite = *v;
+            groesseSetzen();
         }
     } else if (gleich(schluessel, QLatin1String("Hoehe"))) {
         if (*v >= 1 && *v <= kMaxFelder) {
-            ZeilenAnzahl = *v;
-            m_burgenGebaut = false;
+            m_hoehe = *v;
+            groesseSetzen();
         }
     } else if (gleich(schluessel, QLatin1String("AnzSpieler"))) {
         m_z.SpielerAnzahl = *v;
     }
+}
+
+void Einleser::groesseSetzen()
+{
+    const int w = m_breite ? m_breite : SpaltenAnzahl;
+    const int h = m_hoehe ? m_hoehe : ZeilenAnzahl;
+    if (w * h > kMaxFelder)
+        return;
+    SpaltenAnzahl = qint16(w);
+    ZeilenAnzahl = qint16(h);
+    m_breite = m_hoehe = 0;
+    m_burgenGebaut = false;
 }
 
 void Einleser::spieler(const QString &schluessel, const QString &wert)

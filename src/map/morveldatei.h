@@ -49,6 +49,7 @@ private:
     void setzeSpielerNummer(int n, qint16 p);
     void setzeBurgArt(int n, qint16 art);
     int stammesBurgVon(qint16 p);
+    void groesseSetzen();
 
     Zustand &m_z;
     FelderFeld &m_felder;
@@ -56,6 +57,9 @@ private:
     // search and kept up to date by this import's own changes.
     QHash<qint16, std::set<int>> m_burgen;
     bool m_burgenGebaut = false;
+    // A width or height that makes no map of at most 10000 fields with the
+    // current other one waits for its partner.
+    qint16 m_breite = 0, m_hoehe = 0;
 };
 
 // A whole number as the files write it (blanks around, a sign, a decimal

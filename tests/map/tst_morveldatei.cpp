@@ -59,6 +59,8 @@ private slots:
     void name();
     void ausserhalbDerKarte_data();
     void ausserhalbDerKarte();
+    void groesse_data();
+    void groesse();
     void besitzerSuche();
     void spielerOhneBurg();
     void reiheMitZustand();
@@ -169,6 +171,36 @@ void TestMorveldatei::ausserhalbDerKarte()
     QVERIFY(Felder[0] == kopf);
     for (int i = 1; i <= 10000; ++i)
         QVERIFY2(Felder[i].Terrain == 0 && Felder[i].BurgArt == 0, qPrintable(QString::number(i)));
+}
+
+void TestMorveldatei::groesse_data()
+{
+    QTest::addColumn<int>("w0");
+    QTest::addColumn<int>("h0");
+    QTest::addColumn<QByteArray>("zeilen");
+    QTest::addColumn<int>("w");
+    QTest::addColumn<int>("h");
+    const QByteArray a = "#Allgemeine Daten\r\n";
+    QTest::newRow("neu") << 0 << 0 << a + "Breite=40\r\nHoehe=25" << 40 << 25;
+    QTest::newRow("erst zu breit") << 100 << 100 << a + "Breite=200\r\nHoehe=50" << 200 << 50;
+    QTest::newRow("zu gross") << 100 << 100 << a + "Breite=200\r\nHoehe=100" << 100 << 100;
+    QTest::newRow("nur Hoehe") << 10 << 10 << a + "Hoehe=30" << 10 << 30;
+    QTest::newRow("Blank vor =") << 10 << 10 << a + "Breite =30" << 10 << 10;
+}
+
+void TestMorveldatei::groesse()
+{
+    QFETCH(int, w0);
+    QFETCH(int, h0);
+    QFETCH(QByteArray, zeilen);
+    QFETCH(int, w);
+    QFETCH(int, h);
+    Lauf lauf;
+    SpaltenAnzahl = qint16(w0);
+    ZeilenAnzahl = qint16(h0);
+    lauf.lies(zeilen);
+    QCOMPARE(SpaltenAnzahl, w);
+    QCOMPARE(ZeilenAnzahl, h);
 }
 
 void TestMorveldatei::besitzerSuche()

@@ -1,0 +1,264 @@
+// The map window's Save and Load: the dialogs and their proposals, a load
+// that changes nothing unless the file is whole, a load-and-save round trip
+// that keeps every field, imports that redraw the symbols, series.
+#include "map/dateidialog.h"
+#include "map/karte.h"
+#include "map/ladenmenu.h"
+#include "testsupport.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kartenmodell;
+
+class TstKarteDatei : public QObject {
+    Q_OBJECT
+    Dialoge dlg;
+    Karte *k = nullptr;
+    QTemporaryDir dir;
+    QStringList antworten;           // the file dialog's answers in turn
+    QList<dateidialog::Frage> fragen; // what it was asked
+
+    QString pfad(const QString &name) const { return dir.filePath(name); }
+
+    static QByteArray beispiel()
+    {
+        return liesDatei(QFINDTESTDATA("korpus/kartendatei/karte_3x2.bwk"));
+    }
+
+    void neu(int w, int h)
+    {
+        k->Text1->setText(QString::number(w));
+        k->Text2->setText(QString::number(h));
+        QTimer::singleShot(0, [] { LadenMenu::instance()->Label1_Click(); });
+        k->Command1_Click();
+    }
+
+    // "Load" with entry 1, 2 or 3 of the popup and the dialog's answer.
+    void laden(int eintrag, const QString &antwort)
+    {
+        antworten << antwort;
+        QTimer::singleShot(0, [eintrag] {
+            LadenMenu *m = LadenMenu::instance();
+            eintrag == 1 ? m->Label1_Click() : eintrag == 2 ? m->Label2_Click() : m->Label3_Click();
+        });
+        k->Command8_Click();
+    }
+
+    void speichern(const QString &antwort)
+    {
+        antworten << antwort;
+        k->Command7_Click();
+    }
+
+    bool sichtbar(Symbol s, int feld) const { return k->feldtafel.symbole.sichtbar(s, feld); }
+
+private slots:
+    void initTestCase()
+    {
+        dateidialog::setHook([this](const dateidialog::Frage &f) {
+            fragen << f;
+            return antworten.isEmpty() ? QString() : antworten.takeFirst();
+        });
+        k = Karte::instance();
+        k->show();
+        schreibeDatei(pfad(QStringLiteral("karte.bwk")), beispiel());
+    }
+    void cleanupTestCase() { dateidialog::setHook({}); }
+
+    void init()
+    {
+        dlg.leeren();
+        fragen.clear();
+        antworten.clear();
+        FeldBreite = FeldHoehe = 5000;
+    }
+
+    void ladenUndSpeichernBehaeltJedesFeld()
+    {
+        neu(4, 4);
+        laden(1, pfad(QStringLiteral("karte.bwk")));
+        QCOMPARE(dlg.boxen.size(), 0); // same field size: no question
+        QCOMPARE(SpaltenAnzahl, qint16(3));
+        QCOMPARE(ZeilenAnzahl, qint16(2));
+        QCOMPARE(AktuellesFeld, qint16(1));
+        QCOMPARE(k->TxtFeldName->text(), QStringLiteral("Alte Mühle").leftJustified(30));
+        QCOMPARE(k->Text1->text(), QStringLiteral("3"));
+        QVERIFY(sichtbar(SBurg, 1) && sichtbar(Ebene, 1) && sichtbar(NBurg, 2) && sichtbar(Wald, 2));
+        QVERIFY(sichtbar(See, 3) && sichtbar(GubHort, 3) && sichtbar(Bes, 3) && sichtbar(WaldNG, 6));
+        QVERIFY(!sichtbar(Bes, 6));
+        QCOMPARE(k->laden, qint16(0));
+        QCOMPARE(k->GarNichtsMachen, qint16(0));
+        speichern(pfad(QStringLiteral("wieder.bwk")));
+        QCOMPARE(fragen.last().name, pfad(QStringLiteral("karte.bwk")));
+        QCOMPARE(liesDatei(pfad(QStringLiteral("wieder.bwk"))), beispiel());
+    }
+
+    void feldGroesseFrage_data()
+    {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<double>("breite");
+        QTest::newRow("Ja") << int(platform::Yes) << 5000.0;
+        QTest::newRow("Nein") << int(platform::No) << 7000.0;
+    }
+    void feldGroesseFrage()
+    {
+        QFETCH(int, antwort);
+        QFETCH(double, breite);
+        FeldBreite = 7000;
+        dlg.antworten << antwort;
+        laden(1, pfad(QStringLiteral("karte.bwk")));
+        QCOMPARE(dlg.prompts(), QStringList{QStringLiteral("Sollen die Feldergrössen angepasst werden?")});
+        QCOMPARE(FeldBreite, breite);
+        QCOMPARE(Felder[6].FeldName, QStringLiteral("Ein Name mit genau 30 Zeichen!"));
+    }
+
+    // A file that fails, or "Abbrechen", leaves map, symbols and guards as they were.
+    void nichtsAendertSich_data()
+    {
+        QTest::addColumn<int>("eintrag");
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("meldung"); // the start of the one message, or none
+        const QByteArray kaputt = liesDatei(QFINDTESTDATA("korpus/kartendatei/kopf_kaputt.bwk"));
+        QTest::newRow("Kopf kaputt") << 1 << "kaputt.bwk" << kaputt << "Die Datei wurde nicht geladen";
+        QTest::newRow("kurz") << 1 << "kurz.bwk" << beispiel().left(500) << "Die Datei wurde nicht geladen";
+        QTest::newRow("leer") << 1 << "leer.bwk" << QByteArray() << "Die Datei wurde nicht geladen";
+        QTest::newRow("fehlt") << 1 << "fehlt.bwk" << QByteArray("-") << "Laufzeitfehler Nr.53";
+        QTest::newRow("Endung") << 1 << "karte.txt" << beispiel() << "Also, eine 'Befehlswart Karte";
+        QTest::newRow("bwk als Morveldatei") << 2 << "karte.bwk" << beispiel() << "Also, eine Morveldatei";
+        QTest::newRow("Abbrechen Karte") << 1 << "" << QByteArray() << "";
+        QTest::newRow("Abbrechen Morveldatei") << 2 << "" << QByteArray() << "";
+        QTest::newRow("Abbrechen Reihe") << 3 << "" << QByteArray() << "";
+    }
+    void nichtsAendertSich()
+    {
+        QFETCH(int, eintrag);
+        QFETCH(QString, datei);
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, meldung);
+        neu(5, 4);
+        k->PositionX = 1200; // field 8
+        k->PositionY = 700;
+        k->AufKarteKlicken();
+        k->TxtTerrain->setCurrentIndex(7); // Wald, with its symbol
+        QVERIFY(sichtbar(Wald, 8));
+        const FeldDaten acht = Felder[8];
+        const FeldDaten kopf = Felder[0];
+        dlg.leeren();
+        if (!datei.isEmpty() && inhalt != "-")
+            schreibeDatei(pfad(datei), inhalt);
+        laden(eintrag, datei.isEmpty() ? QString() : pfad(datei));
+        QCOMPARE(dlg.boxen.size(), meldung.isEmpty() ? 0 : 1);
+        if (!meldung.isEmpty())
+            QVERIFY2(dlg.letzter().startsWith(meldung), qPrintable(dlg.letzter()));
+        QCOMPARE(SpaltenAnzahl, qint16(5));
+        QCOMPARE(ZeilenAnzahl, qint16(4));
+        QVERIFY(Felder[8] == acht);
+        QVERIFY(Felder[0] == kopf);
+        QCOMPARE(AktuellesFeld, qint16(8));
+        QVERIFY(sichtbar(Wald, 8));
+        QCOMPARE(k->laden, qint16(0));
+        QCOMPARE(k->GarNichtsMachen, qint16(0));
+    }
+
+    void grossBuchstabenBwk()
+    {
+        schreibeDatei(pfad(QStringLiteral("GROSS.BWK")), beispiel());
+        laden(1, pfad(QStringLiteral("GROSS.BWK")));
+        QCOMPARE(dlg.boxen.size(), 0);
+        QCOMPARE(SpaltenAnzahl, qint16(3));
+    }
+
+    void vorschlaege()
+    {
+        laden(1, pfad(QStringLiteral("karte.bwk")));
+        laden(1, QString());
+        QCOMPARE(fragen.last().name, pfad(QStringLiteral("karte.bwk")));
+        QCOMPARE(fragen.last().titel, QStringLiteral("Befehlswart Karte laden"));
+        laden(2, QString());
+        QCOMPARE(fragen.last().name, QStringLiteral("V002s003.z00"));
+        QCOMPARE(fragen.last().titel, QStringLiteral("Eine Morveldatei laden"));
+        QVERIFY(fragen.last().filter.startsWith(QStringLiteral("Morveldateien (v")));
+        schreibeDatei(pfad(QStringLiteral("V002s003.z00")), "");
+        laden(2, pfad(QStringLiteral("V002s003.z00")));
+        laden(3, QString());
+        QCOMPARE(fragen.last().name, pfad(QStringLiteral("V002s003.z00")));
+        QCOMPARE(fragen.last().titel, k->Titel);
+        laden(1, QString());
+        QCOMPARE(fragen.last().name, QStringLiteral("Karte.bwk"));
+        // "Save" proposes the last map, never the game's file.
+        speichern(QString());
+        QCOMPARE(fragen.last().name, pfad(QStringLiteral("karte.bwk")));
+        QVERIFY(fragen.last().speichern);
+    }
+
+    void speichernHaengtBwkAn()
+    {
+        neu(3, 2);
+        speichern(pfad(QStringLiteral("ohne")));
+        QCOMPARE(liesDatei(pfad(QStringLiteral("ohne.bwk"))).size(), 7 * 176);
+        QVERIFY(!QFile::exists(pfad(QStringLiteral("ohne"))));
+        speichern(QString());
+        QCOMPARE(fragen.last().name, pfad(QStringLiteral("ohne.bwk")));
+    }
+
+    void speichernPruefterVorher()
+    {
+        neu(3, 2);
+        Felder[4].Besitzer = QString(91, QLatin1Char('4'));
+        speichern(pfad(QStringLiteral("zulang.bwk")));
+        QCOMPARE(fragen.size(), 0);
+        QVERIFY(dlg.letzter().contains(QStringLiteral("Feld 4")));
+        QVERIFY(!QFile::exists(pfad(QStringLiteral("zulang.bwk"))));
+    }
+
+    // An import draws the symbols from the records: a field's old terrain
+    // symbol goes when the file gives it another terrain.
+    void importZeichnetSymbole()
+    {
+        neu(5, 4);
+        k->PositionX = 1200; // field 8
+        k->PositionY = 700;
+        k->AufKarteKlicken();
+        k->TxtTerrain->setCurrentIndex(7);
+        QVERIFY(sichtbar(Wald, 8));
+        schreibeDatei(pfad(QStringLiteral("V009s001.z00")), "#F 8\r\nTerr=1\r\n#F 20\r\nBK=2\r\nOHBes=");
+        laden(2, pfad(QStringLiteral("V009s001.z00")));
+        QCOMPARE(dlg.boxen.size(), 0);
+        QCOMPARE(Felder[8].Terrain, qint16(5));
+        QVERIFY(sichtbar(See, 8));
+        QVERIFY(!sichtbar(Wald, 8));
+        QVERIFY(sichtbar(NBurg, 20) && sichtbar(GubHort, 20));
+        QCOMPARE(AktuellesFeld, qint16(1));
+        // The panel (still showing field 8) was not stored into the last field.
+        QCOMPARE(Felder[20].BurgArt, qint16(2));
+        QCOMPARE(Felder[20].Terrain, qint16(0));
+    }
+
+    void reihe()
+    {
+        neu(5, 4);
+        const QString b = QStringLiteral("V001s002.");
+        schreibeDatei(pfad(b + "z98"), "#F 1\r\nTerr=1");
+        schreibeDatei(pfad(b + "Z99"), "#F 2\r\nTerr=2");
+        schreibeDatei(pfad(b + "z100"), "#F 3\r\nTerr=3");
+        schreibeDatei(pfad(b + "z08"), "#F 4\r\nTerr=4");
+        schreibeDatei(pfad(b + "Z09"), "#F 5\r\nTerr=5");
+        schreibeDatei(pfad(b + "z10"), "#F 6\r\nTerr=6");
+        laden(3, pfad(b + "z98"));
+        QCOMPARE(Felder[1].Terrain, qint16(5));
+        QCOMPARE(Felder[2].Terrain, qint16(1));
+        QCOMPARE(Felder[3].Terrain, qint16(0)); // stopped after z99
+        laden(3, pfad(b + "Z09"));
+        QCOMPARE(Felder[4].Terrain, qint16(0)); // before the chosen file
+        QCOMPARE(Felder[5].Terrain, qint16(6));
+        QCOMPARE(Felder[6].Terrain, qint16(4));
+        // One file alone reads only that one.
+        laden(2, pfad(b + "z08"));
+        QCOMPARE(Felder[4].Terrain, qint16(2));
+    }
+};
+
+QTEST_MAIN(TstKarteDatei)
+#include "tst_karte_datei.moc"

@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench fuzz clean
 
 all: build
 
@@ -23,5 +23,9 @@ test: build
 bench: build
 	@bash scripts/run-bench.sh $(BUILD)
 
+# The file readers under libFuzzer, FUZZ_SECONDS (60) each; not part of test.
+fuzz: deps
+	@bash scripts/run-fuzz.sh
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-fuzz

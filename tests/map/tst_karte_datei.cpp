@@ -74,9 +74,10 @@ private slots:
         FeldBreite = FeldHoehe = 5000;
     }
 
+    // The first thing in a new run: nothing drawn yet, the panel still off.
     void ladenUndSpeichernBehaeltJedesFeld()
     {
-        neu(4, 4);
+        QVERIFY(!k->TxtTerrain->isEnabled());
         laden(1, pfad(QStringLiteral("karte.bwk")));
         QCOMPARE(dlg.boxen.size(), 0); // same field size: no question
         QCOMPARE(SpaltenAnzahl, qint16(3));
@@ -201,6 +202,17 @@ private slots:
         QVERIFY(!QFile::exists(pfad(QStringLiteral("ohne"))));
         speichern(QString());
         QCOMPARE(fragen.last().name, pfad(QStringLiteral("ohne.bwk")));
+    }
+
+    // What was typed into the panel is saved with its field.
+    void speichernNimmtDieTafel()
+    {
+        laden(1, pfad(QStringLiteral("karte.bwk")));
+        k->TxtFeldName->setText(QStringLiteral("Neue Mühle"));
+        speichern(pfad(QStringLiteral("getippt.bwk")));
+        const QByteArray b = liesDatei(pfad(QStringLiteral("getippt.bwk")));
+        QCOMPARE(b.mid(176 + 6, 30), QByteArray("Neue M\xFChle").leftJustified(30, ' '));
+        QCOMPARE(b.mid(2 * 176), beispiel().mid(2 * 176));
     }
 
     void speichernPruefterVorher()

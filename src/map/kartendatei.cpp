@@ -143,7 +143,7 @@ std::optional<Karte> lies(const QByteArray &datei, QString *fehler)
         return fehlschlag(QStringLiteral("Datensatz 1 (Kartenkopf): die Spaltenzahl „%1“ ist keine ganze Zahl.")
                               .arg(kopf->Besitzer));
     const int zeilen = kopf->Besonderheiten;
-    if (*spalten < 1 || zeilen < 1 || *spalten * zeilen > kMaxFelder)
+    if (*spalten < 1 || zeilen < 1 || qint64(*spalten) * zeilen > kMaxFelder)
         return fehlschlag(QStringLiteral("Datensatz 1 (Kartenkopf): eine Karte von %1 × %2 Feldern ist nicht "
                                          "möglich (1 bis %3 Felder).")
                               .arg(*spalten)

@@ -240,6 +240,8 @@ void TestKartendatei::kaputt_data()
     QTest::newRow("Spalten 0") << mit(46, "0") << QStringLiteral("0 × 2");
     QTest::newRow("Zeilen negativ") << mit(38, i16b(-2)) << QStringLiteral("3 × -2");
     QTest::newRow("zu gross") << mit(38, i16b(3334)) << QStringLiteral("3 × 3334");
+    QTest::newRow("99999 Spalten") << mit(38, i16b(32767)).replace(44, 7, QByteArray("\x05\x00" "99999", 7))
+                                   << QStringLiteral("99999 × 32767");
     QTest::newRow("Besitzer 91") << mit(176 * 2 + 44, i16b(91)) << QStringLiteral("Datensatz 3 (Feld 2)");
     QTest::newRow("Besitzer 65535") << mit(176 * 4 + 44, i16b(-1)) << QStringLiteral("Datensatz 5 (Feld 4)");
 }

@@ -26,9 +26,15 @@ QString zeigen(QWidget *eltern, const Frage &frage)
 {
     if (g_hook)
         return g_hook(frage);
-    const QString filter = qtFilter(frage.filter);
-    return frage.speichern ? QFileDialog::getSaveFileName(eltern, frage.titel, frage.name, filter)
-                           : QFileDialog::getOpenFileName(eltern, frage.titel, frage.name, filter);
+    QFileDialog d(eltern, frage.titel, frage.name, qtFilter(frage.filter));
+    d.setAcceptMode(frage.speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(frage.speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d.setDefaultSuffix(frage.endung);
+    if (!frage.name.isEmpty())
+        d.selectFile(frage.name);
+    if (d.exec() != QDialog::Accepted)
+        return {};
+    return d.selectedFiles().value(0);
 }
 
 } // namespace dateidialog

@@ -14,6 +14,7 @@ struct Frage {
     QString titel;
     QString filter; // "Text (*.a)|*.a|Text (*.*)|*.*" as the map window writes it
     QString name;   // the name proposed
+    QString endung; // added to a name typed without one, before the overwrite question
 };
 
 // The chosen file's full name, or empty.

@@ -69,12 +69,22 @@ void Karte::Command7_Click()
     frage.titel = QStringLiteral("Befehlswart Karte speichern");
     frage.filter = kKartenFilter;
     frage.name = g_letzteKarte;
+    frage.endung = QStringLiteral("bwk");
     QString name = dateidialog::zeigen(this, frage);
     KlickSpielen();
     if (name.isEmpty())
         return;
-    if (QFileInfo(name).suffix().isEmpty())
+    // A name without extension gets ".bwk", which "Load" asks for; the
+    // dialog's overwrite question did not see that name.
+    if (QFileInfo(name).suffix().isEmpty()) {
         name += QStringLiteral(".bwk");
+        if (QFileInfo::exists(name)
+            && MsgBox(QStringLiteral("Die Datei \"%1\" gibt es schon. Soll sie ersetzt werden?")
+                          .arg(QFileInfo(name).fileName()),
+                      YesNo, kTitel)
+                   != Yes)
+            return;
+    }
     g_dialogName = name;
     g_letzteKarte = name;
 

@@ -202,6 +202,17 @@ private slots:
         QVERIFY(!QFile::exists(pfad(QStringLiteral("ohne"))));
         speichern(QString());
         QCOMPARE(fragen.last().name, pfad(QStringLiteral("ohne.bwk")));
+        QCOMPARE(fragen.last().endung, QStringLiteral("bwk"));
+        // The name with ".bwk" exists: asked before it is replaced.
+        neu(4, 2);
+        dlg.leeren();
+        speichern(pfad(QStringLiteral("ohne")));
+        QCOMPARE(dlg.boxen.size(), 1);
+        QVERIFY(dlg.letzter().contains(QStringLiteral("ohne.bwk")));
+        QCOMPARE(liesDatei(pfad(QStringLiteral("ohne.bwk"))).size(), 7 * 176);
+        dlg.antworten << platform::Yes;
+        speichern(pfad(QStringLiteral("ohne")));
+        QCOMPARE(liesDatei(pfad(QStringLiteral("ohne.bwk"))).size(), 9 * 176);
     }
 
     // What was typed into the panel is saved with its field.

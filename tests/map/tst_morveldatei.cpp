@@ -5,7 +5,6 @@
 #include "map/morveldatei.h"
 
 #include <QDirIterator>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -68,7 +67,6 @@ private slots:
     void zahl();
     void naechsteEndung_data();
     void naechsteEndung();
-    void dateiInJederSchreibung();
     void korpus();
 };
 
@@ -276,14 +274,10 @@ void TestMorveldatei::zahl_data()
     QTest::newRow("2.5") << "2.5" << 2;
     QTest::newRow("3.5") << "3.5" << 4;
     QTest::newRow("32767") << "32767" << 32767;
-    QTest::newRow("-32768") << "-32768" << -32768;
     QTest::newRow("32768") << "32768" << -99999;
     QTest::newRow("1e3") << "1e3" << -99999;
     QTest::newRow("leer") << "" << -99999;
-    QTest::newRow("nur +") << "+" << -99999;
-    QTest::newRow("Punkt") << "." << -99999;
     QTest::newRow("breite Ziffern") << QStringLiteral("１２") << -99999;
-    QTest::newRow("inf") << "inf" << -99999;
 }
 
 void TestMorveldatei::zahl()
@@ -313,17 +307,6 @@ void TestMorveldatei::naechsteEndung()
     QFETCH(QString, endung);
     QFETCH(QString, naechste);
     QCOMPARE(morveldatei::naechsteEndung(endung), naechste);
-}
-
-void TestMorveldatei::dateiInJederSchreibung()
-{
-    QTemporaryDir dir;
-    QFile f(dir.filePath(QStringLiteral("V002S003.Z06")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
-    QCOMPARE(morveldatei::findeDatei(dir.filePath(QStringLiteral("V002s003.z06"))), f.fileName());
-    QCOMPARE(morveldatei::findeDatei(dir.filePath(QStringLiteral("V002S003.Z06"))), f.fileName());
-    QCOMPARE(morveldatei::findeDatei(dir.filePath(QStringLiteral("V002s003.z07"))), QString());
 }
 
 // Every seed of the fuzz runs through both readers.

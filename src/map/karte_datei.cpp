@@ -47,6 +47,9 @@ void laufzeitfehler(const Error &e)
 
 void Karte::Command7_Click()
 {
+    // Not while a load runs: it yields, and the map is half read.
+    if (laden == 1)
+        return;
     KlickSpielen();
     // What the player typed into the panel belongs to the selected field.
     if (AktuellesFeld >= 1 && AktuellesFeld <= SpaltenAnzahl * ZeilenAnzahl && TxtTerrain->isEnabled()) {
@@ -104,6 +107,8 @@ void Karte::Command7_Click()
 
 void Karte::Command8_Click()
 {
+    if (laden == 1)
+        return;
     KlickSpielen();
     LadeArt = qint16(LadenMenu::instance()->waehlen(
         Command8, {QStringLiteral("Neue Karte laden"), QStringLiteral("Morveldatei laden"),

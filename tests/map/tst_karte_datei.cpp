@@ -163,6 +163,23 @@ private slots:
         QCOMPARE(k->GarNichtsMachen, qint16(0));
     }
 
+    // A click on Load or Save while a load runs (it yields) does nothing.
+    void nichtWaehrendEinesLadens()
+    {
+        k->laden = 1;
+        antworten << pfad(QStringLiteral("karte.bwk")) << pfad(QStringLiteral("waehrend.bwk"));
+        QTimer::singleShot(0, [] { // should the popup come after all, the test ends
+            if (LadenMenu::instance()->isVisible())
+                LadenMenu::instance()->Label1_Click();
+        });
+        k->Command8_Click();
+        k->Command7_Click();
+        k->laden = 0;
+        QCOMPARE(fragen.size(), 0);
+        QVERIFY(!LadenMenu::instance()->isVisible());
+        QVERIFY(!QFile::exists(pfad(QStringLiteral("waehrend.bwk"))));
+    }
+
     void grossBuchstabenBwk()
     {
         schreibeDatei(pfad(QStringLiteral("GROSS.BWK")), beispiel());

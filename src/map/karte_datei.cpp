@@ -284,6 +284,8 @@ void Karte::MorvelDateiLaden()
 
 void Karte::MorvelDateiGenauerEinladen()
 {
+    Kreuz = qint16(qMin<qsizetype>(Variable.indexOf(QLatin1Char('#')) + 1, 32767));
+    Zweikreuz = qint16(qMin<qsizetype>(Variable.indexOf(QLatin1String("##")) + 1, 32767));
     if (g_einleser) {
         g_einleser->zeile(Variable);
         return;

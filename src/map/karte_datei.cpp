@@ -33,12 +33,21 @@ QString g_letzteKarte = kKarteStandard;
 
 // The import of the running load; it keeps its castle index from line to line.
 morveldatei::Einleser *g_einleser = nullptr;
+int g_gelesen = 0; // files the last import read
 
 bool istBwk(const QString &endung) { return endung.compare(QLatin1String("bwk"), Qt::CaseInsensitive) == 0; }
 
-void laufzeitfehler(const Error &e)
+const QString kNichtGeladen = QStringLiteral("Die Datei wurde nicht geladen, die Karte bleibt, wie sie war.");
+const QString kZeile = QStringLiteral("\r\n");
+
+// Why a file could not be read or written, in the player's words.
+QString dateiFehler(const Error &e, const QString &datei, bool schreiben)
 {
-    MsgBox(QStringLiteral("Laufzeitfehler Nr.") + str(e.number) + QStringLiteral(": ") + e.description);
+    const QString name = QFileInfo(datei).fileName();
+    if (e.number == 53)
+        return QStringLiteral("Die Datei \"%1\" gibt es nicht.").arg(name);
+    return schreiben ? QStringLiteral("Die Datei \"%1\" lässt sich nicht schreiben.").arg(name)
+                     : QStringLiteral("Die Datei \"%1\" lässt sich nicht lesen.").arg(name);
 }
 
 } // namespace
@@ -64,7 +73,7 @@ void Karte::Command7_Click()
     // Everything is checked before a file is opened.
     const QString grund = kartendatei::pruefeSpeichern(Felder, SpaltenAnzahl, ZeilenAnzahl, FeldBreite, FeldHoehe);
     if (!grund.isEmpty()) {
-        MsgBox(QStringLiteral("Die Karte wurde nicht gespeichert.") + QStringLiteral("\r\n") + grund);
+        MsgBox(QStringLiteral("Die Karte wurde nicht gespeichert.") + kZeile + grund);
         return;
     }
     dateidialog::Frage frage;
@@ -99,7 +108,7 @@ void Karte::Command7_Click()
             alt = codepage::readFile(name);
         codepage::writeFile(name, kartendatei::schreiben(Felder, SpaltenAnzahl, ZeilenAnzahl, alt));
     } catch (const Error &e) {
-        laufzeitfehler(e);
+        MsgBox(QStringLiteral("Die Karte wurde nicht gespeichert.") + kZeile + dateiFehler(e, name, true));
     }
 }
 
@@ -159,6 +168,10 @@ void Karte::Command8_Click()
 
     if (LadeArt != 0) {
         MorvelDateiLaden();
+        if (g_gelesen == 0) { // nothing read, nothing changed
+            zurueck();
+            return;
+        }
         ladenAbschliessen();
         return;
     }
@@ -169,13 +182,12 @@ void Karte::Command8_Click()
         QString fehler;
         karte = kartendatei::lies(codepage::readFile(name), &fehler);
         if (!karte) {
-            MsgBox(QStringLiteral("Die Datei wurde nicht geladen, die Karte bleibt, wie sie war.")
-                   + QStringLiteral("\r\n") + fehler);
+            MsgBox(kNichtGeladen + kZeile + fehler);
             zurueck();
             return;
         }
     } catch (const Error &e) {
-        laufzeitfehler(e);
+        MsgBox(kNichtGeladen + kZeile + dateiFehler(e, name, false));
         zurueck();
         return;
     }
@@ -243,10 +255,12 @@ void Karte::MorvelDateiLaden()
     morveldatei::Zustand z{Datenabschnitt, AktuellerSpieler, LS, SpielerAnzahl};
     morveldatei::Einleser einleser(z, Felder);
     g_einleser = &einleser;
+    g_gelesen = 0;
     Batch takt;
     auto lesen = [&](const QString &datei) {
         try {
             const QByteArray inhalt = codepage::readFile(datei);
+            ++g_gelesen;
             qsizetype pos = 0, anfang = 0, laenge = 0;
             while (pos < inhalt.size()) {
                 codepage::nextLine(inhalt, pos, anfang, laenge);
@@ -256,7 +270,7 @@ void Karte::MorvelDateiLaden()
                     DoEvents();
             }
         } catch (const Error &e) {
-            laufzeitfehler(e);
+            MsgBox(dateiFehler(e, datei, false));
         }
     };
     const QString name = g_dialogName;
@@ -264,8 +278,8 @@ void Karte::MorvelDateiLaden()
         lesen(name);
     } else if (name.size() > 3) {
         const QString basis = name.chopped(3);
-        if (const QString f = morveldatei::findeDatei(basis + MehrfachEndung); !f.isEmpty())
-            lesen(f);
+        const QString f = morveldatei::findeDatei(basis + MehrfachEndung);
+        lesen(f.isEmpty() ? basis + MehrfachEndung : f);
         // The series ends at the first missing number, at the latest after z99.
         for (;;) {
             MehrfachEndungSetzen();

@@ -125,7 +125,9 @@ private slots:
         QTest::newRow("Kopf kaputt") << 1 << "kaputt.bwk" << kaputt << "Die Datei wurde nicht geladen";
         QTest::newRow("kurz") << 1 << "kurz.bwk" << beispiel().left(500) << "Die Datei wurde nicht geladen";
         QTest::newRow("leer") << 1 << "leer.bwk" << QByteArray() << "Die Datei wurde nicht geladen";
-        QTest::newRow("fehlt") << 1 << "fehlt.bwk" << QByteArray("-") << "Laufzeitfehler Nr.53";
+        QTest::newRow("fehlt") << 1 << "fehlt.bwk" << QByteArray("-") << "Die Datei wurde nicht geladen";
+        QTest::newRow("Morveldatei fehlt") << 2 << "fehlt.z00" << QByteArray("-") << "Die Datei \"fehlt.z00\" gibt";
+        QTest::newRow("Reihe fehlt") << 3 << "fehlt.z00" << QByteArray("-") << "Die Datei \"fehlt.z00\" gibt";
         QTest::newRow("Endung") << 1 << "karte.txt" << beispiel() << "Also, eine 'Befehlswart Karte";
         QTest::newRow("bwk als Morveldatei") << 2 << "karte.bwk" << beispiel() << "Also, eine Morveldatei";
         QTest::newRow("Abbrechen Karte") << 1 << "" << QByteArray() << "";

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 
 using namespace platform;
@@ -81,6 +82,19 @@ QIcon kachelBild()
     return QIcon(pm);
 }
 
+// The longest title fills the list to the pixel: its rows keep a margin of
+// one pixel instead of the style's three.
+class SchmaleZeilen : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric m, const QStyleOption *o, const QWidget *w) const override
+    {
+        if (m == PM_FocusFrameHMargin)
+            return 0;
+        return QProxyStyle::pixelMetric(m, o, w);
+    }
+};
+
 // The heading's script font, or a serif italic where it is missing.
 QFont ueberschriftFont()
 {
@@ -127,6 +141,9 @@ void Form2::buildControls()
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setFont(platform::font(QStringLiteral("Courier New"), 9));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *zeilen = new SchmaleZeilen(QApplication::style()->name());
+    zeilen->setParent(List1);
+    List1->setStyle(zeilen);
     place(List1, 120, 120, 8292, 3312);
     // The selection, not the current row: a mouse press moves the current row
     // before it selects, and the handler reads the selection.

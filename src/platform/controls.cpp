@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -16,9 +17,63 @@ constexpr char16_t kCrMark = 0x240D; // shown for a lone CR
 constexpr char16_t kLfMark = 0x240A; // shown for a lone LF
 }
 
+namespace {
+struct Ersatz {
+    const char *name;
+    const char *ersatz;
+};
+// Liberation Sans and Mono have the widths of the common sans and typewriter
+// faces; DejaVu Sans is as wide as "Verdana".
+constexpr Ersatz kErsatz[] = {
+    {"Courier New", "Liberation Mono"}, {"MS Sans Serif", "Liberation Sans"},
+    {"Terminal", "Liberation Mono"},    {"System", "Liberation Sans"},
+    {"Small Fonts", "Liberation Sans"}, {"Verdana", "DejaVu Sans"},
+};
+
+void ersatzEinrichten()
+{
+    static const bool eingerichtet = [] {
+        for (const Ersatz &e : kErsatz)
+            QFont::insertSubstitution(QString::fromLatin1(e.name), QString::fromLatin1(e.ersatz));
+        return true;
+    }();
+    Q_UNUSED(eingerichtet);
+}
+} // namespace
+
+QStringList platform::programmSchriften()
+{
+    QStringList out;
+    for (const Ersatz &e : kErsatz)
+        out << QString::fromLatin1(e.name);
+    return out;
+}
+
+QStringList platform::schriftAuswahl()
+{
+    ersatzEinrichten();
+    QStringList out = programmSchriften();
+    for (QString f : QFontDatabase::families()) {
+        // "Nimbus Sans [urw]": the foundry tag is no part of the name.
+        const qsizetype tag = f.indexOf(QLatin1String(" ["));
+        if (tag > 0 && f.endsWith(QLatin1Char(']')))
+            f.truncate(tag);
+        if (!out.contains(f, Qt::CaseInsensitive))
+            out << f;
+    }
+    std::sort(out.begin(), out.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return out;
+}
+
 QFont platform::font(const QString &name, double pointSize)
 {
+    ersatzEinrichten();
     QFont f(name);
+    // Whole-pixel widths, as the layout in twips was made for: a line of
+    // 76 typewriter letters at 9 points is 532 pixels, not 546.
+    f.setHintingPreference(QFont::PreferFullHinting);
     const QString lower = name.toLower();
     if (lower.contains(QLatin1String("courier")) || lower == QLatin1String("terminal")
         || lower.contains(QLatin1String("fixedsys")) || lower.contains(QLatin1String("mono"))) {

@@ -10,8 +10,14 @@
 #include <QPushButton>
 
 namespace platform {
-// A font by the name the program uses; names Linux lacks get Qt's nearest match.
+// A font by the name the program uses. Names Linux lacks are drawn with an
+// installed font of about the same widths, so captions keep their length.
 QFont font(const QString &name, double pointSize);
+// The names the program itself uses ("Courier New", "Terminal", ...).
+QStringList programmSchriften();
+// Names for a font chooser: the program's own and the system's families,
+// once each, without foundry tags, sorted without regard to case.
+QStringList schriftAuswahl();
 }
 
 // Multi-line text box. Qt's editor turns CR, LF and CR LF each into a line

@@ -4,26 +4,27 @@ namespace platform {
 
 QString errorDescription(int number)
 {
+    // The boxes around these texts are German, so are the texts.
     switch (number) {
-    case 5: return QStringLiteral("Invalid procedure call or argument");
-    case 6: return QStringLiteral("Overflow");
-    case 7: return QStringLiteral("Out of memory");
-    case 9: return QStringLiteral("Subscript out of range");
-    case 11: return QStringLiteral("Division by zero");
-    case 13: return QStringLiteral("Type mismatch");
-    case 52: return QStringLiteral("Bad file name or number");
-    case 53: return QStringLiteral("File not found");
-    case 55: return QStringLiteral("File already open");
-    case 57: return QStringLiteral("Device I/O error");
-    case 61: return QStringLiteral("Disk full");
-    case 62: return QStringLiteral("Input past end of file");
-    case 68: return QStringLiteral("Device unavailable");
-    case 70: return QStringLiteral("Permission denied");
-    case 75: return QStringLiteral("Path/File access error");
-    case 76: return QStringLiteral("Path not found");
-    case 380: return QStringLiteral("Invalid property value");
-    case 482: return QStringLiteral("Printer error");
-    default: return QStringLiteral("Application-defined or object-defined error");
+    case 5: return QStringLiteral("Unzulässiger Aufruf oder unzulässiges Argument");
+    case 6: return QStringLiteral("Überlauf");
+    case 7: return QStringLiteral("Nicht genügend Speicher");
+    case 9: return QStringLiteral("Index außerhalb des gültigen Bereichs");
+    case 11: return QStringLiteral("Division durch Null");
+    case 13: return QStringLiteral("Typen unverträglich");
+    case 52: return QStringLiteral("Dateiname oder Dateinummer ungültig");
+    case 53: return QStringLiteral("Datei nicht gefunden");
+    case 55: return QStringLiteral("Datei ist bereits geöffnet");
+    case 57: return QStringLiteral("Fehler beim Lesen oder Schreiben auf dem Gerät");
+    case 61: return QStringLiteral("Datenträger voll");
+    case 62: return QStringLiteral("Lesen über das Dateiende hinaus");
+    case 68: return QStringLiteral("Gerät nicht verfügbar");
+    case 70: return QStringLiteral("Zugriff verweigert");
+    case 75: return QStringLiteral("Fehler beim Zugriff auf Pfad oder Datei");
+    case 76: return QStringLiteral("Pfad nicht gefunden");
+    case 380: return QStringLiteral("Unzulässiger Eigenschaftswert");
+    case 482: return QStringLiteral("Druckerfehler");
+    default: return QStringLiteral("Anwendungs- oder objektdefinierter Fehler");
     }
 }
 

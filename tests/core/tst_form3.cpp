@@ -218,7 +218,7 @@ private slots:
     {
         schreibeDatei(einstellungsDatei(), "\"/gibt/es/nicht/\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n");
         Form3 *f = neu();
-        QCOMPARE(m_dialoge.prompts(), QStringList{QStringLiteral("error nr.76  Fehler: Path not found")});
+        QCOMPARE(m_dialoge.prompts(), QStringList{QStringLiteral("error nr.76  Fehler: Pfad nicht gefunden")});
         QCOMPARE(f->Text1->text(), QDir::homePath() + "/");
         QCOMPARE(QDir::currentPath(), QDir::homePath());
         QCOMPARE(f->warten, qint16(0));

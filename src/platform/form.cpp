@@ -4,11 +4,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 QPointer<Form> g_lastActive;
@@ -77,7 +79,7 @@ namespace {
 class MenuTasten : public QObject {
 public:
     explicit MenuTasten(Form *form) : QObject(form), m_form(form) {}
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *o, QEvent *event) override
     {
         if (event->type() != QEvent::ShortcutOverride)
             return false;
@@ -108,13 +110,48 @@ void Form::menuKeysWinOver(std::initializer_list<QWidget *> widgets)
         w->installEventFilter(filter);
 }
 
+namespace {
+// Notes whether the Esc key being pressed found a list, popup or menu open:
+// the popup closes on the key before the window's own Esc is looked up.
+class EscBeiPopup : public QObject {
+public:
+    static inline bool offen = false;
+    static void einrichten()
+    {
+        static EscBeiPopup *filter = [] {
+            auto *f = new EscBeiPopup;
+            qApp->installEventFilter(f);
+            return f;
+        }();
+        Q_UNUSED(filter);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // One press is offered to the popup and, once it has closed, to the
+        // window, all before the event loop runs again.
+        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+            && QApplication::activePopupWidget() && !offen) {
+            offen = true;
+            QTimer::singleShot(0, this, [] { offen = false; });
+        }
+        return false;
+    }
+};
+} // namespace
+
 void Form::setCancelButton(QAbstractButton *button)
 {
     auto *esc = new QAction(this);
     esc->setObjectName(button->objectName() + QStringLiteral("_Cancel"));
     esc->setShortcut(QKeySequence(Qt::Key_Escape));
     esc->setShortcutContext(Qt::WindowShortcut);
-    connect(esc, &QAction::triggered, button, &QAbstractButton::click);
+    EscBeiPopup::einrichten();
+    connect(esc, &QAction::triggered, button, [button] {
+        // Esc in an open list, popup or menu only closes it.
+        if (EscBeiPopup::offen || QApplication::activePopupWidget())
+            return;
+        button->click();
+    });
     addAction(esc);
 }
 

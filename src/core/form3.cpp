@@ -20,7 +20,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QShortcut>
 
 using namespace platform;
 
@@ -52,12 +51,12 @@ void wechsleOrdner(const QString &ordner)
 }
 
 
-// A check box's value as the settings keep it: 0 or 1.
-void setzeWert(QCheckBox *box, qint16 wert)
+// A switch of the settings file takes 0 or 1; a hand-edited other value
+// changes nothing, and the rest of the file still applies.
+void uebernimm(qint16 wert, qint16 &schalter)
 {
-    if (wert != 0 && wert != 1)
-        raise(380);
-    box->setChecked(wert == 1);
+    if (wert == 0 || wert == 1)
+        schalter = wert;
 }
 
 void versteckeFenster(const char *name)
@@ -85,6 +84,8 @@ QIcon tuerBild()
     return QIcon(pm);
 }
 } // namespace
+
+std::function<bool(const QUrl &)> Form3::linkOeffnen = [](const QUrl &ziel) { return QDesktopServices::openUrl(ziel); };
 
 Form3 *Form3::instance()
 {
@@ -119,8 +120,7 @@ Form3::Form3() : Form(QStringLiteral("Form3"))
     MMControl7 = new WavePlayer(QStringLiteral("MMControl7"), this);
     MMControl8 = new WavePlayer(QStringLiteral("MMControl8"), this);
     buildControls();
-    if (QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    setCentredOnFirstShow();
 }
 
 void Form3::buildControls()
@@ -199,7 +199,6 @@ void Form3::buildControls()
     Command2 = knopf(c, QStringLiteral("Command2"), 120, 3780, 3300, 372,
                      QStringLiteral("Als Standardeinstellungen verwenden"));
     Command3 = knopf(c, QStringLiteral("Command3"), 3540, 3780, 780, 372, QStringLiteral("Ok"));
-    Command3->setDefault(true);
 
     Label1 = label(c, "Label1", 120, 4212, 4260, 216, QString());
     Label1->setForeColor(0x000000FF);
@@ -243,19 +242,9 @@ void Form3::buildControls()
         o->installEventFilter(this);
     c->setMouseTracking(true);
 
-    // Enter is "Ok", Esc quits, as the default and cancel buttons.
-    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *sc = new QShortcut(QKeySequence(key), this);
-        connect(sc, &QShortcut::activated, this, [this] {
-            if (Command3->isEnabled())
-                Command3_Click();
-        });
-    }
-    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, this, [this] {
-        if (Command4->isEnabled())
-            Command4_Click();
-    });
+    // Enter is "Ok" unless another button has the focus; Esc quits.
+    setDefaultButton(Command3);
+    setCancelButton(Command4);
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)
@@ -342,21 +331,21 @@ void Form3::einstellungenLesen()
     StandardPfad = w.pfad;
     StandardBefehlsdatei = w.befehlsdatei;
     StartAuswertung = w.auswertung;
-    auto_ = w.autoLaden;
-    BestaetigungsKlangAn = w.bestaetigung;
-    TippKlangAn = w.tipp;
-    KlickKlangAn = w.klick;
+    uebernimm(w.autoLaden, auto_);
+    uebernimm(w.bestaetigung, BestaetigungsKlangAn);
+    uebernimm(w.tipp, TippKlangAn);
+    uebernimm(w.klick, KlickKlangAn);
 
     Text3->setText(StartAuswertung);
     Text2->setText(StandardBefehlsdatei);
     Text1->setText(StandardPfad);
-    setzeWert(Check1, auto_);
+    Check1->setChecked(auto_ == 1);
     if (klangDa(QStringLiteral("dui.wav")))
-        setzeWert(Check2, TippKlangAn);
+        Check2->setChecked(TippKlangAn == 1);
     if (klangDa(QStringLiteral("gub1.wav")) || klangDa(QStringLiteral("gub2.wav")) || klangDa(QStringLiteral("gub3.wav")))
-        setzeWert(Check3, BestaetigungsKlangAn);
+        Check3->setChecked(BestaetigungsKlangAn == 1);
     if (klangDa(QStringLiteral("klick.wav")))
-        setzeWert(Check4, KlickKlangAn);
+        Check4->setChecked(KlickKlangAn == 1);
     warten = 0;
 }
 
@@ -486,7 +475,9 @@ void Form3::Command3_Click()
         Dir1->setPath(StandardPfad);
 
         // Folder and names are joined as they stand: the folder has to end in "/".
-        const bool befehle = QFileInfo(StandardPfad + StandardBefehlsdatei).isFile();
+        // An empty name is no file to look for: the refusal itself tells the
+        // player to empty the boxes when he wants none.
+        const bool befehle = StandardBefehlsdatei.isEmpty() || QFileInfo(StandardPfad + StandardBefehlsdatei).isFile();
         const bool bericht = StartAuswertung.isEmpty() || QFileInfo(StandardPfad + StartAuswertung).isFile();
         if (!befehle || !bericht) {
             MsgBox(QStringLiteral("Die ausgewählten und angegebenen Dateien müssen sich beide im oben angegebenen "
@@ -541,8 +532,13 @@ void Form3::kontaktOeffnen(const QUrl &ziel, const QString &fehlerText)
     // The order-code reference is put out of the way of the program that
     // opens the link; loading it here does not show it.
     Form2::instance()->setFensterZustand(1);
-    if (ziel.isEmpty() || !ziel.isValid() || !QDesktopServices::openUrl(ziel)) {
+    if (ziel.isEmpty() || !ziel.isValid()) {
         MsgBox(fehlerText, OkOnly, kFehlendeDateien);
+        Form2::instance()->setFensterZustand(0);
+    } else if (!linkOeffnen(ziel)) {
+        // The shortcut file is there; nothing on this system opens its link.
+        MsgBox(QStringLiteral("Es wurde kein Programm gefunden, das diesen Link öffnen kann:\r\n")
+               + ziel.toString());
         Form2::instance()->setFensterZustand(0);
     }
 }

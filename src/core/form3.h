@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QUrl>
 #include <array>
+#include <functional>
 
 class Form3 : public Form {
     Q_OBJECT
@@ -50,6 +51,10 @@ public:
     qint16 vorhandenklick = 0;
     qint16 schluss = 0;
     qint16 manuell = 0;
+
+    // Opens a contact link with the system's program for it; false when
+    // none could. Tests replace it.
+    static std::function<bool(const QUrl &)> linkOeffnen;
 
     // ---- handlers
     void Form_Load();

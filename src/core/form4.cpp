@@ -5,7 +5,6 @@
 #include "platform/units.h"
 
 #include <QDir>
-#include <QShortcut>
 
 using namespace platform;
 
@@ -58,17 +57,13 @@ Form4::Form4() : Form(QStringLiteral("Form4"))
     Command1 = new QPushButton(QStringLiteral("Ok"), c);
     Command1->setObjectName(QStringLiteral("Command1"));
     place(Command1, 4740, 1992, 1044, 360);
-    Command1->setDefault(true);
+    setDefaultButton(Command1);
 
     connect(Dir1, &DirListBox::clicked, this, &Form4::Dir1_Click);
     connect(Dir1, &DirListBox::changed, this, &Form4::Dir1_Change);
     connect(File1, &FileListBox::clicked, this, &Form4::File1_Click);
     connect(File1, &QListWidget::itemDoubleClicked, this, &Form4::File1_DblClick);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *sc = new QShortcut(QKeySequence(key), this);
-        connect(sc, &QShortcut::activated, this, &Form4::Command1_Click);
-    }
 }
 
 QString Form4::ordnerMitTrenner(const QString &pfad)

@@ -51,9 +51,10 @@ void Form5::zeigenUndZeichnen()
     show();
     platform::DoEvents();
     // The next window would otherwise cover the splash before it was ever
-    // painted; the wait for the paint is bounded for a screen that never paints.
-    while (isVisible() && (uhr.elapsed() < kMindestMs || (!m_gezeichnet && uhr.elapsed() < 3 * kMindestMs)))
-        platform::Sleep(10);
+    // painted; the wait ends with the first paint, and is bounded for a
+    // screen that never paints.
+    while (isVisible() && !m_gezeichnet && uhr.elapsed() < kHoechstensMs)
+        platform::Sleep(5);
 }
 
 void Form5::Form_Load()

@@ -16,9 +16,9 @@ public:
     // intro window or the start settings.
     void Form_Load();
 
-    // The splash stays up at least this long, so that it is seen at all
-    // before the next window takes over.
-    static constexpr int kMindestMs = 1200;
+    // The longest wait for the splash's first paint.
+    static constexpr int kHoechstensMs = 1000;
+    bool gezeichnet() const { return m_gezeichnet; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

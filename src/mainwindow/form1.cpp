@@ -73,6 +73,7 @@ Form1::Form1() : Form(QStringLiteral("Form1"))
     setWindowTitle(QStringLiteral("Befehlswart"));
     setFont(platform::font(QStringLiteral("MS Sans Serif"), 8.25));
     setClientSizeTwips(12228, 8208);
+    setCentredOnFirstShow();
     buildControls();
     buildMenu();
     connectFontHandlers();

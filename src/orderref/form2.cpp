@@ -19,8 +19,6 @@
 
 using namespace platform;
 
-int Form2::animationPause = 4;
-
 namespace {
 Form2 *g_form2 = nullptr;
 
@@ -300,7 +298,8 @@ void Form2::Command1_Click()
         Label2Left += dLeft;
         Label2Width += dWidth;
         placeLabel2();
-        platform::Sleep(animationPause);
+        // One yield a step: the window stays live while the indicator moves.
+        platform::DoEvents();
         // Closed or unloaded meanwhile: the window is fresh again, leave it be.
         return generation == m_generation;
     };

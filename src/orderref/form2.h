@@ -51,9 +51,6 @@ public:
 
     void Form_Unload(qint16 &Cancel) override;
 
-    // Pause between two steps of the indicator animation, in milliseconds.
-    static int animationPause;
-
 private:
     Form2();
     void buildControls();

@@ -10,6 +10,8 @@
 #include <QLayout>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -51,6 +53,31 @@ void Form::setClientSizeTwips(double width, double height)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void Form::setSizableClientSizeTwips(double width, double height)
+{
+    m_client->setMinimumSize(0, 0);
+    m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    const int menue = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    resize(platform::twipsX(width), platform::twipsY(height) + menue);
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && !m_gezeigt) {
+        m_gezeigt = true;
+        if (m_zentrieren) {
+            // Placed once the size is known, not while the window still
+            // has the default size of a new one.
+            if (layout())
+                layout()->activate();
+            if (QScreen *s = QGuiApplication::primaryScreen())
+                move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QMainWindow::setVisible(visible);
+}
+
 int Form::fensterZustand() const
 {
     if (windowState() & Qt::WindowMinimized)
@@ -79,7 +106,7 @@ namespace {
 class MenuTasten : public QObject {
 public:
     explicit MenuTasten(Form *form) : QObject(form), m_form(form) {}
-    bool eventFilter(QObject *o, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() != QEvent::ShortcutOverride)
             return false;
@@ -153,6 +180,26 @@ void Form::setCancelButton(QAbstractButton *button)
         button->click();
     });
     addAction(esc);
+}
+
+void Form::setDefaultButton(QPushButton *button)
+{
+    m_default = button;
+    button->setDefault(true);
+}
+
+void Form::keyPressEvent(QKeyEvent *e)
+{
+    // Enter reaches the window when the focused control leaves it alone.
+    if (m_default && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !(e->modifiers() & ~Qt::KeypadModifier)) {
+        auto *fokus = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        QPushButton *knopf = fokus && fokus->window() == this ? fokus : m_default.data();
+        if (knopf && knopf->isEnabled() && knopf->isVisibleTo(this))
+            knopf->click();
+        e->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
 }
 
 Form *Form::lastActive() { return g_lastActive.data(); }

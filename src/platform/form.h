@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAbstractButton;
+class QPushButton;
 
 class Form : public QMainWindow {
     Q_OBJECT
@@ -13,6 +15,10 @@ public:
 
     // Client area in twips; the window keeps that size.
     void setClientSizeTwips(double width, double height);
+    // Client area in twips at first; the player may resize the window.
+    void setSizableClientSizeTwips(double width, double height);
+    // The window opens in the middle of the screen the first time it is shown.
+    void setCentredOnFirstShow() { m_zentrieren = true; }
     QWidget *client() const { return m_client; }
 
     // Window state as a number: 0 normal, 1 minimised, 2 maximised.
@@ -35,6 +41,11 @@ public:
     void menuKeysWinOver(std::initializer_list<QWidget *> widgets);
     // Esc presses this button, as the window's cancel button.
     void setCancelButton(QAbstractButton *button);
+    // Enter presses this button, unless another button has the focus: that
+    // one takes Enter itself.
+    void setDefaultButton(QPushButton *button);
+
+    void setVisible(bool visible) override;
 
     // The program window that was active last (message boxes don't count).
     static Form *lastActive();
@@ -42,7 +53,11 @@ public:
 protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     QWidget *m_client;
+    QPointer<QPushButton> m_default;
+    bool m_zentrieren = false;
+    bool m_gezeigt = false;
 };

@@ -75,7 +75,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        Form2::animationPause = 1;
         Form3::instance();
         f = Form2::instance();
     }
@@ -227,7 +226,7 @@ private slots:
     void secondPressDuringTheAnimationIsNotTaken()
     {
         bool warGesperrt = false;
-        QTimer::singleShot(5, f, [&] {
+        QTimer::singleShot(0, f, [&] {
             warGesperrt = !f->Command1->isEnabled();
             f->Command1->click();
             f->Command1_Click();
@@ -244,12 +243,12 @@ private slots:
     void closingDuringTheAnimationLeavesAFreshWindow()
     {
         f->show();
-        QTimer::singleShot(5, f, [this] { f->close(); });
+        QTimer::singleShot(0, f, [this] { f->close(); });
         f->Command1_Click();
         QVERIFY(!f->isVisible());
         frisch();
         // and once more through an unload
-        QTimer::singleShot(5, f, [this] { f->Unload(); });
+        QTimer::singleShot(0, f, [this] { f->Unload(); });
         f->Command1_Click();
         frisch();
     }

@@ -204,7 +204,6 @@ private slots:
         Form1::endProgram = [] {};
         StandardPfad = dir.path();
         KlickKlangAn = 1; // the click player must take it silently
-        Form2::animationPause = 1;
         // Loading the main window and the sound players may remark on the
         // screen size or missing folders; that is not what is tested here.
         Dialoge ladeDialoge;

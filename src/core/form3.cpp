@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 
 using namespace platform;
@@ -66,23 +65,6 @@ void versteckeFenster(const char *name)
             w->hide();
 }
 
-// The quit button's picture: a door left open.
-QIcon tuerBild()
-{
-    QPixmap pm(84, 95);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(60, 40, 20), 2));
-    p.setBrush(QColor(30, 25, 20));
-    p.drawRect(QRectF(18, 8, 48, 82));
-    p.setBrush(QColor(150, 95, 45));
-    const QPointF fluegel[] = {{18, 8}, {40, 16}, {40, 86}, {18, 90}};
-    p.drawPolygon(fluegel, 4);
-    p.setBrush(QColor(230, 200, 60));
-    p.drawEllipse(QPointF(35, 50), 2.5, 2.5);
-    return QIcon(pm);
-}
 } // namespace
 
 std::function<bool(const QUrl &)> Form3::linkOeffnen = [](const QUrl &ziel) { return QDesktopServices::openUrl(ziel); };
@@ -194,8 +176,7 @@ void Form3::buildControls()
     Command5->setEnabled(false);
 
     Command4 = knopf(c, QStringLiteral("Command4"), 4440, 2616, 1332, 1512, QString());
-    Command4->setIcon(tuerBild());
-    Command4->setIconSize(QSize(84, 95));
+    platform::alsBildknopf(Command4);
     Command2 = knopf(c, QStringLiteral("Command2"), 120, 3780, 3300, 372,
                      QStringLiteral("Als Standardeinstellungen verwenden"));
     Command3 = knopf(c, QStringLiteral("Command3"), 3540, 3780, 780, 372, QStringLiteral("Ok"));

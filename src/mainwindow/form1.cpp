@@ -16,7 +16,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QStyle>
 
@@ -26,35 +25,6 @@ std::function<void()> Form1::endProgram = [] { QCoreApplication::exit(0); };
 
 namespace {
 Form1 *g_form1 = nullptr;
-
-// The quit button's picture: an open gate.
-QIcon endeBild()
-{
-    QPixmap pm(84, 95);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(110, 110, 120));
-    p.setPen(QPen(QColor(50, 50, 60), 2));
-    p.drawRect(QRectF(10, 20, 64, 70));
-    for (int x = 10; x < 74; x += 16)
-        p.drawRect(QRectF(x, 8, 10, 12));
-    p.setBrush(QColor(40, 30, 20));
-    QPainterPath arch;
-    arch.moveTo(28, 90);
-    arch.lineTo(28, 55);
-    arch.arcTo(QRectF(28, 42, 28, 26), 180, -180);
-    arch.lineTo(56, 90);
-    arch.closeSubpath();
-    p.drawPath(arch);
-    p.setPen(QColor(250, 250, 250));
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(12);
-    p.setFont(f);
-    p.drawText(QRectF(0, 24, 84, 16), Qt::AlignCenter, QStringLiteral("ENDE"));
-    return QIcon(pm);
-}
 } // namespace
 
 Form1 *Form1::instance()
@@ -182,10 +152,9 @@ void Form1::buildControls()
 
     Command2 = new QPushButton(c);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setIcon(endeBild());
-    Command2->setIconSize(QSize(84, 95));
     Command2->setToolTip(QStringLiteral("Beenden"));
     place(Command2, 10840, 120, 1000, 1150);
+    platform::alsBildknopf(Command2);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
     Label6 = mkLabel("Label6", 10560, 1440, 1572, 612);

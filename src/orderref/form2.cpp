@@ -12,8 +12,6 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPainterPath>
 #include <QProxyStyle>
 #include <QSignalBlocker>
 
@@ -24,61 +22,6 @@ Form2 *g_form2 = nullptr;
 
 constexpr quint32 kGruen = 0xC000;
 constexpr quint32 kRot = 0xFF;
-
-// The hide button's picture: a raised green tile with a little creature.
-QIcon kachelBild()
-{
-    QPixmap pm(84, 95);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF tile(1, 1, 82, 93);
-    p.fillRect(tile, QColor(60, 170, 70));
-    // bevel: light on top and left, dark on bottom and right
-    p.setPen(QPen(QColor(170, 235, 170), 3));
-    p.drawLine(tile.topLeft() + QPointF(1, 1), tile.topRight() + QPointF(-1, 1));
-    p.drawLine(tile.topLeft() + QPointF(1, 1), tile.bottomLeft() + QPointF(1, -1));
-    p.setPen(QPen(QColor(20, 90, 30), 3));
-    p.drawLine(tile.bottomLeft() + QPointF(1, -1), tile.bottomRight() + QPointF(-1, -1));
-    p.drawLine(tile.topRight() + QPointF(-1, 1), tile.bottomRight() + QPointF(-1, -1));
-
-    const QColor ink(25, 35, 25);
-    p.setPen(QPen(ink, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    // antennae
-    p.drawLine(QPointF(35, 32), QPointF(28, 12));
-    p.drawLine(QPointF(49, 32), QPointF(56, 12));
-    p.setBrush(ink);
-    p.drawEllipse(QPointF(28, 12), 2.5, 2.5);
-    p.drawEllipse(QPointF(56, 12), 2.5, 2.5);
-    // body
-    p.setBrush(QColor(140, 215, 120));
-    p.drawEllipse(QRectF(24, 30, 36, 48));
-    // large eyes
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(35, 45), 7, 8);
-    p.drawEllipse(QPointF(49, 45), 7, 8);
-    p.setBrush(ink);
-    p.drawEllipse(QPointF(36, 46), 2.5, 3);
-    p.drawEllipse(QPointF(48, 46), 2.5, 3);
-    // mouth
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(36, 56, 12, 8), 200 * 16, 140 * 16);
-    // raised arms and hands
-    p.drawLine(QPointF(26, 58), QPointF(13, 40));
-    p.drawLine(QPointF(58, 58), QPointF(71, 40));
-    for (const QPointF &h : {QPointF(13, 40), QPointF(71, 40)}) {
-        p.drawLine(h, h + QPointF(-4, -6));
-        p.drawLine(h, h + QPointF(0, -8));
-        p.drawLine(h, h + QPointF(4, -6));
-    }
-    // feet
-    p.drawLine(QPointF(34, 77), QPointF(31, 86));
-    p.drawLine(QPointF(50, 77), QPointF(53, 86));
-    p.drawLine(QPointF(31, 86), QPointF(25, 86));
-    p.drawLine(QPointF(53, 86), QPointF(59, 86));
-    return QIcon(pm);
-}
 
 // The longest title fills the list to the pixel: its rows keep a margin of
 // one pixel instead of the style's three.
@@ -155,11 +98,9 @@ void Form2::buildControls()
 
     Command2 = new QPushButton(c);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setIcon(kachelBild());
     Command2->setToolTip(QStringLiteral("Schliessen"));
     place(Command2, 8880, 120, 1000, 1150);
-    // The picture shrinks to the button where the screen's DPI makes it small.
-    Command2->setIconSize(QSize(84, 95).boundedTo(Command2->size() - QSize(6, 6)));
+    platform::alsBildknopf(Command2);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
 
     Text1 = new TextBox(c);

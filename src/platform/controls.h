@@ -18,6 +18,10 @@ QStringList programmSchriften();
 // Names for a font chooser: the program's own and the system's families,
 // once each, without foundry tags, sorted without regard to case.
 QStringList schriftAuswahl();
+// The one picture of the picture buttons (84 x 95 pixels), and a button
+// made one: the picture, no caption.
+QIcon bildknopfBild();
+void alsBildknopf(QPushButton *knopf);
 }
 
 // Multi-line text box. Qt's editor turns CR, LF and CR LF each into a line

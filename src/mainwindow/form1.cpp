@@ -11,7 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
+#include <QAbstractItemView>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -347,10 +347,18 @@ void Form1::Form_Load()
     }
 
     // On Linux the printer's fonts are the system's.
-    const QStringList fonts = QFontDatabase::families();
+    // The program's own names stand beside the system's, so that a player
+    // can always go back to "Courier New" or "Terminal".
+    const QStringList fonts = platform::schriftAuswahl();
     for (const QString &f : fonts) {
         Combo1->addItem(f);
         Combo2->addItem(f);
+    }
+    for (QComboBox *c : {Combo1, Combo2}) {
+        // The open list is as wide as its longest name, which it shows whole.
+        c->view()->setTextElideMode(Qt::ElideNone);
+        c->view()->setMinimumWidth(c->view()->sizeHintForColumn(0) + 2 * c->view()->frameWidth()
+                                   + c->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, c));
     }
 
     Text1->setFontName(QStringLiteral("Courier New"));

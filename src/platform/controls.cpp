@@ -359,10 +359,28 @@ void Label::setBackColor(quint32 v)
 
 // ---------------------------------------------------------------- FileListBox
 
+namespace {
+// Rows as high as the list's font, with icons of the same height.
+void zeilenNachSchrift(QListWidget *liste)
+{
+    const int h = liste->fontMetrics().height();
+    liste->setIconSize(QSize(h, h));
+    liste->setUniformItemSizes(true);
+}
+} // namespace
+
 FileListBox::FileListBox(QWidget *parent) : QListWidget(parent)
 {
+    zeilenNachSchrift(this);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemClicked, this, [this] { emit clicked(); });
+}
+
+void FileListBox::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::FontChange)
+        zeilenNachSchrift(this);
+    QListWidget::changeEvent(e);
 }
 
 void FileListBox::setPath(const QString &path)
@@ -425,11 +443,19 @@ void FileListBox::selectFile(const QString &name)
 
 DirListBox::DirListBox(QWidget *parent) : QListWidget(parent), m_path(QDir::currentPath())
 {
+    zeilenNachSchrift(this);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemClicked, this, [this] { emit clicked(); });
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *it) {
         setPath(m_paths.value(row(it)));
     });
+}
+
+void DirListBox::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::FontChange)
+        zeilenNachSchrift(this);
+    QListWidget::changeEvent(e);
 }
 
 void DirListBox::setPath(const QString &path)

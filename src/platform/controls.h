@@ -103,6 +103,8 @@ public:
     void selectFile(const QString &name) ;
 signals:
     void clicked();
+protected:
+    void changeEvent(QEvent *e) override;
 private:
     QString m_path;
 };
@@ -123,6 +125,8 @@ public:
 signals:
     void clicked();
     void changed();
+protected:
+    void changeEvent(QEvent *e) override;
 private:
     QString m_path;
     QStringList m_paths;

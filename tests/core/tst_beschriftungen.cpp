@@ -104,6 +104,11 @@ private slots:
     void jedeBeschriftungPasst_data();
     void jedeBeschriftungPasst();
     void befehlstitelPassenInDieListe();
+    void schriftlistenFuehrenJedenNamenEinmal_data();
+    void schriftlistenFuehrenJedenNamenEinmal();
+    void ordnerUndDateiZeilenNachSchrift_data();
+    void ordnerUndDateiZeilenNachSchrift();
+    void bildknoepfeZeigenDasselbeBild();
 };
 
 void TstBeschriftungen::initTestCase()
@@ -193,6 +198,76 @@ void TstBeschriftungen::befehlstitelPassenInDieListe()
         const int rand = liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &opt, liste) + 1;
         const int noetig = fm.horizontalAdvance(opt.text) + 2 * rand;
         QVERIFY2(noetig <= text.width(), qPrintable(QStringLiteral("%1: %2 > %3").arg(opt.text).arg(noetig).arg(text.width())));
+    }
+}
+
+void TstBeschriftungen::schriftlistenFuehrenJedenNamenEinmal_data()
+{
+    QTest::addColumn<QString>("liste");
+    QTest::newRow("Combo1") << "Combo1";
+    QTest::newRow("Combo2") << "Combo2";
+}
+
+void TstBeschriftungen::schriftlistenFuehrenJedenNamenEinmal()
+{
+    QFETCH(QString, liste);
+    Form1 *f = Form1::instance();
+    f->show();
+    auto *box = f->findChild<QComboBox *>(liste);
+    QStringList namen;
+    for (int i = 0; i < box->count(); ++i)
+        namen << box->itemText(i).toLower();
+    QVERIFY(namen.size() > 3);
+    QCOMPARE(namen.removeDuplicates(), 0);
+    for (const QString &n : namen)
+        QVERIFY2(!n.contains(QLatin1Char('[')), qPrintable(n));
+    // The names the program sets itself are there to go back to.
+    for (const char *n : {"courier new", "terminal", "ms sans serif"})
+        QVERIFY2(namen.contains(QLatin1String(n)), n);
+    box->showPopup();
+    QAbstractItemView *view = box->view();
+    QTRY_VERIFY(view->isVisible());
+    QVERIFY2(view->sizeHintForColumn(0) <= view->viewport()->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(view->sizeHintForColumn(0)).arg(view->viewport()->width())));
+    box->hidePopup();
+}
+
+void TstBeschriftungen::ordnerUndDateiZeilenNachSchrift_data()
+{
+    QTest::addColumn<QString>("fenster");
+    QTest::addColumn<QString>("liste");
+    QTest::newRow("Form1.Dir1") << "Form1" << "Dir1";
+    QTest::newRow("Form1.File1") << "Form1" << "File1";
+    QTest::newRow("Form4.Dir1") << "Form4" << "Dir1";
+    QTest::newRow("Form4.File1") << "Form4" << "File1";
+}
+
+void TstBeschriftungen::ordnerUndDateiZeilenNachSchrift()
+{
+    QFETCH(QString, fenster);
+    QFETCH(QString, liste);
+    QDir(dir.path()).mkpath(QStringLiteral("unter"));
+    schreibeDatei(dir.filePath(QStringLiteral("a.txt")), "a");
+    QWidget *w = fenster == QLatin1String("Form1") ? static_cast<QWidget *>(Form1::instance()) : Form4::instance();
+    auto *l = w->findChild<QListWidget *>(liste);
+    if (auto *d = qobject_cast<DirListBox *>(l))
+        d->setPath(dir.path());
+    else
+        static_cast<FileListBox *>(l)->setPath(dir.path());
+    QVERIFY(l->count() > 0);
+    const int schrift = l->fontMetrics().height();
+    QVERIFY(l->iconSize().height() <= schrift);
+    // A row is its line of text and a pixel or two of the style's margin.
+    QVERIFY2(l->visualItemRect(l->item(0)).height() <= schrift + 4,
+             qPrintable(QString::number(l->visualItemRect(l->item(0)).height())));
+}
+
+void TstBeschriftungen::bildknoepfeZeigenDasselbeBild()
+{
+    const QImage bild = platform::bildknopfBild().pixmap(84, 95).toImage();
+    for (QPushButton *k : {Form1::instance()->Command2, Form3::instance()->Command4, Form2::instance()->Command2}) {
+        QVERIFY(k->text().isEmpty());
+        QCOMPARE(k->icon().pixmap(84, 95).toImage(), bild);
     }
 }
 

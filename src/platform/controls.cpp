@@ -167,6 +167,7 @@ TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
         if (m_setting)
             return;
         m_dirty = true;
+        m_auswahl.start = -1;
         emit changed();
     });
 }
@@ -231,6 +232,7 @@ void TextBox::setText(const QString &t)
     m_setting = true;
     m_text = t;
     m_dirty = false;
+    m_auswahl.start = -1;
     setPlainText(toDisplay(t));
     m_setting = false;
     emit changed();
@@ -269,14 +271,24 @@ int TextBox::exactPos(int display) const
     return i;
 }
 
+bool TextBox::auswahlWieGesetzt() const
+{
+    const QTextCursor c = textCursor();
+    return m_auswahl.start >= 0 && c.anchor() == m_auswahl.anker && c.position() == m_auswahl.pos;
+}
+
 int TextBox::selStart() const
 {
+    if (auswahlWieGesetzt())
+        return m_auswahl.start;
     const QTextCursor c = textCursor();
     return exactPos(c.selectionStart());
 }
 
 int TextBox::selLength() const
 {
+    if (auswahlWieGesetzt())
+        return m_auswahl.laenge;
     const QTextCursor c = textCursor();
     return exactPos(c.selectionEnd()) - exactPos(c.selectionStart());
 }
@@ -293,6 +305,10 @@ void TextBox::setSelection(int start, int length)
     c.setPosition(displayPos(start + length), QTextCursor::KeepAnchor);
     setTextCursor(c);
     ensureCursorVisible();
+    // The editor shows CR LF as one break, so a selection that starts or
+    // ends between the two is shown as near as it can be and kept here as
+    // set, until the player moves it.
+    m_auswahl = {start, length, textCursor().anchor(), textCursor().position()};
 }
 
 void TextBox::setSelStart(int start) { setSelection(start, 0); }

@@ -63,10 +63,16 @@ private:
     int displayPos(int exact) const;
     int exactPos(int display) const;
     void setSelection(int start, int length);
+    bool auswahlWieGesetzt() const;
 
     mutable QString m_text;
     mutable bool m_dirty = false;
     bool m_setting = false;
+    // The selection as code set it, with the editor's cursor it became.
+    struct {
+        int start = -1, laenge = 0;
+        int anker = 0, pos = 0;
+    } m_auswahl;
     QString m_fontName = QStringLiteral("MS Sans Serif");
     double m_fontSize = 8.25;
 };

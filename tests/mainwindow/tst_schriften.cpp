@@ -64,8 +64,12 @@ void TstSchriften::listsHoldTheSystemFonts()
 {
     const QStringList fonts = QFontDatabase::families();
     QVERIFY(!fonts.isEmpty());
-    QCOMPARE(f->Combo1->count(), fonts.size());
-    QCOMPARE(f->Combo2->count(), fonts.size());
+    // Every system family is there, under its name without foundry tag.
+    for (const QString &fam : fonts) {
+        const QString name = fam.section(QStringLiteral(" ["), 0, 0);
+        QVERIFY2(f->Combo1->findText(name, Qt::MatchFixedString) >= 0, qPrintable(name));
+        QVERIFY2(f->Combo2->findText(name, Qt::MatchFixedString) >= 0, qPrintable(name));
+    }
     // Filling the lists chose nothing: the start fonts stand.
     QCOMPARE(f->Combo1->currentText(), QStringLiteral("Courier New"));
     QCOMPARE(f->Combo2->currentText(), QStringLiteral("Courier New"));

@@ -480,6 +480,8 @@ void Form3::Command3_Click()
         for (WavePlayer *m : {MMControl1, MMControl2, MMControl3, MMControl4})
             m->Command(QStringLiteral("Prev"));
         Form1 *f = Form1::instance();
+        if (platform::programmEndet())
+            return;
         f->show();
         hide();
     } catch (const platform::Error &e) {
@@ -652,10 +654,12 @@ void Form3::Command5_Click()
         Label1->setCaption(QString::fromLatin1(p.text));
         Abspielen(p.m);
         // The player gives up "playing" at the latest a second past the sound's length.
-        while (p.m->Mode() == WavePlayer::kPlaying)
+        while (p.m->Mode() == WavePlayer::kPlaying && !platform::programmEndet())
             platform::Sleep(10);
         Label1->setCaption(QString());
         platform::DoEvents();
         platform::Sleep(500);
+        if (platform::programmEndet())
+            return;
     }
 }

@@ -21,7 +21,7 @@
 
 using namespace platform;
 
-std::function<void()> Form1::endProgram = [] { QCoreApplication::exit(0); };
+std::function<void()> Form1::endProgram = [] { platform::programmBeenden(); };
 
 namespace {
 Form1 *g_form1 = nullptr;
@@ -344,6 +344,8 @@ void Form1::Form_Load()
         File1->setCurrentRow(-1);
         File1->clearSelection();
         lad();
+        if (programmEndet())
+            return;
     }
 
     // On Linux the printer's fonts are the system's.

@@ -172,6 +172,8 @@ void Form1::lad()
                 zeigeFortschritt();
                 Inhalt = scan.shown();
                 DoEvents();
+                if (programmEndet())
+                    return;
                 if (abbruch == 1) {
                     schluss();
                     return;
@@ -231,7 +233,13 @@ void Form1::schluss()
     m_berichtLaedt = false;
     Text2->setFocus();
     if (u == 0) {
-        keinZeichensatz(QStringLiteral("Unbekanntes Format."));
+        // The font name first: the size box's change handler copies the
+        // report box's font name into the chooser.
+        Label5->setCaption(QStringLiteral("Unbekanntes Format."));
+        Combo2->setEditText(QStringLiteral("Courier New"));
+        Text2->setFontName(Combo2->currentText());
+        Text3->setText(str(Auswertungsgroesse));
+        Text2->setFontSize(Auswertungsgroesse);
     }
     if (neuedatei == 1) {
         neuedatei = 0;
@@ -287,6 +295,8 @@ void Form1::ladschnell()
                     startBalken->setValue(startWert);
                 }
                 DoEvents();
+                if (programmEndet())
+                    return;
                 if (abbruch == 1) {
                     Inhalt = Alles;
                     schluss();
@@ -434,6 +444,8 @@ void Form1::Chr10Pruefen()
     leer->activateWindow();
     leer->setFocus();
     DoEvents();
+    if (programmEndet())
+        return;
 
     auto fertig = [&](bool eigenerTest) {
         UebergangsText->Text = rep.result();
@@ -469,6 +481,8 @@ void Form1::Chr10Pruefen()
                 leer->setWindowTitle(QStringLiteral("Leerzeichen sinnvoll einfügen, Fortschritt: ")
                                      + str(CLng(p / len * 100)) + QStringLiteral("%"));
                 DoEvents();
+                if (programmEndet())
+                    return;
             }
             if (!(rep.more() && leer->LeerAbbruch != 1))
                 break;

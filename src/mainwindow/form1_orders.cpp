@@ -49,6 +49,9 @@ public:
         if (t.size() != 1 || (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             return false;
         const int vorher = t.at(0).unicode();
+        // A letter the orders file cannot hold would be saved as '?'.
+        if (!codepage::encodable(t))
+            return true;
         int k = vorher;
         m_f->Text1_KeyPress(k);
         if (k == vorher)
@@ -110,8 +113,13 @@ void Form1::Text1_Change()
 
 void Form1::Text1_KeyPress(int &KeyAscii)
 {
-    if (gross == 1)
-        KeyAscii = QChar(char16_t(KeyAscii)).toUpper().unicode();
+    if (gross != 1)
+        return;
+    // Only a capital the orders file can hold: 'µ' and 'ƒ' have none in
+    // windows-1252 and stay as typed.
+    const QString grossBuchstabe = QString(QChar(char16_t(KeyAscii))).toUpper();
+    if (grossBuchstabe.size() == 1 && codepage::encodable(grossBuchstabe))
+        KeyAscii = grossBuchstabe.at(0).unicode();
 }
 
 void Form1::Text5_Change()
@@ -214,6 +222,8 @@ void Form1::laden_Click()
                 uebernehmen();
                 drawBar(zusatz, true);
                 DoEvents();
+                if (programmEndet())
+                    return;
                 if (abbruch == 1) {
                     // Whoever asked for the stop has hidden "Abbruch" already.
                     Command3->hide();

@@ -241,6 +241,8 @@ void Form2::Command1_Click()
         placeLabel2();
         // One yield a step: the window stays live while the indicator moves.
         platform::DoEvents();
+        if (platform::programmEndet())
+            return false;
         // Closed or unloaded meanwhile: the window is fresh again, leave it be.
         return generation == m_generation;
     };

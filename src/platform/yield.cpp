@@ -16,6 +16,19 @@ QElapsedTimer &clock()
 }
 } // namespace
 
+namespace {
+bool g_endet = false;
+}
+
+void programmBeenden()
+{
+    g_endet = true;
+    QCoreApplication::exit(0);
+}
+
+bool programmEndet() { return g_endet; }
+void programmEndeVergessen() { g_endet = false; }
+
 void DoEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -41,7 +54,7 @@ void Sleep(int milliseconds)
 {
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < milliseconds) {
+    while (t.elapsed() < milliseconds && !g_endet) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QThread::msleep(static_cast<unsigned long>(std::min<qint64>(5, milliseconds - t.elapsed() > 0 ? milliseconds - t.elapsed() : 0)));
     }

@@ -1,11 +1,13 @@
 // Every caption fits its box at 96 dpi, in every window that exists; the
 // font names the program uses are drawn with fonts of matching widths.
+#include "core/fensterliste.h"
 #include "core/form3.h"
 #include "core/form4.h"
 #include "core/form5.h"
 #include "core/form7.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/form6.h"
 #include "mainwindow/leer.h"
 #include "orderref/form2.h"
 #include "platform/controls.h"
@@ -128,6 +130,10 @@ void TstBeschriftungen::initTestCase()
     Leer::instance();
     Form2::instance();
     Form1::instance();
+    Form6::instance();
+    // The map's windows, once they have joined the window list.
+    for (const char *name : {"Karte", "Groesse", "LadenMenu", "HErst"})
+        fensterliste::fenster(QString::fromLatin1(name));
 }
 
 void TstBeschriftungen::namenHabenIhrenErsatz_data()

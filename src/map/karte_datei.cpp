@@ -266,8 +266,11 @@ void Karte::MorvelDateiLaden()
                 codepage::nextLine(inhalt, pos, anfang, laenge);
                 Variable = codepage::decode(QByteArray::fromRawData(inhalt.constData() + anfang, laenge));
                 MorvelDateiGenauerEinladen();
-                if (takt.due())
+                if (takt.due()) {
                     DoEvents();
+                    if (programmEndet())
+                        return;
+                }
             }
         } catch (const Error &e) {
             MsgBox(dateiFehler(e, datei, false));
@@ -284,7 +287,7 @@ void Karte::MorvelDateiLaden()
         for (;;) {
             MehrfachEndungSetzen();
             const QString f = MehrfachEndung.isEmpty() ? QString() : morveldatei::findeDatei(basis + MehrfachEndung);
-            if (f.isEmpty())
+            if (f.isEmpty() || programmEndet())
                 break;
             lesen(f);
         }

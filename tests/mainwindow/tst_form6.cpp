@@ -55,7 +55,6 @@ private slots:
     {
         aktiviere(f);
         dlg->leeren();
-        dlg->antworten.clear();
         f->Text1->setText(QStringLiteral("#BEF 1 2 3\rAB\t12 Körner\nXY 3"));
         f->Text2->setText(QStringLiteral("Auswertung für Spieler 3"));
         m_pdf.clear();
@@ -65,181 +64,170 @@ private slots:
         g->Unload();
         f->arbeit = 0;
     }
-    void fillsTheView_data();
-    void fillsTheView();
-    void copyBack_data();
-    void copyBack();
-    void noQuestionOverTheRemarkBox();
-    void printOrders_data();
-    void printOrders();
-    void reportBody_data();
-    void reportBody();
-};
 
-void TstForm6::fillsTheView_data()
-{
-    QTest::addColumn<int>("taste");
-    QTest::addColumn<QString>("kopf");
-    QTest::newRow("F6") << int(Qt::Key_F6) << "Maximierte Auswertung, geladen mit Befehlswart, Version ";
-    QTest::newRow("F7, empty") << int(Qt::Key_F7)
-                               << "Maximierte Befehlsdatei (in der leider nichts steht...), geladen mit Befehlswart, Version ";
-}
+    void fillsTheView_data()
+    {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<QString>("kopf");
+        QTest::newRow("F6") << int(Qt::Key_F6) << "Maximierte Auswertung, geladen mit Befehlswart, Version ";
+        QTest::newRow("F7, empty") << int(Qt::Key_F7)
+                                   << "Maximierte Befehlsdatei (in der leider nichts steht...), geladen mit Befehlswart, Version ";
+    }
+    void fillsTheView()
+    {
+        QFETCH(int, taste);
+        QFETCH(QString, kopf);
+        const bool bericht = taste == Qt::Key_F6;
+        TextBox *quelle = bericht ? f->Text2 : f->Text1;
+        if (!bericht)
+            quelle->setText(QString());
+        quelle->setFontName(QStringLiteral("Courier New"));
+        quelle->setFontSize(12);
+        // after a rules table: minimised, without its print menu
+        g->drr->setVisible(false);
+        g->setFensterZustand(1);
+        QTest::keyClick(f, Qt::Key(taste));
+        QTRY_COMPARE(Form::lastActive(), g);
+        QVERIFY(g->isVisible() && g->fensterZustand() == 0 && g->drr->isVisible() && g->Text1->locked());
+        QCOMPARE(g->Text1->text(), quelle->text());
+        QCOMPARE(g->Text1->font().pointSizeF(), 12.0);
+        QCOMPARE(g->Text1->fontName(), QStringLiteral("Courier New"));
+        QCOMPARE(g->Label1->caption(), kopf + ProgrammVersion + QStringLiteral(", zu finden unter ") + HeimatSeite + u'.');
+        QCOMPARE(g->windowTitle(), bericht ? QStringLiteral("Maximierte Auswertung") : QStringLiteral("Maximierte Befehlsdatei"));
+        QCOMPARE(FensterInhalt, bericht ? QStringLiteral("Auswertung") : QStringLiteral("Befehl"));
+    }
 
-void TstForm6::fillsTheView()
-{
-    QFETCH(int, taste);
-    QFETCH(QString, kopf);
-    const bool bericht = taste == Qt::Key_F6;
-    TextBox *quelle = bericht ? f->Text2 : f->Text1;
-    if (!bericht)
-        quelle->setText(QString());
-    quelle->setFontName(QStringLiteral("Courier New"));
-    quelle->setFontSize(12);
-    g->drr->setVisible(false);
-    g->setFensterZustand(1);
-    QTest::keyClick(f, Qt::Key(taste));
-    QTRY_COMPARE(Form::lastActive(), g);
-    QVERIFY(g->isVisible() && g->fensterZustand() == 0 && g->drr->isVisible() && g->Text1->locked());
-    QCOMPARE(g->Text1->text(), quelle->text());
-    QCOMPARE(g->Text1->font().pointSizeF(), 12.0);
-    QCOMPARE(g->Text1->fontName(), QStringLiteral("Courier New"));
-    QCOMPARE(g->Label1->caption(), kopf + ProgrammVersion + QStringLiteral(", zu finden unter ") + HeimatSeite + QStringLiteral("."));
-    QCOMPARE(g->windowTitle(), bericht ? QStringLiteral("Maximierte Auswertung") : QStringLiteral("Maximierte Befehlsdatei"));
-    QCOMPARE(FensterInhalt, bericht ? QStringLiteral("Auswertung") : QStringLiteral("Befehl"));
-}
-
-void TstForm6::copyBack_data()
-{
-    QTest::addColumn<QString>("inhalt");
-    QTest::addColumn<int>("antwort"); // 0: no question
-    QTest::addColumn<bool>("laedt");
-    QTest::addColumn<bool>("schliessen");
-    QTest::newRow("orders, yes") << "Befehl" << int(platform::Yes) << false << false;
-    QTest::newRow("orders, no") << "Befehl" << int(platform::No) << false << false;
-    QTest::newRow("report, yes, on closing") << "Auswertung" << int(platform::Yes) << false << true;
-    QTest::newRow("orders while a load runs") << "Befehl" << 0 << true << false;
-    QTest::newRow("rules table, on closing") << "Rang" << 0 << false << true;
-    QTest::newRow("#DRUMF text") << "#" << 0 << false << false;
-}
-
-void TstForm6::copyBack()
-{
-    QFETCH(QString, inhalt);
-    QFETCH(int, antwort);
-    QFETCH(bool, laedt);
-    QFETCH(bool, schliessen);
-    const bool bericht = inhalt == QLatin1String("Auswertung");
-    bericht ? f->auswmax_Click() : f->befmax_Click();
-    FensterInhalt = inhalt;
-    QTRY_COMPARE(Form::lastActive(), g);
-    aktiviere(f); // both texts alike: nothing to ask
-    aktiviere(g);
-    TextBox *ziel = bericht ? f->Text2 : f->Text1;
-    const QString vorher = ziel->text();
-    g->Text1->setText(QStringLiteral("XX neu"));
-    f->arbeit = laedt ? 1 : 0;
-    dlg->antworten << antwort;
-    schliessen ? void(g->close()) : aktiviere(f);
-    QCOMPARE(fragen(), int(antwort != 0));
-    QCOMPARE(ziel->text(), antwort == platform::Yes ? QStringLiteral("XX neu") : vorher);
-    // Asked at most once, also once the load is over.
-    f->arbeit = 0;
-    aktiviere(g);
-    aktiviere(f);
-    QCOMPARE(fragen(), int(antwort != 0));
-    QCOMPARE(g->Text1->text().isEmpty(), schliessen);
-}
-
-void TstForm6::noQuestionOverTheRemarkBox()
-{
-    f->befmax_Click();
-    aktiviere(g);
-    f->Text1->setText(QStringLiteral("anders"));
-    platform::setInputBoxHook({}); // a real input box, cancelled
-    QString gesehen;
-    QTimer wache;
-    connect(&wache, &QTimer::timeout, this, [&] {
-        if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
-            gesehen = box->labelText() + '|' + box->textValue();
-            box->reject();
-        }
-    });
-    wache.start(20);
-    g->drr_Click();
-    wache.stop();
-    delete dlg;
-    dlg = new Dialoge;
-    QCOMPARE(gesehen, kBemerkung + QStringLiteral("|Nix"));
-    aktiviere(g);
-    QCOMPARE(fragen(), 0);
-    QCOMPARE(f->Text1->text(), QStringLiteral("anders"));
-}
-
-void TstForm6::printOrders_data()
-{
-    QTest::addColumn<QString>("bemerkung");
-    QTest::addColumn<bool>("offen");
-    QTest::newRow("Nix, view hidden") << "Nix" << false;
-    QTest::newRow("nix, view open") << "nix" << true;
-    QTest::newRow("emptied or cancelled") << "" << true;
-}
-
-void TstForm6::printOrders()
-{
-    QFETCH(QString, bemerkung);
-    QFETCH(bool, offen);
-    if (offen) {
+    void copyBack_data()
+    {
+        QTest::addColumn<QString>("inhalt");
+        QTest::addColumn<int>("antwort"); // 0: no question
+        QTest::addColumn<bool>("laedt");
+        QTest::addColumn<bool>("schliessen");
+        QTest::newRow("orders, yes") << "Befehl" << int(platform::Yes) << false << false;
+        QTest::newRow("orders, no") << "Befehl" << int(platform::No) << false << false;
+        QTest::newRow("report, yes, on closing") << "Auswertung" << int(platform::Yes) << false << true;
+        QTest::newRow("orders while a load runs") << "Befehl" << 0 << true << false;
+        QTest::newRow("rules table, on closing") << "Rang" << 0 << false << true;
+        QTest::newRow("#DRUMF text") << "#" << 0 << false << false;
+    }
+    void copyBack()
+    {
+        QFETCH(QString, inhalt);
+        QFETCH(int, antwort);
+        QFETCH(bool, laedt);
+        QFETCH(bool, schliessen);
+        const bool bericht = inhalt == QLatin1String("Auswertung");
+        bericht ? f->auswmax_Click() : f->befmax_Click();
+        FensterInhalt = inhalt;
+        QTRY_COMPARE(Form::lastActive(), g);
+        aktiviere(f); // both texts alike: nothing to ask
+        aktiviere(g);
+        TextBox *ziel = bericht ? f->Text2 : f->Text1;
+        const QString vorher = ziel->text();
+        g->Text1->setText(QStringLiteral("XX neu"));
+        f->arbeit = laedt ? 1 : 0;
+        dlg->antworten = {antwort};
+        schliessen ? void(g->close()) : aktiviere(f);
+        QCOMPARE(fragen(), int(antwort != 0));
+        QCOMPARE(ziel->text(), antwort == platform::Yes ? QStringLiteral("XX neu") : vorher);
+        // asked at most once, also once the load is over
+        f->arbeit = 0;
         aktiviere(g);
         aktiviere(f);
+        QCOMPARE(fragen(), int(antwort != 0));
+        QCOMPARE(g->Text1->text().isEmpty(), schliessen);
     }
-    dlg->eingaben << bemerkung;
-    f->Label3->setCaption(QString());
-    QTest::keyClick(f, Qt::Key_F12);
-    QCOMPARE(dlg->eingabeFragen, QStringList{kBemerkung});
-    // The view ends hidden when it was, minimised when it was open.
-    QVERIFY(g->isVisible() == offen && g->fensterZustand() == 1);
-    QTRY_COMPARE(Form::lastActive(), f);
-    QCOMPARE(f->Label3->caption(), bemerkung.isEmpty() ? QStringLiteral("ABGEBROCHEN") : QStringLiteral("GEDRUCKT"));
-    QCOMPARE(dlg->prompts(), bemerkung.isEmpty() ? QStringList{"Druckauftrag abgebrochen."} : QStringList());
-    QCOMPARE(m_pdf.isEmpty(), bemerkung.isEmpty());
-    if (bemerkung.isEmpty())
-        return;
-    const QStringList z = pdfZeilen(m_pdf);
-    QCOMPARE(z.first(), QStringLiteral("Befehlswart, Version ") + ProgrammVersion);
-    const auto regel = [](const QString &s) { return s.startsWith(QLatin1String("-----")); };
-    QCOMPARE(int(std::count_if(z.cbegin(), z.cend(), regel)), bemerkung == QLatin1String("Nix") ? 1 : 2);
-    QCOMPARE(z.contains(bemerkung), bemerkung != QLatin1String("Nix"));
-    // New lines at CR and LF; the tab reaches the ninth column.
-    QCOMPARE(z.mid(z.size() - 3), (QStringList{"#BEF 1 2 3", "AB      12 Körner", "XY 3"}));
-}
 
-void TstForm6::reportBody_data()
-{
-    QTest::addColumn<QByteArray>("bericht");
-    QByteArray lang("#BEF 1 2 3\r\n");
-    for (int i = 0; i < 4000; ++i)
-        lang += "Zeile " + QByteArray::number(i) + " mit K\xF6rnern\r\n";
-    QTest::newRow("split report: the whole store") << lang;
-    QTest::newRow("no head line, no store: what is shown") << QByteArray("nur Text\r\nohne Kopf\r\n");
-}
+    void noQuestionOverTheRemarkBox()
+    {
+        f->befmax_Click();
+        aktiviere(g);
+        f->Text1->setText(QStringLiteral("anders"));
+        // a real input box, cancelled
+        platform::setInputBoxHook({});
+        QString gesehen;
+        QTimer wache;
+        connect(&wache, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+                gesehen = box->labelText() + u'|' + box->textValue();
+                box->reject();
+            }
+        });
+        wache.start(20);
+        g->drr_Click();
+        wache.stop();
+        delete dlg;
+        dlg = new Dialoge;
+        QCOMPARE(gesehen, kBemerkung + QStringLiteral("|Nix"));
+        aktiviere(g);
+        QCOMPARE(fragen(), 0);
+        QCOMPARE(f->Text1->text(), QStringLiteral("anders"));
+    }
 
-void TstForm6::reportBody()
-{
-    QFETCH(QByteArray, bericht);
-    schreibeDatei(dir.filePath(QStringLiteral("a.txt")), bericht);
-    f->verandert = 0;
-    f->File1->refresh();
-    f->File1->selectFile(QStringLiteral("a.txt"));
-    QTRY_COMPARE(f->arbeit, 0);
-    QVERIFY(f->ZuViel != 0 || f->store().isEmpty());
-    dlg->eingaben << QStringLiteral("Nix");
-    QTest::keyClick(f, Qt::Key_F11);
-    QCOMPARE(f->Label3->caption(), QStringLiteral("GEDRUCKT"));
-    // Every line, in order, across all pages.
-    const QStringList erwartet = QString::fromLatin1(bericht).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    QCOMPARE(pdfZeilen(m_pdf).mid(4), erwartet);
-    QVERIFY(erwartet.size() < 100 || pdfSeiten(m_pdf) > 20);
-}
+    void printOrders_data()
+    {
+        QTest::addColumn<QString>("bemerkung");
+        QTest::addColumn<bool>("offen");
+        QTest::newRow("Nix, view hidden") << "Nix" << false;
+        QTest::newRow("nix, view open") << "nix" << true;
+        QTest::newRow("emptied or cancelled") << "" << true;
+    }
+    void printOrders()
+    {
+        QFETCH(QString, bemerkung);
+        QFETCH(bool, offen);
+        if (offen) {
+            aktiviere(g);
+            aktiviere(f);
+        }
+        dlg->eingaben = {bemerkung};
+        f->Label3->setCaption(QString());
+        QTest::keyClick(f, Qt::Key_F12);
+        QCOMPARE(dlg->eingabeFragen, QStringList{kBemerkung});
+        // the view ends hidden when it was, minimised when it was open
+        QVERIFY(g->isVisible() == offen && g->fensterZustand() == 1);
+        QTRY_COMPARE(Form::lastActive(), f);
+        QCOMPARE(f->Label3->caption(), bemerkung.isEmpty() ? QStringLiteral("ABGEBROCHEN") : QStringLiteral("GEDRUCKT"));
+        QCOMPARE(dlg->prompts(), bemerkung.isEmpty() ? QStringList{"Druckauftrag abgebrochen."} : QStringList());
+        QCOMPARE(m_pdf.isEmpty(), bemerkung.isEmpty());
+        if (bemerkung.isEmpty())
+            return;
+        const QStringList z = pdfZeilen(m_pdf);
+        QCOMPARE(z.first(), QStringLiteral("Befehlswart, Version ") + ProgrammVersion);
+        const auto regel = [](const QString &s) { return s.startsWith(QLatin1String("-----")); };
+        QCOMPARE(int(std::count_if(z.cbegin(), z.cend(), regel)), bemerkung == QLatin1String("Nix") ? 1 : 2);
+        QCOMPARE(z.contains(bemerkung), bemerkung != QLatin1String("Nix"));
+        // new lines at CR and LF; the tab reaches the ninth column
+        QCOMPARE(z.mid(z.size() - 3), (QStringList{"#BEF 1 2 3", "AB      12 Körner", "XY 3"}));
+    }
+
+    void reportBody_data()
+    {
+        QTest::addColumn<QByteArray>("bericht");
+        QByteArray lang("#BEF 1 2 3\r\n");
+        for (int i = 0; i < 4000; ++i)
+            lang += "Zeile " + QByteArray::number(i) + " mit K\xF6rnern\r\n";
+        QTest::newRow("split report: the whole store") << lang;
+        QTest::newRow("no head line, no store: what is shown") << QByteArray("nur Text\r\nohne Kopf\r\n");
+    }
+    void reportBody()
+    {
+        QFETCH(QByteArray, bericht);
+        schreibeDatei(dir.filePath(QStringLiteral("a.txt")), bericht);
+        f->verandert = 0;
+        f->File1->refresh();
+        f->File1->selectFile(QStringLiteral("a.txt"));
+        QTRY_COMPARE(f->arbeit, 0);
+        QVERIFY(f->ZuViel != 0 || f->store().isEmpty());
+        dlg->eingaben = {QStringLiteral("Nix")};
+        QTest::keyClick(f, Qt::Key_F11);
+        QCOMPARE(f->Label3->caption(), QStringLiteral("GEDRUCKT"));
+        // every line, in order, across all pages
+        const QStringList erwartet = QString::fromLatin1(bericht).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(pdfZeilen(m_pdf).mid(4), erwartet);
+        QVERIFY(erwartet.size() < 100 || pdfSeiten(m_pdf) > 20);
+    }
+};
 
 QTEST_MAIN(TstForm6)
 #include "tst_form6.moc"

@@ -22,7 +22,6 @@ private slots:
         QTest::addColumn<int>("wo"); // F11, F12, the enlarged view's menu
         QTest::addColumn<bool>("startetNicht");
         QTest::newRow("no printer, F11") << 0 << false;
-        QTest::newRow("no printer, F12") << 1 << false;
         QTest::newRow("no printer, enlarged view") << 2 << false;
         QTest::newRow("printer that cannot start") << 1 << true;
     }

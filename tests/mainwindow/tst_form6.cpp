@@ -108,7 +108,6 @@ private slots:
         QTest::newRow("report, yes, on closing") << "Auswertung" << int(platform::Yes) << false << true;
         QTest::newRow("orders while a load runs") << "Befehl" << 0 << true << false;
         QTest::newRow("rules table, on closing") << "Rang" << 0 << false << true;
-        QTest::newRow("#DRUMF text") << "#" << 0 << false << false;
     }
     void copyBack()
     {

@@ -95,15 +95,17 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<int>("eintraege");
         QTest::addColumn<QString>("schrift");
-        QTest::newRow("#-Commandos") << 0 << 22 << "Courier New8";
-        QTest::newRow("Verarbeitungsreihenfolge") << 12 << 89 << "Small Fonts6";
-        QTest::newRow("Zaubersprüche") << 13 << 36 << "Courier New8";
+        QTest::addColumn<QString>("ersterLetzter");
+        QTest::newRow("#-Commandos") << 0 << 22 << "Courier New8" << "#BEF|#ANFANG";
+        QTest::newRow("Verarbeitungsreihenfolge") << 12 << 89 << "Small Fonts6" << "Plündere Tempel|Gewinnprüfung";
+        QTest::newRow("Zaubersprüche") << 13 << 36 << "Courier New8" << "1  Schirm|72 Wir sind das Volk";
     }
     void listCategories()
     {
         QFETCH(int, position);
         QFETCH(int, eintraege);
         QFETCH(QString, schrift);
+        QFETCH(QString, ersterLetzter);
         const QSize groesse = f->List1->size();
         // twice in a row: the same list, never doubled, the box emptied again
         for (int mal = 0; mal < 2; ++mal) {
@@ -111,6 +113,7 @@ private slots:
             waehle(position);
             QCOMPARE(f->List1->count(), eintraege);
             QCOMPARE(listenSchrift(), schrift);
+            QCOMPARE(f->List1->item(0)->text() + u'|' + f->List1->item(eintraege - 1)->text(), ersterLetzter);
             QVERIFY(f->Text6->text().isEmpty() && f->List1->selectedItems().isEmpty());
             QCOMPARE(pane(), QStringLiteral("MS Sans Serif8"));
             QCOMPARE(f->List1->size(), groesse);

@@ -33,11 +33,6 @@ class TstForm1Laden : public QObject {
 
     void schreibe(const QString &name, const QByteArray &bytes) { schreibeDatei(dir.filePath(name), bytes); }
     QByteArray lies(const QString &name) { return liesDatei(dir.filePath(name)); }
-    bool menusAn() const
-    {
-        return f->aktu->isEnabled() && f->speichern->isEnabled() && f->laden->isEnabled()
-               && f->auswertungspeicherrrrn->isEnabled();
-    }
     // Runs fn at the first yield of the line load (right after the head line).
     void imZeilenLaden(std::function<void()> fn)
     {
@@ -108,7 +103,7 @@ private slots:
         QCOMPARE(f->Label5->caption(), QStringLiteral("Windows - Zeichensatz"));
         QCOMPARE(f->arbeit, 0);
         QCOMPARE(f->verandert, qint16(1));
-        QVERIFY(menusAn() && f->Command3->isHidden() && !f->barVisible());
+        QVERIFY(dateiMenusAn(f) && f->Command3->isHidden() && !f->barVisible());
         QVERIFY(f->Label13->caption().isEmpty());
         // The start is taken to the nearest second, so a quick load shows 0 or 1.
         QVERIFY2(kZeit.match(f->Label14->caption()).hasMatch(), qPrintable(f->Label14->caption()));
@@ -169,7 +164,7 @@ private slots:
         QCOMPARE(dlg->boxen.last().buttons, platform::YesNo | platform::Warning);
         // Saving adds one empty line at the top, nothing else.
         QCOMPARE(lies(QStringLiteral("voll.txt")), QByteArray("\r\n") + inhalt);
-        QVERIFY(menusAn());
+        QVERIFY(dateiMenusAn(f));
     }
 
     void failedSaveBackIsReported()
@@ -184,7 +179,7 @@ private slots:
         QCOMPARE(dlg->letzter(), QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen."));
         QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
         QCOMPARE(f->arbeit, 0);
-        QVERIFY(menusAn());
+        QVERIFY(dateiMenusAn(f));
         QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("weg2.txt")));
     }
 
@@ -285,7 +280,7 @@ private slots:
         QCOMPARE(f->Text2->fontSize(), 7.0);
         QCOMPARE(f->arbeit, 0);
         QCOMPARE(f->abbruch, qint16(0));
-        QVERIFY(menusAn() && f->Command3->isHidden() && !f->barVisible());
+        QVERIFY(dateiMenusAn(f) && f->Command3->isHidden() && !f->barVisible());
         QVERIFY(kZeit.match(f->Label14->caption()).hasMatch());
         QFile::remove(dir.filePath(QStringLiteral("ohneKopf.txt")));
     }
@@ -304,7 +299,7 @@ private slots:
         QCOMPARE(f->Label3->caption(), QStringLiteral("ABGEBROCHEN"));
         QCOMPARE(f->arbeit, 0);
         QCOMPARE(f->abbruch, qint16(0));
-        QVERIFY(menusAn() && f->Command3->isHidden());
+        QVERIFY(dateiMenusAn(f) && f->Command3->isHidden());
         QVERIFY(f->Label14->caption().startsWith(QStringLiteral("Benötigte Zeit: ")));
         QVERIFY(f->Text2->text().startsWith(QStringLiteral("\r\nAuswertung für Spieler 7")));
         QVERIFY(f->Inhalt.size() < langerBericht(40000).size());
@@ -356,7 +351,7 @@ private slots:
         f->File1->selectFile(QStringLiteral("weg.txt"));
         QCOMPARE(dlg->prompts(), QStringList{QStringLiteral("Datei nicht gefunden: ") + dir.filePath(QStringLiteral("weg.txt"))});
         QCOMPARE(f->Label3->caption(), QStringLiteral("ABGEBROCHEN"));
-        QVERIFY(menusAn() && f->Text1->text().isEmpty());
+        QVERIFY(dateiMenusAn(f) && f->Text1->text().isEmpty());
         QCOMPARE(f->arbeit, 0);
     }
 
@@ -374,7 +369,7 @@ private slots:
         QVERIFY(dlg->letzter().startsWith(QStringLiteral("Laufzeitfehler Nr.53: ")));
         QCOMPARE(f->Label3->caption(), QStringLiteral("FEHLER"));
         QCOMPARE(f->arbeit, 0);
-        QVERIFY(menusAn() && f->Command3->isHidden());
+        QVERIFY(dateiMenusAn(f) && f->Command3->isHidden());
         // A new load can start again.
         schreibe(QStringLiteral("danach.txt"), "#BEF 2 2 2\r\n");
         lade(QStringLiteral("danach.txt"));

@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "mainwindow/form1.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +18,12 @@ QByteArray liesDatei(const QString &pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool dateiMenusAn(const Form1 *f)
+{
+    return f->aktu->isEnabled() && f->speichern->isEnabled() && f->laden->isEnabled()
+           && f->auswertungspeicherrrrn->isEnabled();
 }
 
 Dialoge::Dialoge()

@@ -7,9 +7,13 @@
 #include <QString>
 #include <QStringList>
 
+class Form1;
+
 // Writes a file whole, making its folder; reads one whole (empty if missing).
 void schreibeDatei(const QString &pfad, const QByteArray &bytes);
 QByteArray liesDatei(const QString &pfad);
+// The main window's four file entries are all enabled.
+bool dateiMenusAn(const Form1 *f);
 
 struct Dialoge {
     struct Box {

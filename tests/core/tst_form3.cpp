@@ -12,19 +12,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-const bool g_ohneTon = [] {
-    qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
-    return true;
-}();
+OHNE_TON;
 
+namespace {
 const QString kDateienFehlen = QStringLiteral(
     "Die ausgewählten und angegebenen Dateien müssen sich beide im oben angegebenen Verzeichnis befinden.\r\n"
     "Wenn du keine angeben möchtest, dann lösche einfach die Einträge. Die entsprechenden Dateien können "
     "nachher immer noch angegeben werden.");
-const QString kVerknuepfungen = QStringLiteral(
-    "Es fehlen höchstwahrscheinlich die Dateien, die die Informationen für Tramsel's Homepage und Tramsel's Mail "
-    "enthalten. Bitte neu installieren. Falls das Problem öfter auftritt, gib' mir bitte Bescheid.");
+const QString kFehlendeDateien = QStringLiteral("Fehlende Dateien");
 } // namespace
 
 class Browser : public QObject {
@@ -44,21 +39,28 @@ class TestForm3 : public QObject {
     QString m_spiel;
 
     QString einstellungsDatei() const { return ProgrammPfad + einstellungen::kDateiname; }
-
-    Form3 *neu()
+    // A fresh window over the given settings file (none when empty).
+    Form3 *neu(const QByteArray &einstellungen = QByteArray())
     {
+        if (!einstellungen.isEmpty())
+            schreibeDatei(einstellungsDatei(), einstellungen);
         if (Form3::exists())
             delete Form3::instance();
         m_dialoge.leeren();
         return Form3::instance();
     }
-
-    QByteArray lies(const QString &p) { return liesDatei(p); }
+    QByteArray einstellungen(const QString &auswertung, const char *schalter) const
+    {
+        return "\"" + m_spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"" + auswertung.toLatin1() + "\"\r\n" + schalter;
+    }
+    static QList<bool> haken(Form3 *f)
+    {
+        return {f->Check1->isChecked(), f->Check2->isChecked(), f->Check3->isChecked(), f->Check4->isChecked()};
+    }
 
 private slots:
     void initTestCase()
     {
-        Q_UNUSED(g_ohneTon);
         ProgrammPfad = m_dir.path() + QStringLiteral("/prog/");
         for (const char *k : {"gub1.wav", "gub2.wav", "gub3.wav", "dui.wav", "Klick.wav"})
             schreibeWave(ProgrammPfad + "sounds/" + QString::fromLatin1(k), 40);
@@ -71,7 +73,7 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "oeffne");
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_browser, "oeffne");
     }
-
+    void cleanup() { QFile::remove(einstellungsDatei()); }
     void cleanupTestCase()
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
@@ -92,7 +94,7 @@ private slots:
         QCOMPARE(ProgrammVersion, QStringLiteral("2.10"));
         QCOMPARE(QDir::currentPath() + "/", ProgrammPfad);
         QCOMPARE(f->vorhandentipp + f->vorhandenbest + f->vorhandenklick, 3);
-        QVERIFY(!f->Check2->isChecked() && !f->Check3->isChecked() && !f->Check4->isChecked());
+        QCOMPARE(haken(f), (QList<bool>{false, false, false, false}));
         QCOMPARE(TippKlangAn + BestaetigungsKlangAn + KlickKlangAn, 0);
     }
 
@@ -100,10 +102,10 @@ private slots:
     {
         QFile::rename(ProgrammPfad + "Tramsel's GubMail.url", ProgrammPfad + "weg.url");
         Form3 *f = neu();
-        QCOMPARE(m_dialoge.boxen.size(), 1);
-        QCOMPARE(m_dialoge.boxen[0].prompt, kVerknuepfungen);
-        QCOMPARE(m_dialoge.boxen[0].title, QStringLiteral("Fehlende Dateien"));
-
+        QCOMPARE(m_dialoge.prompts(), QStringList{QStringLiteral(
+            "Es fehlen höchstwahrscheinlich die Dateien, die die Informationen für Tramsel's Homepage und Tramsel's Mail "
+            "enthalten. Bitte neu installieren. Falls das Problem öfter auftritt, gib' mir bitte Bescheid.")});
+        QCOMPARE(m_dialoge.boxen[0].title, kFehlendeDateien);
         m_dialoge.leeren();
         f->Label5_Click();
         QCOMPARE(m_browser.geoeffnet, QList<QUrl>{QUrl(QStringLiteral("https://example.org/gub"))});
@@ -112,17 +114,14 @@ private slots:
         QVERIFY(!Form2::instance()->isVisible());
         f->Label4_Click();
         QCOMPARE(Form2::instance()->fensterZustand(), 0);
-        QCOMPARE(m_dialoge.boxen.size(), 1);
-        QVERIFY(m_dialoge.boxen[0].prompt.startsWith(QStringLiteral("Es fehlt die Datei, die die Information für "
-                                                                     "Tramsel's Mail enthält.")));
-        QCOMPARE(m_dialoge.boxen[0].title, QStringLiteral("Fehlende Dateien"));
+        QVERIFY(m_dialoge.letzter().startsWith(QStringLiteral("Es fehlt die Datei, die die Information für Tramsel's Mail enthält.")));
+        QCOMPARE(m_dialoge.boxen[0].title, kFehlendeDateien);
 
         QFile::rename(ProgrammPfad + "weg.url", ProgrammPfad + "Tramsel's GubMail.url");
         f = neu();
-        QVERIFY(m_dialoge.boxen.isEmpty());
         f->Label4_Click();
+        QVERIFY(m_dialoge.boxen.isEmpty());
         QCOMPARE(m_browser.geoeffnet.last(), QUrl(QStringLiteral("mailto:gub@example.org")));
-        m_browser.geoeffnet.clear();
     }
 
     void speichernUndBeimNaechstenStartLesen()
@@ -138,9 +137,7 @@ private slots:
         f->Command2_Click();
         QVERIFY(m_dialoge.boxen.isEmpty());
         QCOMPARE(f->warten, qint16(0));
-        const QByteArray erwartet = "\"" + m_spiel.toLatin1() + "\"\r\n\"Z\xFCge.txt\"\r\n\"Auswertung.txt\"\r\n"
-                                    "1\r\n1\r\n0\r\n1\r\n";
-        QCOMPARE(lies(einstellungsDatei()), erwartet);
+        QCOMPARE(liesDatei(einstellungsDatei()), "\"" + m_spiel.toLatin1() + "\"\r\n\"Z\xFCge.txt\"\r\n\"Auswertung.txt\"\r\n1\r\n1\r\n0\r\n1\r\n");
         QCOMPARE(StandardPfad, m_spiel);
 
         // Next start.
@@ -150,37 +147,27 @@ private slots:
         QCOMPARE(f->Text1->text(), m_spiel);
         QCOMPARE(f->Text2->text(), QStringLiteral("Züge.txt"));
         QCOMPARE(f->Text3->text(), QStringLiteral("Auswertung.txt"));
-        QVERIFY(f->Check1->isChecked());
-        QVERIFY(f->Text3->isEnabled());
-        QVERIFY(!f->Check2->isChecked());
-        QVERIFY(f->Check3->isChecked());
-        QVERIFY(f->Check4->isChecked());
-        QVERIFY(f->Command5->isEnabled());
-        QCOMPARE(BestaetigungsKlangAn, qint16(1));
-        QCOMPARE(KlickKlangAn, qint16(1));
-        QCOMPARE(TippKlangAn, qint16(0));
+        QCOMPARE(haken(f), (QList<bool>{true, false, true, true}));
+        QVERIFY(f->Text3->isEnabled() && f->Command5->isEnabled());
+        QCOMPARE((QList<qint16>{BestaetigungsKlangAn, TippKlangAn, KlickKlangAn}), (QList<qint16>{1, 0, 1}));
         QCOMPARE(QDir::currentPath() + "/", m_spiel);
 
         // Automatic loading off: the report name is kept all the same.
         f->Check1->setChecked(false);
         f->Command2_Click();
-        QVERIFY(lies(einstellungsDatei()).contains("\"Auswertung.txt\"\r\n0\r\n"));
+        QVERIFY(liesDatei(einstellungsDatei()).contains("\"Auswertung.txt\"\r\n0\r\n"));
         f = neu();
         QCOMPARE(f->Text3->text(), QStringLiteral("Auswertung.txt"));
-        QVERIFY(!f->Text3->isEnabled());
-        QVERIFY(!f->Command1[1]->isEnabled());
-        QFile::remove(einstellungsDatei());
+        QVERIFY(!f->Text3->isEnabled() && !f->Command1[1]->isEnabled());
     }
 
     void schalterOhneDateiBleibtAn()
     {
         QFile::rename(ProgrammPfad + "sounds/dui.wav", ProgrammPfad + "sounds/dui.weg");
-        schreibeDatei(einstellungsDatei(), "\"" + m_spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n1\r\n0\r\n");
-        Form3 *f = neu();
+        Form3 *f = neu(einstellungen(QString(), "0\r\n0\r\n1\r\n0\r\n"));
         QCOMPARE(TippKlangAn, qint16(1));
         QVERIFY(!f->Check2->isChecked());
         QFile::rename(ProgrammPfad + "sounds/dui.weg", ProgrammPfad + "sounds/dui.wav");
-        QFile::remove(einstellungsDatei());
     }
 
     void kaputteEinstellungsdateiLaesstFensterBrauchbar_data()
@@ -188,41 +175,35 @@ private slots:
         QTest::addColumn<QByteArray>("inhalt");
         QTest::newRow("gekuerzt") << QByteArray("\"/tmp/\"\r\n\"Befehle.txt\"\r\n\"A.txt\"\r\n1\r\n");
         QTest::newRow("keine Zahl") << QByteArray("\"/tmp/\"\r\n\"Befehle.txt\"\r\n\"A.txt\"\r\n1\r\nja\r\n0\r\n0\r\n");
-        QTest::newRow("leer") << QByteArray();
+        QTest::newRow("leer") << QByteArray("");
     }
-
     void kaputteEinstellungsdateiLaesstFensterBrauchbar()
     {
         QFETCH(QByteArray, inhalt);
         schreibeDatei(einstellungsDatei(), inhalt);
         Form3 *f = neu();
         QCOMPARE(m_dialoge.boxen.size(), 1);
-        QCOMPARE(m_dialoge.boxen[0].title, QStringLiteral("Fehlende Dateien"));
+        QCOMPARE(m_dialoge.boxen[0].title, kFehlendeDateien);
         QCOMPARE(f->warten, qint16(0));
-
         // "Ok" still answers, and saving works on the same file.
         m_dialoge.leeren();
-        f->Text1->setText(m_dir.path() + "/leer/");
         QDir().mkpath(m_dir.path() + "/leer");
+        f->Text1->setText(m_dir.path() + "/leer/");
         f->Command3_Click();
         QCOMPARE(m_dialoge.prompts(), QStringList{kDateienFehlen});
         f->Text1->setText(m_spiel);
-        m_dialoge.leeren();
         f->Command2_Click();
-        QVERIFY(m_dialoge.boxen.isEmpty());
-        QVERIFY(lies(einstellungsDatei()).startsWith("\"" + m_spiel.toLatin1() + "\"\r\n"));
-        QFile::remove(einstellungsDatei());
+        QCOMPARE(m_dialoge.boxen.size(), 1);
+        QVERIFY(liesDatei(einstellungsDatei()).startsWith("\"" + m_spiel.toLatin1() + "\"\r\n"));
     }
 
     void gespeicherterOrdnerFehlt()
     {
-        schreibeDatei(einstellungsDatei(), "\"/gibt/es/nicht/\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n");
-        Form3 *f = neu();
+        Form3 *f = neu("\"/gibt/es/nicht/\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n");
         QCOMPARE(m_dialoge.prompts(), QStringList{QStringLiteral("error nr.76  Fehler: Pfad nicht gefunden")});
         QCOMPARE(f->Text1->text(), QDir::homePath() + "/");
         QCOMPARE(QDir::currentPath(), QDir::homePath());
         QCOMPARE(f->warten, qint16(0));
-        QFile::remove(einstellungsDatei());
     }
 
     void speichernVerweigertUnlesbareNamen_data()
@@ -233,23 +214,20 @@ private slots:
         QTest::newRow("Zeilenende") << m_spiel + "\n" << QStringLiteral("Befehle.txt");
         QTest::newRow("kein ANSI") << m_spiel << QStringLiteral("Łódź.txt");
     }
-
     void speichernVerweigertUnlesbareNamen()
     {
         QFETCH(QString, ordner);
         QFETCH(QString, befehle);
-        schreibeDatei(einstellungsDatei(), "\"" + m_spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n");
-        const QByteArray vorher = lies(einstellungsDatei());
-        Form3 *f = neu();
+        const QByteArray vorher = einstellungen(QString(), "0\r\n0\r\n0\r\n0\r\n");
+        Form3 *f = neu(vorher);
         f->Text1->setText(ordner);
         f->Text2->setText(befehle);
         f->Command2_Click();
         QCOMPARE(m_dialoge.prompts(), QStringList{QStringLiteral("Dateiname beinhaltet ungültige Zeichen.")});
         QCOMPARE(f->warten, qint16(0));
-        QCOMPARE(lies(einstellungsDatei()), vorher);
+        QCOMPARE(liesDatei(einstellungsDatei()), vorher);
         neu();
         QVERIFY(m_dialoge.boxen.isEmpty());
-        QFile::remove(einstellungsDatei());
     }
 
     void okVerweigert()
@@ -260,36 +238,27 @@ private slots:
         QCOMPARE(m_dialoge.boxen.size(), 1);
         QVERIFY(m_dialoge.letzter().startsWith(QStringLiteral("Die ausgewählten und angegebenen Dateien müssen sich "
                                                               "beide im oben angegebenen Verzeichnis befinden.\nAusserdem")));
-
-        // Without the trailing "/" the names are joined wrongly.
-        m_dialoge.leeren();
-        f->Text1->setText(m_spiel.chopped(1));
-        f->Command3_Click();
-        QCOMPARE(m_dialoge.prompts(), QStringList{kDateienFehlen});
-
-        m_dialoge.leeren();
-        f->Text1->setText(m_spiel);
-        f->Text2->setText(QStringLiteral("Fehlt.txt"));
-        f->Command3_Click();
-        QCOMPARE(m_dialoge.prompts(), QStringList{kDateienFehlen});
-        QCOMPARE(StandardBefehlsdatei, QStringLiteral("Fehlt.txt"));
-
-        m_dialoge.leeren();
-        f->Text2->setText(QStringLiteral("Befehle.txt"));
-        f->Check1->setChecked(true);
-        f->Text3->setText(QStringLiteral("Fehlt.txt"));
-        f->Command3_Click();
-        QCOMPARE(m_dialoge.prompts(), QStringList{kDateienFehlen});
-
+        // Without the trailing "/" the names are joined wrongly; a missing
+        // orders file or start report is refused.
+        const QList<std::tuple<QString, const char *, bool, const char *>> faelle{
+            {m_spiel.chopped(1), "Befehle.txt", false, ""}, {m_spiel, "Fehlt.txt", false, ""},
+            {m_spiel, "Befehle.txt", true, "Fehlt.txt"}};
+        for (const auto &[ordner, befehle, auto_, bericht] : faelle) {
+            m_dialoge.leeren();
+            f->Text1->setText(ordner);
+            f->Text2->setText(QString::fromLatin1(befehle));
+            f->Check1->setChecked(auto_);
+            f->Text3->setText(QString::fromLatin1(bericht));
+            f->Command3_Click();
+            QCOMPARE(m_dialoge.prompts(), QStringList{kDateienFehlen});
+        }
         // Busy with the settings file: "Ok" does nothing.
         m_dialoge.leeren();
         f->warten = 1;
         f->Command3_Click();
         QVERIFY(m_dialoge.boxen.isEmpty());
         f->warten = 0;
-
-        QVERIFY(!Form1::exists());
-        QVERIFY(f->Command3->isEnabled());
+        QVERIFY(!Form1::exists() && f->Command3->isEnabled());
         QCOMPARE(f->schluss, qint16(0));
     }
 
@@ -322,9 +291,7 @@ private slots:
         QVERIFY2(!m_dialoge.prompts().contains(kDateienFehlen), qPrintable(m_dialoge.prompts().join('|')));
         QCOMPARE(StartAuswertung, QString());
         QCOMPARE(StandardPfad, m_spiel);
-        QVERIFY(Form1::exists());
-        QVERIFY(Form1::instance()->isVisible());
-        QVERIFY(!f->isVisible());
+        QVERIFY(Form1::exists() && Form1::instance()->isVisible() && !f->isVisible());
         QCOMPARE(f->Command3->text(), QStringLiteral("Lädt..."));
         QVERIFY(!f->Command3->isEnabled() && !f->Text1->isEnabled() && !f->Check4->isEnabled());
         QCOMPARE(f->schluss, qint16(1));

@@ -3,11 +3,16 @@
 
 #include "platform/dialogs.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 class Form1;
+
+// No sound server for this test program: the players stay silent and never
+// wait. Stands at file level, before the application starts.
+#define OHNE_TON [[maybe_unused]] static const bool g_ohneTon = qputenv("PULSE_SERVER", "unix:/nonexistent/pulse")
 
 // Writes a file whole, making its folder; reads one whole (empty if missing).
 void schreibeDatei(const QString &pfad, const QByteArray &bytes);

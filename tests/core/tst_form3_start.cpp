@@ -9,12 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-const bool g_ohneTon = [] {
-    qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
-    return true;
-}();
-}
+OHNE_TON;
 
 class TestForm3Start : public QObject {
     Q_OBJECT
@@ -25,7 +20,6 @@ class TestForm3Start : public QObject {
 private slots:
     void okLaedtStartbericht()
     {
-        Q_UNUSED(g_ohneTon);
         ProgrammPfad = m_dir.path() + QStringLiteral("/prog/");
         schreibeWave(ProgrammPfad + "sounds/gub3.wav", 40);
         const QString spiel = m_dir.path() + QStringLiteral("/spiel/");

@@ -4,17 +4,11 @@
 #include "core/globals.h"
 #include "mainwindow/form1.h"
 #include "testsupport.h"
-#include "wavedatei.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-const bool g_ohneTon = [] {
-    qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
-    return true;
-}();
-}
+OHNE_TON;
 
 class TestForm4 : public QObject {
     Q_OBJECT
@@ -22,17 +16,11 @@ class TestForm4 : public QObject {
     Dialoge m_dialoge;
     QString m_a;
 
-    int zeile(DirListBox *d, const QString &pfad)
-    {
-        for (int i = 0; i < d->count(); ++i)
-            if (d->entryPath(i) == pfad)
-                return i;
-        return -1;
-    }
-
     void klickOrdner(Form4 *f, const QString &pfad)
     {
-        const int i = zeile(f->Dir1, pfad);
+        int i = f->Dir1->count() - 1;
+        while (i >= 0 && f->Dir1->entryPath(i) != pfad)
+            --i;
         QVERIFY2(i >= 0, qPrintable(pfad));
         f->Dir1->setCurrentRow(i);
         f->Dir1_Click();
@@ -41,7 +29,6 @@ class TestForm4 : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_UNUSED(g_ohneTon);
         ProgrammPfad = m_dir.path() + QStringLiteral("/prog/");
         QDir().mkpath(ProgrammPfad);
         m_a = m_dir.path() + QStringLiteral("/a");
@@ -64,10 +51,8 @@ private slots:
         f3->Command1_Click(0);
         QVERIFY(Form4::exists());
         Form4 *f = Form4::instance();
-        QVERIFY(f->isVisible());
         f->Form_Activate();
-        QVERIFY(f->Dir1->isEnabled());
-        QVERIFY(!f->File1->isEnabled());
+        QVERIFY(f->isVisible() && f->Dir1->isEnabled() && !f->File1->isEnabled());
         QCOMPARE(f->Dir1->path(), m_a);
 
         klickOrdner(f, m_a + "/b");
@@ -94,8 +79,7 @@ private slots:
         f3->Command1_Click(1);
         Form4 *f = Form4::instance();
         f->Form_Activate();
-        QVERIFY(!f->Dir1->isEnabled());
-        QVERIFY(f->File1->isEnabled());
+        QVERIFY(!f->Dir1->isEnabled() && f->File1->isEnabled());
         // The lists stay where the folder list was last moved.
         QCOMPARE(f->File1->path(), m_a + "/b");
         f->File1->selectFile(QStringLiteral("Auswertung.txt"));

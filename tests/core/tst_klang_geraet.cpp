@@ -36,10 +36,14 @@ private slots:
         m.Command(QStringLiteral("Open"));
         m.Command(QStringLiteral("Play"));
         m.Command(QStringLiteral("Prev"));
+        // Where there is an output the sound really plays, and ends in time.
+        bool lief = false;
         QElapsedTimer t;
         t.start();
-        while (m.Mode() == WavePlayer::kPlaying && t.elapsed() < 5000)
-            QTest::qWait(10);
+        while (t.elapsed() < 5000 && (m.Mode() == WavePlayer::kPlaying || (!lief && t.elapsed() < 1000))) {
+            lief = lief || m.Mode() == WavePlayer::kPlaying;
+            QTest::qWait(5);
+        }
         QVERIFY2(t.elapsed() < 200 + 1000 + 300, qPrintable(QString::number(t.elapsed())));
         // Playing again right away starts over; stopping ends it at once.
         m.Command(QStringLiteral("Play"));
@@ -47,6 +51,9 @@ private slots:
         QCOMPARE(m.Mode(), WavePlayer::kStopped);
         m.Command(QStringLiteral("Close"));
         QCOMPARE(m.Mode(), WavePlayer::kNotOpen);
+        if (QMediaDevices::audioOutputs().isEmpty())
+            QSKIP("no audio output: nothing can be heard playing");
+        QVERIFY(lief);
     }
 
     void testenAllerGruppenHatEinEnde()

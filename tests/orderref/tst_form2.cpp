@@ -5,6 +5,7 @@
 #include "orderref/form2.h"
 #include "orderref/katalog.h"
 #include "testsupport.h"
+#include "wavedatei.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -122,7 +123,7 @@ private slots:
         // can be counted without a sound device.
         WavePlayer *bestaetigung = Form3::instance()->MMControl4, *klick = Form3::instance()->MMControl5;
         for (auto [m, name] : {std::pair{bestaetigung, "dui.wav"}, std::pair{klick, "Klick.wav"}}) {
-            schreibeDatei(dir.filePath(QString::fromLatin1(name)), "RIFF");
+            schreibeWave(dir.filePath(QString::fromLatin1(name)), 40);
             m->FileName = dir.filePath(QString::fromLatin1(name));
             m->Command(QStringLiteral("Open"));
         }

@@ -1,75 +1,56 @@
 // The settings file as bytes, and the little file helpers beside it.
 #include "core/einstellungen.h"
-#include "platform/errors.h"
-#include "wavedatei.h"
+#include "testsupport.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 using einstellungen::Werte;
 
+namespace {
+// All seven items of the settings in one line, for comparing.
+QString alle(const Werte &w)
+{
+    return QStringList{w.pfad, w.befehlsdatei, w.auswertung, QString::number(w.autoLaden), QString::number(w.bestaetigung),
+                       QString::number(w.tipp), QString::number(w.klick)}.join(QLatin1Char('|'));
+}
+} // namespace
+
 class TestEinstellungen : public QObject {
     Q_OBJECT
-private:
-    static int fehler(const QByteArray &b)
-    {
-        try {
-            einstellungen::lesen(b);
-        } catch (const platform::Error &e) {
-            return e.number;
-        }
-        return 0;
-    }
-
 private slots:
-    void schreibtWieWriteUndLiestZurueck()
+    void schreibenUndLesen_data()
     {
-        Werte w{QStringLiteral("/home/spieler/Gub Spiel/"), QStringLiteral("Befehle.txt"),
-                QStringLiteral("Auswertung.txt"), 0, 1, 0, 1};
-        const QByteArray b = einstellungen::schreiben(w);
-        QCOMPARE(b, QByteArray("\"/home/spieler/Gub Spiel/\"\r\n\"Befehle.txt\"\r\n\"Auswertung.txt\"\r\n"
-                               "0\r\n1\r\n0\r\n1\r\n"));
-        const Werte r = einstellungen::lesen(b);
-        QCOMPARE(r.pfad, w.pfad);
-        QCOMPARE(r.befehlsdatei, w.befehlsdatei);
-        QCOMPARE(r.auswertung, w.auswertung);
-        QCOMPARE(r.autoLaden, qint16(0));
-        QCOMPARE(r.bestaetigung, qint16(1));
-        QCOMPARE(r.tipp, qint16(0));
-        QCOMPARE(r.klick, qint16(1));
+        QTest::addColumn<QString>("werte");
+        QTest::addColumn<QByteArray>("datei");
+        QTest::newRow("einfach") << "/home/spieler/Gub Spiel/|Befehle.txt|Auswertung.txt|0|1|0|1"
+                                 << QByteArray("\"/home/spieler/Gub Spiel/\"\r\n\"Befehle.txt\"\r\n\"Auswertung.txt\"\r\n0\r\n1\r\n0\r\n1\r\n");
+        QTest::newRow("umlaute und komma") << "/tmp/Züge, Schätze/|Befehle€.txt||1|0|1|0"
+                                           << QByteArray("\"/tmp/Z\xFCge, Sch\xE4tze/\"\r\n\"Befehle\x80.txt\"\r\n\"\"\r\n1\r\n0\r\n1\r\n0\r\n");
+    }
+    void schreibenUndLesen()
+    {
+        QFETCH(QString, werte);
+        QFETCH(QByteArray, datei);
+        const QStringList t = werte.split(QLatin1Char('|'));
+        const Werte w{t[0], t[1], t[2], qint16(t[3].toShort()), qint16(t[4].toShort()), qint16(t[5].toShort()), qint16(t[6].toShort())};
+        QCOMPARE(einstellungen::schreiben(w), datei);
+        QCOMPARE(alle(einstellungen::lesen(datei)), werte);
     }
 
-    void umlauteAlsEinByteUndKommaImNamen()
-    {
-        Werte w{QStringLiteral("/tmp/Züge, Schätze/"), QStringLiteral("Befehle€.txt"), QString(), 1, 0, 1, 0};
-        const QByteArray b = einstellungen::schreiben(w);
-        QVERIFY(b.startsWith("\"/tmp/Z\xFCge, Sch\xE4tze/\"\r\n\"Befehle\x80.txt\"\r\n\"\"\r\n1\r\n"));
-        const Werte r = einstellungen::lesen(b);
-        QCOMPARE(r.pfad, w.pfad);
-        QCOMPARE(r.befehlsdatei, w.befehlsdatei);
-        QCOMPARE(r.auswertung, QString());
-        QCOMPARE(r.tipp, qint16(1));
-    }
-
-    void liestWasInputLas()
+    void liestAuchAndereFormen()
     {
         // One line with commas, blanks around items, bare strings, LF ends.
         const Werte r = einstellungen::lesen("  \"c:\\gub\\\" , Befehle.txt  ,\"Ausw.txt\"\n 1,0\r\n1\r0");
-        QCOMPARE(r.pfad, QStringLiteral("c:\\gub\\"));
-        QCOMPARE(r.befehlsdatei, QStringLiteral("Befehle.txt"));
-        QCOMPARE(r.auswertung, QStringLiteral("Ausw.txt"));
-        QCOMPARE(r.autoLaden, qint16(1));
-        QCOMPARE(r.bestaetigung, qint16(0));
-        QCOMPARE(r.tipp, qint16(1));
-        QCOMPARE(r.klick, qint16(0));
+        QCOMPARE(alle(r), QStringLiteral("c:\\gub\\|Befehle.txt|Ausw.txt|1|0|1|0"));
     }
 
     void kaputteDateienMeldenIhrenFehler()
     {
-        QCOMPARE(fehler(QByteArray()), 62);
-        QCOMPARE(fehler("\"a\"\r\n\"b\"\r\n\"c\"\r\n1\r\n0\r\n"), 62);
-        QCOMPARE(fehler("\"a\"\r\n\"b\"\r\n\"c\"\r\nja\r\n0\r\n0\r\n0\r\n"), 13);
-        QCOMPARE(fehler("\"a\"\r\n\"b\"\r\n\"c\"\r\n1\r\n0\r\n0\r\n99999\r\n"), 6);
+        for (auto [datei, nummer] : {std::pair{"", 62}, {"\"a\"\r\n\"b\"\r\n\"c\"\r\n1\r\n0\r\n", 62},
+                                     {"\"a\"\r\n\"b\"\r\n\"c\"\r\nja\r\n0\r\n0\r\n0\r\n", 13},
+                                     {"\"a\"\r\n\"b\"\r\n\"c\"\r\n1\r\n0\r\n0\r\n99999\r\n", 6}})
+            QCOMPARE(fehlerNummer([d = datei] { einstellungen::lesen(d); }), nummer);
     }
 
     void nurLesbareTexteWerdenGeschrieben()
@@ -80,12 +61,7 @@ private slots:
             QVERIFY2(!einstellungen::schreibbar(t), qPrintable(t));
             Werte w;
             w.befehlsdatei = t;
-            try {
-                einstellungen::schreiben(w);
-                QFAIL("written");
-            } catch (const platform::Error &e) {
-                QCOMPARE(e.number, 75);
-            }
+            QCOMPARE(fehlerNummer([&] { einstellungen::schreiben(w); }), 75);
         }
     }
 
@@ -96,9 +72,8 @@ private slots:
         schreibeDatei(dir.filePath("Trööt.WAV"), "x");
         QCOMPARE(einstellungen::finde(dir.path(), QStringLiteral("klick.wav")), QStringLiteral("Klick.wav"));
         QCOMPARE(einstellungen::finde(dir.path() + "/", QStringLiteral("trÖÖt.wav")), QStringLiteral("Trööt.WAV"));
-        QCOMPARE(einstellungen::finde(dir.path(), QStringLiteral("*.wav")), QString());
-        QCOMPARE(einstellungen::finde(dir.path(), QStringLiteral("K?ick.wav")), QString());
-        QCOMPARE(einstellungen::finde(dir.path(), QString()), QString());
+        for (const char *name : {"*.wav", "K?ick.wav", ""})
+            QCOMPARE(einstellungen::finde(dir.path(), QString::fromLatin1(name)), QString());
         QCOMPARE(einstellungen::finde(dir.path() + "/fehlt", QStringLiteral("Klick.wav")), QString());
     }
 

@@ -4,23 +4,11 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/yield.h"
+#include "testsupport.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-// The number of the run-time error fn raises, 0 if none.
-int fehler(const std::function<void()> &fn)
-{
-    try {
-        fn();
-    } catch (const platform::Error &e) {
-        return e.number;
-    }
-    return 0;
-}
-} // namespace
 
 class TstGrundlagen : public QObject {
     Q_OBJECT
@@ -58,7 +46,7 @@ private slots:
         QCOMPARE(platform::CInt(-2.5), qint16(-2));
         QCOMPARE(platform::CLng(0.5), 0);
         QCOMPARE(platform::CInt(32767.4), qint16(32767));
-        QCOMPARE(fehler([] { platform::CInt(32767.5); }), 6);
+        QCOMPARE(fehlerNummer([] { platform::CInt(32767.5); }), 6);
     }
 
     void elapsedTimeAcrossMidnight()
@@ -79,7 +67,7 @@ private slots:
         QCOMPARE(platform::toNumber(QStringLiteral("7,5")), 7.5);
         QCOMPARE(platform::toNumber(QStringLiteral(" 10 ")), 10.0);
         for (const QString &bad : {QString(), QStringLiteral("x"), QStringLiteral("7a")})
-            QCOMPARE(fehler([&] { platform::toNumber(bad); }), 13);
+            QCOMPARE(fehlerNummer([&] { platform::toNumber(bad); }), 13);
         QLocale::setDefault(before);
     }
 
@@ -89,9 +77,9 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("alt.txt"));
         codepage::writeFile(path, "alter Inhalt");
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
-        QCOMPARE(fehler([&] { codepage::writeFile(dir.filePath(QStringLiteral("ordner")), "neu"); }), 75);
+        QCOMPARE(fehlerNummer([&] { codepage::writeFile(dir.filePath(QStringLiteral("ordner")), "neu"); }), 75);
         QCOMPARE(codepage::readFile(path), QByteArray("alter Inhalt"));
-        QCOMPARE(fehler([&] { codepage::readFile(dir.filePath(QStringLiteral("fehlt.txt"))); }), 53);
+        QCOMPARE(fehlerNummer([&] { codepage::readFile(dir.filePath(QStringLiteral("fehlt.txt"))); }), 53);
     }
 
     void textBoxKeepsExactText()

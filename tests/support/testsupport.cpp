@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "mainwindow/form1.h"
+#include "platform/errors.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,16 @@ QByteArray liesDatei(const QString &pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int fehlerNummer(const std::function<void()> &fn)
+{
+    try {
+        fn();
+    } catch (const platform::Error &e) {
+        return e.number;
+    }
+    return 0;
 }
 
 bool dateiMenusAn(const Form1 *f)

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class Form1;
 
 // No sound server for this test program: the players stay silent and never
@@ -17,6 +19,8 @@ class Form1;
 // Writes a file whole, making its folder; reads one whole (empty if missing).
 void schreibeDatei(const QString &pfad, const QByteArray &bytes);
 QByteArray liesDatei(const QString &pfad);
+// The number of the run-time error that fn raises, 0 if none.
+int fehlerNummer(const std::function<void()> &fn);
 // The main window's four file entries are all enabled.
 bool dateiMenusAn(const Form1 *f);
 

@@ -62,8 +62,7 @@ private slots:
     void initTestCase()
     {
         ProgrammPfad = m_dir.path() + QStringLiteral("/prog/");
-        for (const char *k : {"gub1.wav", "gub2.wav", "gub3.wav", "dui.wav", "Klick.wav"})
-            schreibeWave(ProgrammPfad + "sounds/" + QString::fromLatin1(k), 40);
+        schreibeKlaenge(ProgrammPfad, 40);
         schreibeDatei(ProgrammPfad + "Tramsel's Homepage.url", "[InternetShortcut]\r\nURL=https://example.org/gub\r\n");
         schreibeDatei(ProgrammPfad + "Tramsel's GubMail.url", "[InternetShortcut]\r\nURL=mailto:gub@example.org\r\n");
         m_spiel = m_dir.path() + QStringLiteral("/Spiel Ä/");

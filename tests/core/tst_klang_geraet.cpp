@@ -23,8 +23,7 @@ private slots:
     void initTestCase()
     {
         ProgrammPfad = m_dir.path() + QStringLiteral("/prog/");
-        for (const char *k : {"gub1.wav", "gub2.wav", "gub3.wav", "dui.wav", "Klick.wav"})
-            schreibeWave(ProgrammPfad + "sounds/" + QString::fromLatin1(k), 200);
+        schreibeKlaenge(ProgrammPfad, 200);
         Form1::endProgram = [] {};
         qInfo() << "audio outputs:" << QMediaDevices::audioOutputs().size();
     }

@@ -68,8 +68,7 @@ private slots:
         Form1::endProgram = [] {};
         // The start settings open their players on these sounds.
         ProgrammPfad = dir.filePath(QStringLiteral("prog/"));
-        for (const char *k : {"gub1.wav", "gub2.wav", "gub3.wav", "dui.wav"})
-            schreibeWave(ProgrammPfad + "sounds/" + QString::fromLatin1(k), 40);
+        schreibeKlaenge(ProgrammPfad, 40);
         Form3::instance();
         StandardPfad = dir.path();
         StartAuswertung.clear();

@@ -36,3 +36,9 @@ inline QByteArray waveBytes(int ms, int rate = 8000)
 }
 
 inline void schreibeWave(const QString &pfad, int ms = 100) { schreibeDatei(pfad, waveBytes(ms)); }
+// The start settings' sounds in a program folder's "sounds/".
+inline void schreibeKlaenge(const QString &programmPfad, int ms)
+{
+    for (const char *k : {"gub1.wav", "gub2.wav", "gub3.wav", "dui.wav", "Klick.wav"})
+        schreibeWave(programmPfad + QStringLiteral("sounds/") + QString::fromLatin1(k), ms);
+}

@@ -160,9 +160,9 @@ void Form1::Combo3_Click()
         &Form1::listeladenrang,         &Form1::listeladenerweiterung, &Form1::listeladenterrain,
         &Form1::listeladenverarbeitung, &Form1::listeladenzauber,
     };
-    for (int p = 0; p < 14; ++p)
-        if (Combo3->currentIndex() == p)
-            (this->*prozeduren[p])();
+    const int p = Combo3->currentIndex();
+    if (p >= 0 && p < 14)
+        (this->*prozeduren[p])();
 }
 
 void Form1::List1_Click()

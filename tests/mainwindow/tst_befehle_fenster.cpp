@@ -49,7 +49,7 @@ class TstBefehleFenster : public QObject {
     QTemporaryDir dir;
     Dialoge *dlg = nullptr;
     Form1 *f = nullptr;
-    std::function<QByteArray(const QString &)> leseOriginal;
+    std::function<QByteArray(const QString &)> leseEcht;
 
     void schreibe(const QString &name, const QByteArray &bytes) { schreibeDatei(dir.filePath(name), bytes); }
     QByteArray lies(const QString &name) { return liesDatei(dir.filePath(name)); }
@@ -59,14 +59,8 @@ private slots:
     {
         QVERIFY(dir.isValid());
         dlg = new Dialoge;
-        Form1::endProgram = [] {};
-        StandardPfad = dir.path();
-        // The start settings window changes the folder when it is made.
-        Form3::instance();
-        f = Form1::instance();
-        QDir::setCurrent(dir.path());
-        f->Dir1->setPath(dir.path());
-        leseOriginal = Form1::befehleLesen;
+        f = hauptfenster(dir.path());
+        leseEcht = Form1::befehleLesen;
     }
 
     void init()
@@ -82,7 +76,7 @@ private slots:
         QFile::remove(dir.filePath(kName));
         BestaetigungsKlangAn = TippKlangAn = 0;
     }
-    void cleanup() { Form1::befehleLesen = leseOriginal; }
+    void cleanup() { Form1::befehleLesen = leseEcht; }
 
     void saveThenLoadGivesTheOrdersBack_data()
     {
@@ -205,7 +199,7 @@ private slots:
         Form1::befehleLesen = [&](const QString &pfad) {
             waehrend = f->Label8->caption();
             farbe = f->Label8->palette().color(QPalette::WindowText);
-            return leseOriginal(pfad);
+            return leseEcht(pfad);
         };
         f->laden_Click();
         QCOMPARE(waehrend == QStringLiteral("Ist die Datei nicht ein wenig zu gross, nur für Gub-Befehle?"), warnung);

@@ -33,10 +33,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(dir.isValid());
         dlg = new Dialoge;
-        Form1::endProgram = [] {};
-        StandardPfad = dir.path();
-        f = Form1::instance();
-        f->Dir1->setPath(dir.path());
+        f = hauptfenster(dir.path());
     }
     void init()
     {

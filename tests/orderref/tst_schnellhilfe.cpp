@@ -135,13 +135,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        Form1::endProgram = [] {};
-        StandardPfad = dir.path();
-        KlickKlangAn = 1; // the click player must take it silently
         // Remarks on the screen size or missing folders are not tested here.
         Dialoge ladeDialoge;
-        Form1::instance();
-        Form3::instance();
+        hauptfenster(dir.path());
+        KlickKlangAn = 1; // the click player must take it silently
     }
 
     void helpItemAsksWithTheDefault()

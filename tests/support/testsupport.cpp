@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "core/form3.h"
+#include "core/globals.h"
 #include "mainwindow/form1.h"
 #include "platform/errors.h"
 
@@ -29,6 +31,19 @@ int fehlerNummer(const std::function<void()> &fn)
         return e.number;
     }
     return 0;
+}
+
+Form1 *hauptfenster(const QString &ordner)
+{
+    Form1::endProgram = [] {};
+    // The start settings change the folder and name a start report when made.
+    Form3::instance();
+    StandardPfad = ordner;
+    StartAuswertung.clear();
+    QDir::setCurrent(ordner);
+    Form1 *f = Form1::instance();
+    f->Dir1->setPath(ordner);
+    return f;
 }
 
 bool dateiMenusAn(const Form1 *f)

@@ -21,6 +21,9 @@ void schreibeDatei(const QString &pfad, const QByteArray &bytes);
 QByteArray liesDatei(const QString &pfad);
 // The number of the run-time error that fn raises, 0 if none.
 int fehlerNummer(const std::function<void()> &fn);
+// The main window on a folder of its own, as after "Ok" in the start
+// settings: no report loads at start, and quitting never ends the tests.
+Form1 *hauptfenster(const QString &ordner);
 // The main window's four file entries are all enabled.
 bool dateiMenusAn(const Form1 *f);
 

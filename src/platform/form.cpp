@@ -145,8 +145,10 @@ public:
     static inline bool offen = false;
     static void einrichten()
     {
+        // Owned by the application, which deletes it at the end.
         static EscBeiPopup *filter = [] {
             auto *f = new EscBeiPopup;
+            f->setParent(qApp);
             qApp->installEventFilter(f);
             return f;
         }();

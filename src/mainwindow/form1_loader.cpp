@@ -523,7 +523,12 @@ void Form1::auswertungspeicherrrrn_Click()
     arbeit = 1;
     enableFileMenus(false);
     try {
+        // The store begins with the line break that the line load puts before
+        // every line; the file gets its lines only, so a report saved back and
+        // loaded again is the same report, not one with an empty line more.
         QByteArray daten = store();
+        if (daten.startsWith("\r\n"))
+            daten.remove(0, 2);
         daten.append("\r\n", 2);
         codepage::writeFile(datei, daten);
     } catch (const platform::Error &) {

@@ -15,7 +15,7 @@ public:
     static Form6 *instance();
     static bool exists();
 
-    // ---- controls, by their designer names
+    // ---- controls, by their names
     Label *Label1;
     TextBox *Text1;
     QPushButton *Command2;

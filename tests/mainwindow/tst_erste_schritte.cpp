@@ -1,6 +1,6 @@
 // What a new player meets first: the splash, the start settings and their
 // "Ok", then the main window: Esc in an open list, selections between CR
-// and LF, capitals, a stopped load's font, German error texts, the side
+// and LF, capitals, German error texts, the side
 // windows, and quitting during a load.
 #include "core/einstellungen.h"
 #include "core/form3.h"
@@ -193,21 +193,6 @@ private slots:
         f->speichern_Click();
         const QByteArray datei = liesDatei(spiel + QStringLiteral("gross.txt"));
         QVERIFY(datei.endsWith("A\xC4\x9F\x8C\xB5\x83\xDF\r\n"));
-    }
-
-    void abbruchImKopfGibtCourierNew()
-    {
-        lade(QStringLiteral("dos.txt"), "#BEF 1 2 3 M\x84use\r\n");
-        QCOMPARE(f->Text2->fontName(), QStringLiteral("Terminal"));
-        f->Text3->setText(QStringLiteral("9"));
-        // No mark byte and a head line far in: the stop comes during the scan.
-        QTimer::singleShot(0, f, [this] { f->Command3->click(); });
-        lade(QStringLiteral("weit.txt"), QByteArray(400000, 'x') + "\r\n#BEF 1\r\n");
-        QCOMPARE(f->Label3->caption(), QStringLiteral("ABGEBROCHEN"));
-        QCOMPARE(f->Label5->caption(), QStringLiteral("Unbekanntes Format."));
-        QCOMPARE(f->Combo2->currentText(), QStringLiteral("Courier New"));
-        QCOMPARE(f->Text2->fontName(), QStringLiteral("Courier New"));
-        QCOMPARE(f->Text2->fontSize(), 7.0);
     }
 
     void fehlertexteDeutsch()

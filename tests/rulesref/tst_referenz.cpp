@@ -381,19 +381,6 @@ private slots:
         }
     }
 
-    void supplyCosts()
-    {
-        const QStringList b = nachschub().block;
-        QCOMPARE(b.size(), 9);
-        for (int m = 1; m <= 8; ++m) {
-            // fields; per soldier ending in column 28, per hundred in column 48, two decimals each
-            const double jeSoldat = 0.1 * (std::pow(3.0, m) - 1);
-            const QString soll = QString::number(m) + QString::number(jeSoldat, 'f', 2).rightJustified(27)
-                                 + QString::number(jeSoldat * 100, 'f', 2).rightJustified(20);
-            QCOMPARE(b[m], soll);
-        }
-    }
-
     void combatFormula()
     {
         const QStringList &b = kampfablauf().block;
@@ -406,20 +393,6 @@ private slots:
         QCOMPARE(b[bruch + 1].size(), 69);
         for (const QString &z : {b[bruch - 1], b[bruch + 1]})
             QVERIFY(z.startsWith(QString(8, u' ')) && z[8] != u' ');
-    }
-
-    void emptyLinesAndNotes()
-    {
-        QCOMPARE(einzeln().block.size(), 37);
-        QCOMPARE(int(einzeln().block.count(QString())), 7);
-        const Tafel t = rang();
-        const QStringList notizen = t.ansicht.mid(block(t).size() + 4).split(kCrLf);
-        QCOMPARE(notizen.size(), 20);
-        QCOMPARE(int(notizen.count(QString())), 1);
-        QCOMPARE(notizen[12], QString());
-        // the last row names its titles only and keeps every bar
-        QCOMPARE(balkenIn(t.block[22]).size(), 13);
-        QCOMPARE(t.block[22].mid(35).remove(u'|').trimmed(), QString());
     }
 
     void enlargedTexts()

@@ -1,9 +1,11 @@
-// The folder and file picker in its three modes.
+// The folder and file picker in its three modes, and "Ok" with the start
+// report picked.
 #include "core/form3.h"
 #include "core/form4.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
 #include "testsupport.h"
+#include "wavedatei.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,6 +128,34 @@ private slots:
         QVERIFY(Form4::instance()->isVisible());
         QCOMPARE(QDir::currentPath(), QDir::homePath());
         QCOMPARE(AuswahlModus, qint16(0));
+    }
+    // Last: "Ok" with a start report opens the main window on the chosen
+    // folder, which loads the report on the start settings' progress bar.
+    void okLaedtStartbericht()
+    {
+        schreibeWave(ProgrammPfad + "sounds/gub3.wav", 40);
+        const QString spiel = m_dir.path() + QStringLiteral("/spiel/");
+        schreibeDatei(spiel + "Befehle.txt", "; Befehle\r\n");
+        schreibeDatei(spiel + "Runde 7.txt", "Gub Auswertung\r\n#BEF 12 34 Spieler\r\nRest\r\n");
+        // Settings as the player saved them, with confirmation sounds on.
+        schreibeDatei(ProgrammPfad + "Tramsel's Einstellungen.dat",
+                      "\"" + spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"Runde 7.txt\"\r\n1\r\n1\r\n0\r\n0\r\n");
+        int ende = 0;
+        Form1::endProgram = [&ende] { ++ende; };
+        delete Form3::instance();
+        Form3 *f = Form3::instance();
+        QVERIFY(f->Check1->isChecked() && f->Check3->isChecked());
+        f->show();
+        m_dialoge.leeren();
+        f->Command3_Click();
+        QVERIFY2(Form1::exists(), qPrintable(m_dialoge.prompts().join('|')));
+        QVERIFY(Form1::instance()->isVisible() && !f->isVisible());
+        QCOMPARE(StartAuswertung, QStringLiteral("Runde 7.txt"));
+        QVERIFY(Form1::instance()->Text1->text().startsWith(QStringLiteral("#BEF 12 34 Spieler")));
+        QVERIFY(f->ProgressBar1->value() > 0);
+        QCOMPARE(QDir::currentPath() + "/", spiel);
+        QCOMPARE(ende, 0);
+        Form1::endProgram = [] {};
     }
 };
 

@@ -1,10 +1,16 @@
 // The intro window: film with sound, its end, a click on it, a film that
-// cannot be played and a film without its sound.
+// cannot be played and a film without its sound; then the players on
+// whatever audio output the machine has (a null sink under "make test", none
+// at all elsewhere): playing never hangs, and "Testen" waits no longer than
+// each sound plus a second.
 #include "core/form3.h"
 #include "core/form5.h"
 #include "core/form7.h"
 #include "core/globals.h"
+#include "mainwindow/form1.h"
+#include "platform/waveplayer.h"
 #include "testsupport.h"
+#include "wavedatei.h"
 
 #include <QAudioDevice>
 #include <QElapsedTimer>
@@ -48,6 +54,9 @@ private slots:
     {
         m_pfad = m_dir.path() + QLatin1Char('/');
         ProgrammPfad = m_pfad;
+        schreibeKlaenge(m_pfad, 200);
+        Form1::endProgram = [] {};
+        qInfo() << "audio outputs:" << QMediaDevices::audioOutputs().size();
         // The start settings find their shortcuts and stay quiet.
         QVERIFY(kopieren("Tramsel's Homepage.url") && kopieren("Tramsel's GubMail.url"));
     }
@@ -109,6 +118,48 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(f->film, qint16(1), 8000);
         QCOMPARE(f->MMControl1->Mode(), WavePlayer::kNotOpen);
         endetBeiDenStarteinstellungen(f);
+        QVERIFY(m_dialoge.boxen.isEmpty());
+    }
+
+    void spielenEndetRechtzeitig()
+    {
+        WavePlayer m(QStringLiteral("M"));
+        m.FileName = m_pfad + "sounds/gub1.wav";
+        m.Command(QStringLiteral("Open"));
+        m.Command(QStringLiteral("Play"));
+        m.Command(QStringLiteral("Prev"));
+        // Where there is an output the sound really plays, and ends in time.
+        bool lief = false;
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 5000 && (m.Mode() == WavePlayer::kPlaying || (!lief && t.elapsed() < 1000))) {
+            lief = lief || m.Mode() == WavePlayer::kPlaying;
+            QTest::qWait(5);
+        }
+        QVERIFY2(t.elapsed() < 200 + 1000 + 300, qPrintable(QString::number(t.elapsed())));
+        // Playing again right away starts over; stopping ends it at once.
+        m.Command(QStringLiteral("Play"));
+        m.Command(QStringLiteral("Stop"));
+        QCOMPARE(m.Mode(), WavePlayer::kStopped);
+        m.Command(QStringLiteral("Close"));
+        QCOMPARE(m.Mode(), WavePlayer::kNotOpen);
+        if (QMediaDevices::audioOutputs().isEmpty())
+            QSKIP("no audio output: nothing can be heard playing");
+        QVERIFY(lief);
+    }
+
+    void testenAllerGruppenHatEinEnde()
+    {
+        Form3 *f = Form3::instance();
+        m_dialoge.leeren();
+        f->Check2->setChecked(true);
+        f->Check3->setChecked(true);
+        f->Check4->setChecked(true);
+        QElapsedTimer t;
+        t.start();
+        f->Command5_Click();
+        // Five sounds, each at most its length plus a second, and the pauses.
+        QVERIFY2(t.elapsed() < 5 * (200 + 1000 + 500) + 1000, qPrintable(QString::number(t.elapsed())));
         QVERIFY(m_dialoge.boxen.isEmpty());
     }
 };

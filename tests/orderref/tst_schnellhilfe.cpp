@@ -1,5 +1,6 @@
-// Help by order code: the short-help table, the lookup and the main window's
-// help item.
+// The order-code catalogue's shape (counts, line forms, widths, unique
+// codes), its public list and lookup; help by order code: the short-help
+// table, the lookup and the main window's help item.
 #include "core/form3.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
@@ -9,6 +10,7 @@
 #include "testsupport.h"
 
 #include <QLocale>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,13 +18,81 @@ using namespace orderref;
 
 namespace {
 const QString kNichtGefunden = QStringLiteral("Suchindex nicht gefunden.");
-}
+const QString kCrLf = QStringLiteral("\r\n");
+} // namespace
 
 class TstSchnellhilfe : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
 
 private slots:
+    void entriesHaveTheirShape()
+    {
+        const QList<Befehl> &k = katalog();
+        QCOMPARE(k.size(), 98);
+        QSet<QString> codes;
+        int geheim = 0, hilfezeilen = 0;
+        qsizetype laengsterTitel = 0;
+        for (const Befehl &b : k) {
+            QVERIFY2(b.code.size() == 2 && b.code.at(0).isUpper() && b.code.at(1).isUpper(), qPrintable(b.code));
+            QVERIFY2(!codes.contains(b.code), qPrintable(b.code));
+            codes.insert(b.code);
+            geheim += b.geheim;
+            QCOMPARE(b.titel.left(5), b.code + QStringLiteral("   "));
+            QCOMPARE(b.syntax.left(3), b.code + QLatin1Char(' '));
+            QCOMPARE(b.titel.endsWith(QStringLiteral(" (GEHEIMBEFEHL)")), b.geheim);
+            laengsterTitel = qMax(laengsterTitel, b.titel.size());
+            for (const QString &z : b.zeilen) {
+                QVERIFY2(!z.contains(QLatin1Char('\r')) && !z.contains(QLatin1Char('\n')), qPrintable(b.code));
+                hilfezeilen += !z.isEmpty();
+            }
+        }
+        QCOMPARE(geheim, 37);
+        QCOMPARE(hilfezeilen, 516);
+        QCOMPARE(laengsterTitel, 76);
+    }
+
+    void helpTextsEndAsTheirKind()
+    {
+        for (const Befehl &b : katalog()) {
+            const QString text = hilfetext(b);
+            QVERIFY(text.startsWith(b.syntax + kCrLf));
+            const int leer = text.count(kCrLf + kCrLf);
+            if (b.code == QLatin1String("BX")) {
+                QCOMPARE(text, QStringLiteral("BX a [1]\r\nVersklave a Bauern.\r\n"));
+            } else if (QStringList{"ZZ", "SR", "HT"}.contains(b.code)) {
+                QVERIFY2(text.endsWith(kCrLf + kCrLf) && !text.endsWith(kCrLf + kCrLf + kCrLf), qPrintable(b.code));
+                QCOMPARE(leer, 1);
+            } else {
+                // The hero order alone has one empty line, between its sub-orders and its rules.
+                QVERIFY2(!text.endsWith(kCrLf), qPrintable(b.code));
+                QCOMPARE(leer, b.code == QLatin1String("HD") ? 1 : 0);
+            }
+        }
+    }
+
+    void publicListIsTheCatalogueWithoutSecrets()
+    {
+        QList<const Befehl *> erwartet;
+        for (const Befehl &b : katalog())
+            if (!b.geheim)
+                erwartet << &b;
+        const QList<Befehl> &o = oeffentlich();
+        QCOMPARE(o.size(), 61);
+        for (int i = 0; i < o.size(); ++i) {
+            QCOMPARE(o[i].code, erwartet[i]->code);
+            QCOMPARE(hilfetext(o[i]), hilfetext(*erwartet[i]));
+        }
+    }
+
+    void findsExactCodesOnly()
+    {
+        QCOMPARE(finde(QStringLiteral("VK")), &katalog().at(10));
+        QCOMPARE(finde(QStringLiteral("KF")), &katalog().at(97));
+        for (const char *s : {"vk", "VK ", " VK", "VK a, b [5*]", "XY", ""})
+            QVERIFY2(!finde(QString::fromLatin1(s)), s);
+    }
+
     void tableHasItsShape()
     {
         // Public orders first, then the secret ones, each in catalogue order;

@@ -1,5 +1,6 @@
 // The enlarged view: filling it, the copy back, and printing the report and
-// the orders into a PDF file that is read back.
+// the orders into a PDF file that is read back; where no printer answers, the
+// remark is asked, then the player is told, and nothing says "GEDRUCKT".
 #include "core/drucken.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
@@ -8,11 +9,14 @@
 #include "testsupport.h"
 
 #include <QInputDialog>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
+// No print system answers this process: the real printer is never reached.
+const bool g_ohneDrucker = [] { return qputenv("CUPS_SERVER", "/nonexistent/cups.sock"); }();
 const QString kFrage = QStringLiteral("Im maximierten Fenster wurde etwas verändert.\nSoll es übertragen werden?");
 const QString kBemerkung = QStringLiteral("Hier kannst du noch Bemerkungen zum Ausdruck hinzufügen.");
 } // namespace
@@ -24,6 +28,7 @@ class TstForm6 : public QObject {
     Form1 *f = nullptr;
     Form6 *g = nullptr;
     QString m_pdf;
+    std::function<std::unique_ptr<QPrinter>()> m_echt = druckerOeffnen, m_pdfDrucker;
 
     void aktiviere(Form *w)
     {
@@ -50,6 +55,7 @@ private slots:
             p->setOutputFileName(m_pdf);
             return p;
         };
+        m_pdfDrucker = druckerOeffnen;
     }
     void init()
     {
@@ -225,6 +231,36 @@ private slots:
         const QStringList erwartet = QString::fromLatin1(bericht).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(pdfZeilen(m_pdf).mid(4), erwartet);
         QVERIFY(erwartet.size() < 100 || pdfSeiten(m_pdf) > 20);
+    }
+    void failureIsToldAfterTheRemark_data()
+    {
+        QTest::addColumn<int>("wo"); // F11, F12, the enlarged view's menu
+        QTest::addColumn<bool>("startetNicht");
+        QTest::newRow("no printer, F11") << 0 << false;
+        QTest::newRow("no printer, enlarged view") << 2 << false;
+        QTest::newRow("printer that cannot start") << 1 << true;
+    }
+    void failureIsToldAfterTheRemark()
+    {
+        QFETCH(int, wo);
+        QFETCH(bool, startetNicht);
+        QVERIFY(g_ohneDrucker && QPrinterInfo::defaultPrinter().isNull());
+        druckerOeffnen = m_echt;
+        if (startetNicht)
+            druckerOeffnen = [] {
+                auto p = std::make_unique<QPrinter>();
+                p->setOutputFileName(QStringLiteral("/nicht/da/druck.pdf"));
+                return p;
+            };
+        f->Label3->setCaption(QStringLiteral("FERTIG"));
+        dlg->eingaben = {QStringLiteral("Zug 17")};
+        wo == 0 ? f->auswdruck_Click() : wo == 1 ? f->befdruck_Click() : (f->befmax_Click(), g->drr_Click());
+        druckerOeffnen = m_pdfDrucker;
+        QCOMPARE(dlg->eingabeFragen, QStringList{kBemerkung});
+        QCOMPARE(dlg->prompts(), QStringList{QStringLiteral(
+            "Natürlich musst du schon einen Drucker haben und ihn unter Windows als Standard installiert haben.\n"
+            "Dies scheint nicht der Fall zu sein.\nMöglich ist auch, dass der Drucker nicht eingeschaltet ist.")});
+        QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
     }
 };
 

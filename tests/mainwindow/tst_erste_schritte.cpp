@@ -1,7 +1,6 @@
 // What a new player meets first: the splash, the start settings and their
 // "Ok", then the main window: Esc in an open list, selections between CR
-// and LF, capitals, German error texts, the side
-// windows, and quitting during a load.
+// and LF, German error texts, the side windows, and quitting during a load.
 #include "core/einstellungen.h"
 #include "core/form3.h"
 #include "core/form5.h"
@@ -29,12 +28,6 @@ bool mittig(QWidget *w)
 {
     const QPoint d = w->geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
     return qAbs(d.x()) <= 2 && qAbs(d.y()) <= 2;
-}
-
-void tippe(QWidget *w, const QString &zeichen)
-{
-    QKeyEvent taste(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, zeichen);
-    QApplication::sendEvent(w, &taste);
 }
 } // namespace
 
@@ -177,22 +170,6 @@ private slots:
         f->proodukte_Click();
         QCOMPARE(f->Text2->selStart(), s);
         QCOMPARE(f->Text2->selLength(), int(text.indexOf(QStringLiteral("Gold:"))) - s);
-    }
-
-    void grossbuchstabenNurMitWindowsByte()
-    {
-        // Typed, and what stands: no capital in windows-1252 keeps the letter;
-        // a letter the file cannot hold at all is not taken.
-        f->gross = 1;
-        f->Text1->setText(QString());
-        for (const QString &t : QStringList{"a", "ä", "ÿ", "œ", "µ", "ƒ", "ß", "ł"})
-            tippe(f->Text1, t);
-        f->gross = 0;
-        QCOMPARE(f->Text1->text(), QStringLiteral("AÄŸŒµƒß"));
-        f->Text5->setText(spiel + QStringLiteral("gross.txt"));
-        f->speichern_Click();
-        const QByteArray datei = liesDatei(spiel + QStringLiteral("gross.txt"));
-        QVERIFY(datei.endsWith("A\xC4\x9F\x8C\xB5\x83\xDF\r\n"));
     }
 
     void fehlertexteDeutsch()

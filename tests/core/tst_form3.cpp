@@ -103,7 +103,6 @@ private slots:
         QCOMPARE(StandardPfad, ProgrammPfad);
         QCOMPARE(StartAuswertung, QStringLiteral("Auswertung.txt"));
         QCOMPARE(KlangPfad, ProgrammPfad + "sounds/");
-        QCOMPARE(ProgrammVersion, QStringLiteral("2.10"));
         QCOMPARE(QDir::currentPath() + "/", ProgrammPfad);
         QCOMPARE(f->vorhandentipp + f->vorhandenbest + f->vorhandenklick, 3);
         QCOMPARE(haken(f), (QList<bool>{false, false, false, false}));

@@ -125,7 +125,6 @@ private slots:
         QTest::addColumn<int>("boxen");
         const int ok = platform::OkOnly, info = platform::Information;
         QTest::newRow("su") << "su" << "SU [1]\nErrichte eine Sphäre der Unverletzlichkeit" << ok << 2 << 1;
-        QTest::newRow("Su") << "Su" << "SU [1]\n" << ok << 0 << 1;
         QTest::newRow("vK") << "vK" << "VK a, b [5*]\n" << ok << 13 << 1;
         QTest::newRow("XP") << "XP" << "XP a, b, c [5]\n" << ok << 14 << 1;
         QTest::newRow("fs") << "fs" << "FS a [1] (Geheimbefehl)\r\nBaue eine Festung" << info << 0 << 1;

@@ -1,0 +1,65 @@
+// The army-order wizard: asks for the price of a mercenary, the kind of
+// order, the defenders, the soldiers and the mercenaries, then lets the
+// player click the path on the map and puts the finished line at the end of
+// the orders.
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+class HErst : public Form {
+    Q_OBJECT
+public:
+    static HErst *instance();
+    static bool exists();
+
+    // ---- controls, by their designer names
+    Label *Label1;
+    QLineEdit *Text2;
+    QListWidget *List1;
+    Label *Label2;
+    QLineEdit *Text1;
+    QPushButton *Command1;
+    QPushButton *Command2;
+
+    // ---- window variables
+    QString Art;
+    qint16 Vert = 0;
+    qint16 Soeld = 0;
+    qint16 SoeldnerKosten = 0;
+    qint16 GubAnzahl = 0;
+    qint16 Soldaten = 0;
+
+    // ---- handlers
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void List1_Click();
+    void Text1_Change();
+    void Text2_Change();
+    void Text2_KeyPress(int &KeyAscii);
+    void Form_QueryUnload(qint16 &Cancel, qint16 UnloadMode) override;
+
+    // Puts the wizard and the map back to no path under way.
+    void abbrechen();
+
+    // ---- the map window's side of the wizard (herst_karte.cpp)
+    // The order line's working copy on the map appears, holding the head.
+    static void karteZeileBeginnen(const QString &kopf);
+    // The map leaves path mode: its line hidden and emptied, the window
+    // minimised, its caption plain, no path under way.
+    static void karteZuruecksetzen();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    HErst();
+    void buildControls();
+    void weiter();
+    void fertig();
+};

@@ -1,5 +1,6 @@
 #include "map/herst.h"
 
+#include "core/fensterliste.h"
 #include "core/form3.h"
 #include "core/globals.h"
 #include "core/sound.h"
@@ -19,6 +20,11 @@ using namespace platform;
 
 namespace {
 HErst *g_herst = nullptr;
+
+// Reached by its name, as the map's other windows are.
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("HErst"),
+                                              {[]() -> Form * { return HErst::instance(); },
+                                               [] { return HErst::exists(); }});
 
 // The order kinds of the list, in their order, with their codes.
 struct Befehlsart {

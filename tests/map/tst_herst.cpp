@@ -15,7 +15,7 @@
 
 namespace {
 const QString kUngueltig = QStringLiteral("Bitte gültige Werte angeben");
-const QString kUeberlauf = QStringLiteral("Laufzeitfehler Nr.6: Overflow");
+const QString kUeberlauf = QStringLiteral("Laufzeitfehler Nr.6: Überlauf");
 } // namespace
 
 class TstHErst : public QObject {

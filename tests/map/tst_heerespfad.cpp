@@ -1,7 +1,7 @@
 // The path rules of an army order without any window: neighbours, cost
 // and the wizard's arithmetic; the order line is tested with the wizard.
 #include "map/heerespfad.h"
-#include "platform/errors.h"
+#include "testsupport.h"
 
 #include <QtTest>
 #include <cmath>
@@ -95,15 +95,11 @@ private slots:
     // a price too high, a price of nothing and too large an army overflow.
     void mercenaries()
     {
-        auto gubs = [](double anzahl, qint16 preis, qint16 soldaten) {
-            try {
-                return int(gubAnzahl(soeldnerSumme(anzahl, preis), preis, soldaten));
-            } catch (const platform::Error &e) {
-                return -e.number;
-            }
+        QCOMPARE(gubAnzahl(soeldnerSumme(2.5, 3), 3, 10), qint16(13));
+        auto fehler = [](double anzahl, qint16 preis, qint16 soldaten) {
+            return fehlerNummer([=] { gubAnzahl(soeldnerSumme(anzahl, preis), preis, soldaten); });
         };
-        QCOMPARE(gubs(2.5, 3, 10), 13);
-        QCOMPARE(QList<int>({gubs(1000, 100, 0), gubs(4, 0, 3), gubs(1, 1, 32767)}), QList<int>({-6, -6, -6}));
+        QCOMPARE(QList<int>({fehler(1000, 100, 0), fehler(4, 0, 3), fehler(1, 1, 32767)}), QList<int>({6, 6, 6}));
     }
 };
 

@@ -74,10 +74,7 @@ class TstHErst : public QObject {
 private slots:
     void initTestCase()
     {
-        Form1::endProgram = [] {};
-        StandardPfad = dir.path();
-        Form3::instance();
-        f1 = Form1::instance();
+        f1 = hauptfenster(dir.path());
         f1->show();
         k = Karte::instance();
         h = HErst::instance();

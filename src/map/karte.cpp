@@ -36,6 +36,10 @@ void setzeText(QLineEdit *e, const TafelText &t)
     if (e->text() != t.text) {
         const QSignalBlocker b(e);
         e->setText(t.text);
+        // A name of 30 characters ends in blanks: show its start, not the
+        // blanks, unless the player is typing there.
+        if (!e->hasFocus())
+            e->setCursorPosition(0);
     }
     e->setEnabled(t.enabled);
 }

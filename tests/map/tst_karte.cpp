@@ -264,8 +264,10 @@ private slots:
         klick(7);
         QCOMPARE(Felder[6].SpielerName, festerText(QStringLiteral("Harald")));
         QCOMPARE(k->TxtBurgArt->currentIndex(), 0);
+        k->setFocus(); // the panel's boxes show what a click brings
         klick(6);
         QCOMPARE(k->TxtSpielerName->text(), festerText(QStringLiteral("Harald")));
+        QCOMPARE(k->TxtSpielerName->cursorPosition(), 0); // "Harald" in view, not its blanks
         k->TxtSpielerName->setFocus();
         k->TxtSpielerName_GotFocus();
         QCOMPARE(k->TxtSpielerName->text(), QStringLiteral("Harald"));

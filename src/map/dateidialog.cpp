@@ -30,6 +30,12 @@ QString zeigen(QWidget *eltern, const Frage &frage)
     d.setAcceptMode(frage.speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(frage.speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d.setDefaultSuffix(frage.endung);
+    // The dialog speaks German like the rest of the program.
+    d.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+    d.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+    d.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    d.setLabelText(QFileDialog::Accept, frage.speichern ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
+    d.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
     if (!frage.name.isEmpty())
         d.selectFile(frage.name);
     if (d.exec() != QDialog::Accepted)

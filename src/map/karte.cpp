@@ -201,6 +201,10 @@ void Karte::buildControls()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
+    // The load chooser's hints show while the window is disabled: readable.
+    QPalette hinweis = StatusBar1->palette();
+    hinweis.setColor(QPalette::Disabled, QPalette::WindowText, hinweis.color(QPalette::Active, QPalette::WindowText));
+    StatusBar1->setPalette(hinweis);
     StatusBar1->setFixedHeight(twipsY(240));
     setStatusBar(StatusBar1);
     StatusBar1->hide();

@@ -26,6 +26,19 @@ QSizeF schirmTwips(QWidget *w)
     return {pixelsToTwipsX(s.width()), pixelsToTwipsX(s.height())};
 }
 
+// The room a window's client area can have on the screen.
+QSizeF platzTwips(Karte *k)
+{
+    QRect s(0, 0, 1024, 768);
+    if (QScreen *sc = k->screen())
+        s = sc->availableGeometry();
+    const int rahmenB = k->frameGeometry().width() - k->width();
+    // Room also for the status bar, which the load chooser's hints show.
+    const int rahmenH = k->frameGeometry().height() - k->client()->height()
+                        + (k->StatusBar1->isHidden() ? k->StatusBar1->height() : 0);
+    return {pixelsToTwipsX(s.width() - rahmenB), pixelsToTwipsX(s.height() - rahmenH)};
+}
+
 // The window flashes red for a moment when the drawing is done.
 void aufblitzen(Karte *k)
 {
@@ -78,8 +91,11 @@ void KarteZeichnen()
             k->setBildTwips(bild);
             const double noetigB = 120 + bild.width() + AbstandRechts;
             const double noetigH = 2 * 480 + bild.height();
-            const double breite = std::max<double>(noetigB, FensterBreite);
-            const double hoehe = std::max<double>(noetigH, FensterHoehe);
+            // A map larger than the screen leaves the window at the screen's
+            // size, toolbar and panel in reach; the scroll buttons show the rest.
+            const QSizeF platz = platzTwips(k);
+            const double breite = std::max<double>(std::min(noetigB, platz.width()), FensterBreite);
+            const double hoehe = std::max<double>(std::min(noetigH, platz.height()), FensterHoehe);
             k->setFensterGroesseTwips(breite, hoehe);
             k->setRahmenGroesseTwips(breite - AbstandRechts - 120, hoehe - 564);
             FeldDatenAnordnen();

@@ -58,6 +58,8 @@ private slots:
         QCOMPARE(SpaltenAnzahl, qint16(100));
         QCOMPARE(ZeilenAnzahl, qint16(100));
         QCOMPARE(k->bildTwips().size(), QSizeF(50060, 50060));
+        // the window stays on the screen, its toolbar in reach
+        QVERIFY(k->screen()->availableGeometry().contains(k->frameGeometry()));
         QVERIFY(k->TxtTerrain->isEnabled());
         QVERIFY(k->isEnabled());
     }

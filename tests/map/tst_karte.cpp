@@ -55,13 +55,11 @@ private slots:
     {
         neu(QStringLiteral("100"), QStringLiteral("100"));
         QCOMPARE(dlg.boxen.size(), 0);
-        QCOMPARE(SpaltenAnzahl, qint16(100));
-        QCOMPARE(ZeilenAnzahl, qint16(100));
+        QVERIFY(SpaltenAnzahl == 100 && ZeilenAnzahl == 100);
         QCOMPARE(k->bildTwips().size(), QSizeF(50060, 50060));
         // the window stays on the screen, its toolbar in reach
         QVERIFY(k->screen()->availableGeometry().contains(k->frameGeometry()));
-        QVERIFY(k->TxtTerrain->isEnabled());
-        QVERIFY(k->isEnabled());
+        QVERIFY(k->TxtTerrain->isEnabled() && k->isEnabled());
     }
 
     // Refused before the popup, so nothing answers it; the map stays.
@@ -131,17 +129,14 @@ private slots:
         QTimer::singleShot(0, [m, this] {
             m->Label2_MouseMove();
             QCOMPARE(k->StatusBar1->currentMessage(), QStringLiteral("Nur die Linien und Feldnummern nachzeichnen"));
-            QVERIFY(!k->StatusBar1->isHidden());
-            QVERIFY(!k->isEnabled());
-            QVERIFY(m->Label3->isHidden());
+            QVERIFY(!k->StatusBar1->isHidden() && !k->isEnabled() && m->Label3->isHidden());
             QCOMPARE(m->Label1->caption(), QStringLiteral("Neue Karte zeichnen"));
             m->Label2_Click();
         });
         QCOMPARE(m->waehlen(k->Command1, {QStringLiteral("Neue Karte zeichnen"),
                                           QStringLiteral("Nur die Linien neu zeichnen")}),
                  1);
-        QVERIFY(k->StatusBar1->isHidden());
-        QVERIFY(k->isEnabled());
+        QVERIFY(k->StatusBar1->isHidden() && k->isEnabled());
 
         QTimer::singleShot(0, [m, this] {
             QCOMPARE(MenuArt, qint16(1));

@@ -162,9 +162,7 @@ private slots:
         FeldDaten kopf;
         kartendatei::kopfSetzen(kopf, 40, 25, 5000.5, 5001.5);
         QCOMPARE(kopf.Besitzer, QStringLiteral("40"));
-        QCOMPARE(kopf.Besonderheiten, 25);
-        QCOMPARE(kopf.Burgklasse, 5000);
-        QCOMPARE(kopf.BurgArt, 5002);
+        QVERIFY(kopf.Besonderheiten == 25 && kopf.Burgklasse == 5000 && kopf.BurgArt == 5002);
     }
 
     void ueberLaengererDatei()
@@ -354,9 +352,7 @@ private slots:
         Lauf lauf;
         const FeldDaten kopf = Felder[0];
         lauf.lies(zeilen);
-        QCOMPARE(SpaltenAnzahl, 5);
-        QCOMPARE(ZeilenAnzahl, 4);
-        QCOMPARE(lauf.zustand.LS, 0);
+        QVERIFY(SpaltenAnzahl == 5 && ZeilenAnzahl == 4 && lauf.zustand.LS == 0);
         QVERIFY(Felder[0] == kopf);
         for (int i = 1; i <= 10000; ++i)
             QVERIFY2(Felder[i].Terrain == 0 && Felder[i].BurgArt == 0, qPrintable(QString::number(i)));
@@ -415,8 +411,7 @@ private slots:
         Lauf lauf;
         lauf.lies("#S 2\r\nName=Vorab\r\nMensch=-\r\nRang=3");
         QCOMPARE(Felder[0].SpielerName, fest(QStringLiteral("Vorab")));
-        QCOMPARE(Felder[0].EchtBit, 2);
-        QCOMPARE(Felder[0].SpielerRang, 3);
+        QVERIFY(Felder[0].EchtBit == 2 && Felder[0].SpielerRang == 3);
         // After a castle, a later section without one writes to that castle.
         lauf.lies("#S 2\r\nStammesLS=6\r\n#S 3\r\nName=Folger");
         QCOMPARE(Felder[6].SpielerName, fest(QStringLiteral("Folger")));
@@ -428,9 +423,7 @@ private slots:
         SpaltenAnzahl = ZeilenAnzahl = 0;
         Felder[5].FeldName = fest(QStringLiteral("bleibt"));
         lauf.lies(korpusDatei(QStringLiteral("V002s003.z00")));
-        QCOMPARE(SpaltenAnzahl, 4);
-        QCOMPARE(ZeilenAnzahl, 3);
-        QCOMPARE(lauf.zustand.SpielerAnzahl, 2);
+        QVERIFY(SpaltenAnzahl == 4 && ZeilenAnzahl == 3 && lauf.zustand.SpielerAnzahl == 2);
         QCOMPARE(Felder[6].BurgArt, 1);
         QCOMPARE(Felder[6].SpielerName, fest(QStringLiteral("Tramsel der Große")));
         QCOMPARE(Felder[6].FeldName, fest(QStringLiteral("Alte Mühle")));
@@ -441,10 +434,8 @@ private slots:
         QCOMPARE(Felder[5].FeldName, fest(QStringLiteral("bleibt")));
         // The next file goes on in the state the first one left.
         lauf.lies(korpusDatei(QStringLiteral("V002s003.z01")));
-        QCOMPARE(Felder[2].Terrain, 8);
-        QCOMPARE(Felder[11].SpielerRang, 4);
-        QCOMPARE(Felder[3].Terrain, 6);
-        QCOMPARE(Felder[3].SpielerNummer, 2);
+        QVERIFY(Felder[2].Terrain == 8 && Felder[11].SpielerRang == 4);
+        QVERIFY(Felder[3].Terrain == 6 && Felder[3].SpielerNummer == 2);
     }
 
     void zahl_data()

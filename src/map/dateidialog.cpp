@@ -30,6 +30,8 @@ QString zeigen(QWidget *eltern, const Frage &frage)
     d.setAcceptMode(frage.speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(frage.speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d.setDefaultSuffix(frage.endung);
+    // The caller asks before a file is replaced.
+    d.setOption(QFileDialog::DontConfirmOverwrite);
     // The dialog speaks German like the rest of the program.
     d.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
     d.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));

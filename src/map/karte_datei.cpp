@@ -87,16 +87,15 @@ void Karte::Command7_Click()
     if (name.isEmpty())
         return;
     // A name without extension gets ".bwk", which "Load" asks for; the
-    // dialog's overwrite question did not see that name.
-    if (QFileInfo(name).suffix().isEmpty()) {
+    // question before a file is replaced comes after that, in German.
+    if (QFileInfo(name).suffix().isEmpty())
         name += QStringLiteral(".bwk");
-        if (QFileInfo::exists(name)
-            && MsgBox(QStringLiteral("Die Datei \"%1\" gibt es schon. Soll sie ersetzt werden?")
-                          .arg(QFileInfo(name).fileName()),
-                      YesNo, kTitel)
-                   != Yes)
-            return;
-    }
+    if (QFileInfo::exists(name)
+        && MsgBox(QStringLiteral("Die Datei \"%1\" gibt es schon. Soll sie ersetzt werden?")
+                      .arg(QFileInfo(name).fileName()),
+                  YesNo, kTitel)
+               != Yes)
+        return;
     g_dialogName = name;
     g_letzteKarte = name;
 

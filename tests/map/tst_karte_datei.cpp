@@ -213,8 +213,9 @@ private slots:
         QCOMPARE(dlg.boxen.size(), 1);
         QVERIFY(dlg.letzter().contains(QStringLiteral("ohne.bwk")));
         QCOMPARE(liesDatei(pfad(QStringLiteral("ohne.bwk"))).size(), 7 * 176);
-        dlg.antworten << platform::Yes;
-        speichern(pfad(QStringLiteral("ohne")));
+        dlg.antworten << platform::Yes; // asked in German for a full name too
+        speichern(pfad(QStringLiteral("ohne.bwk")));
+        QCOMPARE(dlg.boxen.size(), 2);
         QCOMPARE(liesDatei(pfad(QStringLiteral("ohne.bwk"))).size(), 9 * 176);
     }
 

@@ -385,13 +385,18 @@ void Karte::rollen()
     if (QScreen *s = screen())
         schirm = s->geometry();
     const double schirmB = pixelsToTwipsX(schirm.width()), schirmH = pixelsToTwipsX(schirm.height());
+    // Title bar and borders take room the screen's bounds do not know of:
+    // the last column and row may also come into the frame.
+    const double rahmenB = pixelsToTwipsX(Picture2->width()), rahmenH = pixelsToTwipsX(Picture2->height());
     if (m_rollKnopf == Command4 && b.left() < 0)
         b.moveLeft(b.left() + sx);
-    else if (m_rollKnopf == Command3 && b.left() + b.width() + AbstandRechts > schirmB)
+    else if (m_rollKnopf == Command3
+             && (b.left() + b.width() + AbstandRechts > schirmB || b.right() - kRand > rahmenB))
         b.moveLeft(b.left() - sx);
     else if (m_rollKnopf == Command5 && b.top() < 0)
         b.moveTop(b.top() + sy);
-    else if (m_rollKnopf == Command6 && b.top() + b.height() + 1.5 * sy > schirmH)
+    else if (m_rollKnopf == Command6
+             && (b.top() + b.height() + 1.5 * sy > schirmH || b.bottom() - kRand > rahmenH))
         b.moveTop(b.top() - sy);
     else
         return;

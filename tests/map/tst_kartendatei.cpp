@@ -24,23 +24,9 @@ FeldDaten feld(qint16 nr, qint16 spieler, qint16 hort, const QString &name, qint
                qint16 burg, qint16 klasse, const QString &besitzer, const QString &sname, qint16 rang,
                qint16 ober, qint16 echt, qint16 erz, qint16 drufel)
 {
-    FeldDaten f;
-    f.FeldNummer = nr;
-    f.SpielerNummer = spieler;
-    f.GubHortFlag = hort;
-    f.FeldName = fest(name);
-    f.Terrain = terrain;
-    f.Besonderheiten = bes;
-    f.BurgArt = burg;
-    f.Burgklasse = klasse;
-    f.Besitzer = besitzer;
-    f.SpielerName = fest(sname);
-    f.SpielerRang = rang;
-    f.OberHerr = ober;
-    f.EchtBit = echt;
-    f.Erzmagier = erz;
-    f.Drufelbatze = drufel;
-    return f;
+    // the members in the order of the record
+    return {nr, spieler, hort, fest(name), terrain, bes, burg, klasse, besitzer, fest(sname), rang, ober, echt, erz,
+            drufel};
 }
 
 // The six fields that karte_3x2.py writes.

@@ -9,12 +9,8 @@
 
 void Form1::HBefErst_Click()
 {
-    KlickSpielen();
-    Karte *k = Karte::instance();
-    k->show();
-    k->setFensterZustand(0);
-    k->raise();
-    k->activateWindow();
+    // The map comes up as through its own menu entry, click sound included.
+    starttt_Click();
     platform::DoEvents();
     HErst *h = HErst::instance();
     h->show();

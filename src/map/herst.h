@@ -17,7 +17,7 @@ public:
     static HErst *instance();
     static bool exists();
 
-    // ---- controls, by their designer names
+    // ---- controls, by their names
     Label *Label1;
     QLineEdit *Text2;
     QListWidget *List1;

@@ -61,15 +61,29 @@ void WavePlayer::Command(const QString &command)
 {
     const QString c = command.trimmed().toLower();
     if (c == QLatin1String("open")) {
-        schliessen();
-        if (!QFileInfo(FileName).isFile())
+        const QUrl quelle = QUrl::fromLocalFile(QFileInfo(FileName).absoluteFilePath());
+        // Opening the same sound again keeps its loaded sample: dropping a
+        // sample and loading it anew can stall the sound system.
+        const bool dasselbe = m_effekt && m_effekt->source() == quelle;
+        if (!dasselbe)
+            schliessen();
+        if (!QFileInfo(FileName).isFile()) {
+            schliessen();
             return;
+        }
         QFile f(FileName);
         m_laenge = f.open(QIODevice::ReadOnly) ? laengeMs(f.readAll()) : 0;
         m_open = true;
-        if (!QMediaDevices::audioOutputs().isEmpty()) {
+        m_spielt = false;
+        if (dasselbe) {
+            m_effekt->stop();
+            return;
+        }
+        // A file that is no readable wave stays silent; the sound system is
+        // never handed one.
+        if (m_laenge > 0 && !QMediaDevices::audioOutputs().isEmpty()) {
             m_effekt = new QSoundEffect(this);
-            m_effekt->setSource(QUrl::fromLocalFile(QFileInfo(FileName).absoluteFilePath()));
+            m_effekt->setSource(quelle);
         }
     } else if (c == QLatin1String("play")) {
         if (!m_open)

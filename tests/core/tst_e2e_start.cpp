@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -256,6 +257,37 @@ private slots:
         if (QMediaDevices::audioOutputs().isEmpty())
             QSKIP("no audio output: nothing can be heard playing");
         QVERIFY(lief);
+    }
+
+    void wiederOeffnenUndKaputterKlang()
+    {
+        // A second Open of the same sound leaves it ready to play.
+        WavePlayer m(QStringLiteral("M"));
+        m.FileName = m_film + "sounds/gub1.wav";
+        m.Command(QStringLiteral("Open"));
+        m.Command(QStringLiteral("Play"));
+        m.Command(QStringLiteral("Open"));
+        QCOMPARE(m.Mode(), WavePlayer::kStopped);
+        m.Command(QStringLiteral("Play"));
+        if (!QMediaDevices::audioOutputs().isEmpty())
+            QTRY_COMPARE_WITH_TIMEOUT(m.Mode(), int(WavePlayer::kPlaying), 2000);
+        // A file that is no wave opens and "plays" in silence, and closes at once.
+        QTemporaryDir dir;
+        QFile kaputt(dir.filePath(QStringLiteral("kaputt.wav")));
+        QVERIFY(kaputt.open(QIODevice::WriteOnly) && kaputt.write("RIFF") == 4);
+        kaputt.close();
+        m.FileName = kaputt.fileName();
+        m.Command(QStringLiteral("Open"));
+        QSignalSpy gespielt(&m, &WavePlayer::gespielt);
+        m.Command(QStringLiteral("Play"));
+        QCOMPARE(gespielt.size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(m.Mode(), WavePlayer::kStopped);
+        QElapsedTimer t;
+        t.start();
+        m.Command(QStringLiteral("Close"));
+        QCOMPARE(m.Mode(), WavePlayer::kNotOpen);
+        QVERIFY(t.elapsed() < 500);
     }
 
     void testenAllerGruppenHatEinEnde()

@@ -109,36 +109,20 @@ void Form3::buildControls()
 {
     QWidget *c = client();
     auto label = [](QWidget *parent, const char *name, double l, double t, double w, double h, const QString &cap) {
-        auto *lb = new Label(parent);
-        lb->setObjectName(QLatin1String(name));
-        place(lb, l, t, w, h);
-        lb->setCaption(cap);
-        return lb;
+        return beschriftung(parent, QLatin1String(name), l, t, w, h, cap);
     };
     auto frame = [c](const char *name, double l, double t, double w, double h, const QString &cap) {
-        auto *f = new QGroupBox(cap, c);
-        f->setObjectName(QLatin1String(name));
-        place(f, l, t, w, h);
-        return f;
+        return steuerelement<QGroupBox>(c, QLatin1String(name), l, t, w, h, cap);
     };
     auto text = [](QWidget *parent, const char *name, double l, double t, double w, const QString &t0) {
-        auto *e = new QLineEdit(t0, parent);
-        e->setObjectName(QLatin1String(name));
-        place(e, l, t, w, 288);
-        return e;
+        return steuerelement<QLineEdit>(parent, QLatin1String(name), l, t, w, 288, t0);
     };
     auto knopf = [](QWidget *parent, const QString &name, double l, double t, double w, double h,
                     const QString &cap) {
-        auto *b = new QPushButton(cap, parent);
-        b->setObjectName(name);
-        place(b, l, t, w, h);
-        return b;
+        return steuerelement<QPushButton>(parent, name, l, t, w, h, cap);
     };
     auto box = [](QWidget *parent, const char *name, double l, double t, double w, const QString &cap) {
-        auto *b = new QCheckBox(cap, parent);
-        b->setObjectName(QLatin1String(name));
-        place(b, l, t, w, 252);
-        return b;
+        return steuerelement<QCheckBox>(parent, QLatin1String(name), l, t, w, 252, cap);
     };
 
     Label2 = label(c, "Label2", 120, 120, 4200, 252, QStringLiteral("Willkommen zu Befehlswart."));

@@ -38,25 +38,17 @@ Form4::Form4() : Form(QStringLiteral("Form4"))
 
     // The lists start where the program stands when the picker is loaded.
     const QString hier = QDir::currentPath();
-    File1 = new FileListBox(c);
-    File1->setObjectName(QStringLiteral("File1"));
-    place(File1, 120, 120, 3012, 1800);
+    File1 = steuerelement<FileListBox>(c, QStringLiteral("File1"), 120, 120, 3012, 1800);
     File1->setPath(hier);
-    Dir1 = new DirListBox(c);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    place(Dir1, 3252, 120, 2532, 1800);
+    Dir1 = steuerelement<DirListBox>(c, QStringLiteral("Dir1"), 3252, 120, 2532, 1800);
     Dir1->setPath(hier);
 
     Label1 = new Label(c);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setCaption(QStringLiteral("Pfad:"));
     place(Label1, 120, 2070, 552, 252);
-    Text1 = new QLineEdit(c);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    place(Text1, 720, 2016, 3852, 300);
-    Command1 = new QPushButton(QStringLiteral("Ok"), c);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    place(Command1, 4740, 1992, 1044, 360);
+    Text1 = steuerelement<QLineEdit>(c, QStringLiteral("Text1"), 720, 2016, 3852, 300);
+    Command1 = steuerelement<QPushButton>(c, QStringLiteral("Command1"), 4740, 1992, 1044, 360, QStringLiteral("Ok"));
     setDefaultButton(Command1);
 
     connect(Dir1, &DirListBox::clicked, this, &Form4::Dir1_Click);

@@ -54,11 +54,7 @@ void Form1::buildControls()
 {
     QWidget *c = client();
     auto mkLabel = [c](const char *name, double l, double t, double w, double h, const QString &cap = QString()) {
-        auto *lb = new Label(c);
-        lb->setObjectName(QLatin1String(name));
-        place(lb, l, t, w, h);
-        lb->setCaption(cap);
-        return lb;
+        return beschriftung(c, QLatin1String(name), l, t, w, h, cap);
     };
     Line1 = new QFrame(c);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -78,30 +74,22 @@ void Form1::buildControls()
     Label5 = mkLabel("Label5", 2160, 360, 1932, 252);
     Label5->setForeColor(0x0000FF);
 
-    File1 = new FileListBox(c);
-    File1->setObjectName(QStringLiteral("File1"));
-    place(File1, 120, 720, 1932, 2952);
-    Dir1 = new DirListBox(c);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    place(Dir1, 2160, 720, 1932, 2880);
+    File1 = steuerelement<FileListBox>(c, QStringLiteral("File1"), 120, 720, 1932, 2952);
+    Dir1 = steuerelement<DirListBox>(c, QStringLiteral("Dir1"), 2160, 720, 1932, 2880);
 
     Label10 = mkLabel("Label10", 120, 3720, 1332, 252, QStringLiteral("Auswertung:"));
     Label14 = mkLabel("Label14", 1560, 3720, 2532, 252);
     Label14->setBackColor(0xC0C0C0);
     Label14->setForeColor(0x0000FF);
 
-    Text3 = new QLineEdit(QStringLiteral("7"), c);
-    Text3->setObjectName(QStringLiteral("Text3"));
-    place(Text3, 120, 3960, 492, 288);
+    Text3 = steuerelement<QLineEdit>(c, QStringLiteral("Text3"), 120, 3960, 492, 288, QStringLiteral("7"));
     Combo2 = new QComboBox(c);
     Combo2->setObjectName(QStringLiteral("Combo2"));
     Combo2->setEditable(true);
     Combo2->setInsertPolicy(QComboBox::NoInsert);
     Combo2->setEditText(QStringLiteral("Courier New"));
     place(Combo2, 840, 3960, 1932, 288);
-    Command3 = new QPushButton(QStringLiteral("Abbruch"), c);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    place(Command3, 2880, 3960, 1212, 252);
+    Command3 = steuerelement<QPushButton>(c, QStringLiteral("Command3"), 2880, 3960, 1212, 252, QStringLiteral("Abbruch"));
     Command3->hide();
 
     Picture1 = new QWidget(c);
@@ -114,20 +102,14 @@ void Form1::buildControls()
     }
     place(Picture1, 80, 4320, 60, 132);
 
-    Text2 = new TextBox(c);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    place(Text2, 120, 4560, 8772, 3492);
+    Text2 = steuerelement<TextBox>(c, QStringLiteral("Text2"), 120, 4560, 8772, 3492);
     Text2->setFontName(QStringLiteral("Courier New"));
     Text2->setFontSize(Auswertungsgroesse);
 
-    UebergangsText = new TextStore(c);
-    UebergangsText->setObjectName(QStringLiteral("UebergangsText"));
-    place(UebergangsText, 10560, 120, 252, 1092);
+    UebergangsText = steuerelement<TextStore>(c, QStringLiteral("UebergangsText"), 10560, 120, 252, 1092);
 
     Label2 = mkLabel("Label2", 4320, 120, 1620, 192, QStringLiteral("Neue Befehle:"));
-    Text4 = new QLineEdit(QStringLiteral("10"), c);
-    Text4->setObjectName(QStringLiteral("Text4"));
-    place(Text4, 4320, 360, 492, 288);
+    Text4 = steuerelement<QLineEdit>(c, QStringLiteral("Text4"), 4320, 360, 492, 288, QStringLiteral("10"));
     Combo1 = new QComboBox(c);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
@@ -135,9 +117,7 @@ void Form1::buildControls()
     Combo1->setEditText(QStringLiteral("Courier New"));
     place(Combo1, 4920, 360, 1932, 288);
 
-    Text1 = new TextBox(c);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    place(Text1, 4320, 720, 6132, 3492);
+    Text1 = steuerelement<TextBox>(c, QStringLiteral("Text1"), 4320, 720, 6132, 3492);
     Text1->setFontName(QStringLiteral("Courier New"));
     Text1->setFontSize(10.2);
     connect(Text1, &TextBox::changed, this, &Form1::Text1_Change);
@@ -145,9 +125,7 @@ void Form1::buildControls()
     Label8 = mkLabel("Label8", 6960, 120, 2412, 612);
     Label8->setForeColor(0x0000FF);
     Label4 = mkLabel("Label4", 9480, 120, 972, 252, QStringLiteral("Dateiname:"));
-    Text5 = new QLineEdit(QStringLiteral("Befehle"), c);
-    Text5->setObjectName(QStringLiteral("Text5"));
-    place(Text5, 9480, 360, 972, 288);
+    Text5 = steuerelement<QLineEdit>(c, QStringLiteral("Text5"), 9480, 360, 972, 288, QStringLiteral("Befehle"));
     connect(Text5, &QLineEdit::textChanged, this, &Form1::Text5_Change);
 
     Command2 = new QPushButton(c);

@@ -48,14 +48,10 @@ Form6::Form6() : Form(QStringLiteral("Form6"))
     }
     place(Label1, 120, 0, 12012, 720);
 
-    Text1 = new TextBox(c);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    place(Text1, 120, 720, 12012, 7572);
+    Text1 = steuerelement<TextBox>(c, QStringLiteral("Text1"), 120, 720, 12012, 7572);
     connect(Text1, &TextBox::changed, this, &Form6::Text1_Change);
 
-    Command2 = new QPushButton(QStringLiteral("Schliessen"), c);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    place(Command2, 120, 8364, 12012, 372);
+    Command2 = steuerelement<QPushButton>(c, QStringLiteral("Command2"), 120, 8364, 12012, 372, QStringLiteral("Schliessen"));
     connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
     setCancelButton(Command2);
 

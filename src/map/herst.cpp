@@ -78,14 +78,10 @@ void HErst::buildControls()
     Label1->setCaption(QStringLiteral("Zuerst die richtige Karte laden."));
     place(Label1, 120, 120, 2508, 1032);
 
-    Text2 = new QLineEdit(c);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    place(Text2, 120, 480, 612, 288);
+    Text2 = steuerelement<QLineEdit>(c, QStringLiteral("Text2"), 120, 480, 612, 288);
     Text2->hide();
 
-    List1 = new QListWidget(c);
-    List1->setObjectName(QStringLiteral("List1"));
-    place(List1, 120, 600, 2532, 1008);
+    List1 = steuerelement<QListWidget>(c, QStringLiteral("List1"), 120, 600, 2532, 1008);
     List1->hide();
 
     Label2 = new Label(c);
@@ -96,18 +92,12 @@ void HErst::buildControls()
     place(Label2, 120, 840, 2532, 612);
     Label2->hide();
 
-    Text1 = new QLineEdit(c);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    place(Text1, kText1Links, 1320, kText1Breite, 288);
+    Text1 = steuerelement<QLineEdit>(c, QStringLiteral("Text1"), kText1Links, 1320, kText1Breite, 288);
     Text1->hide();
 
-    Command1 = new QPushButton(QStringLiteral("Abbrechen"), c);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    place(Command1, 120, 1680, 1092, 252);
+    Command1 = steuerelement<QPushButton>(c, QStringLiteral("Command1"), 120, 1680, 1092, 252, QStringLiteral("Abbrechen"));
 
-    Command2 = new QPushButton(QStringLiteral("Weiter -->"), c);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    place(Command2, 1560, 1680, 1092, 252);
+    Command2 = steuerelement<QPushButton>(c, QStringLiteral("Command2"), 1560, 1680, 1092, 252, QStringLiteral("Weiter -->"));
     Command2->setDefault(true);
 
     setTabOrder(List1, Command1);

@@ -100,22 +100,13 @@ void Karte::buildControls()
 {
     QWidget *c = client();
     auto text = [c](const char *name, double l, double t, double w) {
-        auto *e = new QLineEdit(c);
-        e->setObjectName(QLatin1String(name));
-        place(e, l, t, w, 288);
-        return e;
+        return steuerelement<QLineEdit>(c, QLatin1String(name), l, t, w, 288);
     };
     auto label = [c](const char *name, double l, double t, double w, const QString &cap) {
-        auto *lb = new Label(c);
-        lb->setObjectName(QLatin1String(name));
-        place(lb, l, t, w, 252);
-        lb->setCaption(cap);
-        return lb;
+        return beschriftung(c, QLatin1String(name), l, t, w, 252, cap);
     };
     auto knopf = [c](const char *name, double l, double w, const QString &cap) {
-        auto *b = new QPushButton(cap, c);
-        b->setObjectName(QLatin1String(name));
-        place(b, l, 120, w, 252);
+        auto *b = steuerelement<QPushButton>(c, QLatin1String(name), l, 120, w, 252, cap);
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };

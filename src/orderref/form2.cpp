@@ -112,9 +112,7 @@ void Form2::buildControls()
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     place(Text1, 120, 3720, 9732, 3200);
 
-    Command1 = new QPushButton(QStringLiteral("Geheimbefehle"), c);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    place(Command1, 8520, 1440, 1332, 252);
+    Command1 = steuerelement<QPushButton>(c, QStringLiteral("Command1"), 8520, 1440, 1332, 252, QStringLiteral("Geheimbefehle"));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 
     Label2 = new Label(c);

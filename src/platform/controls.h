@@ -9,6 +9,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "platform/units.h"
+
 namespace platform {
 // A font by the name the program uses. Names Linux lacks are drawn with an
 // installed font of about the same widths, so captions keep their length.
@@ -154,3 +156,25 @@ private:
     void show_();
     double m_min = 0, m_max = 100, m_value = 0;
 };
+
+namespace platform {
+// A control of a window: made on its parent, named (tests find it by that
+// name) and placed in twips.
+template <class W, class... Args>
+W *steuerelement(QWidget *parent, const QString &name, double left, double top, double width, double height,
+                 Args &&...args)
+{
+    auto *w = new W(std::forward<Args>(args)..., parent);
+    w->setObjectName(name);
+    place(w, left, top, width, height);
+    return w;
+}
+// A label with its caption.
+inline Label *beschriftung(QWidget *parent, const QString &name, double left, double top, double width,
+                           double height, const QString &caption)
+{
+    Label *l = steuerelement<Label>(parent, name, left, top, width, height);
+    l->setCaption(caption);
+    return l;
+}
+} // namespace platform

@@ -11,6 +11,7 @@
 #include "mainwindow/form6.h"
 #include "mainwindow/leer.h"
 #include "orderref/form2.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -152,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstBeschriftungen)
+BW_TEST_MAIN(TstBeschriftungen)
 #include "tst_beschriftungen.moc"

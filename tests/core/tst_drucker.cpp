@@ -3,6 +3,7 @@
 #include "core/drucken.h"
 #include "mainwindow/form1.h"
 #include "pdftext.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -72,5 +73,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstDrucker)
+BW_TEST_MAIN(TstDrucker)
 #include "tst_drucker.moc"

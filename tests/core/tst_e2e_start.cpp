@@ -15,6 +15,7 @@
 #include "platform/dialogs.h"
 #include "platform/units.h"
 #include "platform/waveplayer.h"
+#include "testmain.h"
 #include "testsupport.h"
 #include "wavedatei.h"
 
@@ -309,5 +310,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestE2eStart)
+BW_TEST_MAIN(TestE2eStart)
 #include "tst_e2e_start.moc"

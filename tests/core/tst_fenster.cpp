@@ -7,6 +7,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/form6.h"
 #include "orderref/form2.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QTemporaryDir>
@@ -162,5 +163,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstFenster)
+BW_TEST_MAIN(TstFenster)
 #include "tst_fenster.moc"

@@ -7,6 +7,7 @@
 #include "core/sound.h"
 #include "mainwindow/form1.h"
 #include "orderref/form2.h"
+#include "testmain.h"
 #include "testsupport.h"
 #include "wavedatei.h"
 
@@ -443,5 +444,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm3)
+BW_TEST_MAIN(TestForm3)
 #include "tst_form3.moc"

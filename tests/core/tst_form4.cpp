@@ -4,6 +4,7 @@
 #include "core/form4.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
+#include "testmain.h"
 #include "testsupport.h"
 #include "wavedatei.h"
 
@@ -159,5 +160,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm4)
+BW_TEST_MAIN(TestForm4)
 #include "tst_form4.moc"

@@ -3,6 +3,7 @@
 #include "core/einstellungen.h"
 #include "core/globals.h"
 #include "core/startup.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -211,5 +212,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStart)
+BW_TEST_MAIN(TestStart)
 #include "tst_start.moc"

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "mainwindow/form1.h"
 #include "platform/errors.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -484,5 +485,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstBefehleFenster)
+BW_TEST_MAIN(TstBefehleFenster)
 #include "tst_befehle_fenster.moc"

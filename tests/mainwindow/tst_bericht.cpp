@@ -4,6 +4,7 @@
 #include "mainwindow/befehlsdatei.h"
 #include "mainwindow/report.h"
 #include "platform/codepage.h"
+#include "testmain.h"
 
 #include <QtTest>
 
@@ -281,5 +282,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstBericht)
+BW_TEST_MAIN(TstBericht)
 #include "tst_bericht.moc"

@@ -11,6 +11,7 @@
 #include "orderref/form2.h"
 #include "platform/errors.h"
 #include "platform/yield.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -248,5 +249,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstErsteSchritte)
+BW_TEST_MAIN(TstErsteSchritte)
 #include "tst_erste_schritte.moc"

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/leer.h"
+#include "testmain.h"
 #include "testsupport.h"
 #include "wavedatei.h"
 
@@ -524,5 +525,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstForm1Laden)
+BW_TEST_MAIN(TstForm1Laden)
 #include "tst_form1_laden.moc"

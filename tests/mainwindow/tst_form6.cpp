@@ -6,6 +6,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/form6.h"
 #include "pdftext.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QInputDialog>
@@ -264,5 +265,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstForm6)
+BW_TEST_MAIN(TstForm6)
 #include "tst_form6.moc"

@@ -9,6 +9,7 @@
 #include "map/karte.h"
 #include "map/ladenmenu.h"
 #include "platform/waveplayer.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QSignalSpy>
@@ -304,5 +305,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstHErst)
+BW_TEST_MAIN(TstHErst)
 #include "tst_herst.moc"

@@ -7,6 +7,7 @@
 #include "map/groesse.h"
 #include "map/karte.h"
 #include "map/ladenmenu.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -321,5 +322,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstKarte)
+BW_TEST_MAIN(TstKarte)
 #include "tst_karte.moc"

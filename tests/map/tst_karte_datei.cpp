@@ -4,6 +4,7 @@
 #include "map/dateidialog.h"
 #include "map/karte.h"
 #include "map/ladenmenu.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QTemporaryDir>
@@ -285,5 +286,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstKarteDatei)
+BW_TEST_MAIN(TstKarteDatei)
 #include "tst_karte_datei.moc"

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "orderref/form2.h"
 #include "orderref/katalog.h"
+#include "testmain.h"
 #include "testsupport.h"
 #include "wavedatei.h"
 
@@ -232,5 +233,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstForm2)
+BW_TEST_MAIN(TstForm2)
 #include "tst_form2.moc"

@@ -7,6 +7,7 @@
 #include "orderref/form2.h"
 #include "orderref/katalog.h"
 #include "orderref/schnellhilfe.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QLocale>
@@ -286,5 +287,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstSchnellhilfe)
+BW_TEST_MAIN(TstSchnellhilfe)
 #include "tst_schnellhilfe.moc"

@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/yield.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QLocale>
@@ -149,5 +150,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstGrundlagen)
+BW_TEST_MAIN(TstGrundlagen)
 #include "tst_grundlagen.moc"

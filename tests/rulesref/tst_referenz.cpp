@@ -8,6 +8,7 @@
 #include "mainwindow/form6.h"
 #include "platform/waveplayer.h"
 #include "rulesref/referenz.h"
+#include "testmain.h"
 #include "testsupport.h"
 
 #include <QRegularExpression>
@@ -445,5 +446,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstReferenz)
+BW_TEST_MAIN(TstReferenz)
 #include "tst_referenz.moc"

@@ -248,8 +248,7 @@ private slots:
 
     void failedSaveKeepsTheOldOrders()
     {
-        // A name at the length limit leaves no room for the temporary file,
-        // so the write fails even where permissions would not stop it.
+        // A name at the length limit leaves no room for the temporary file: the write fails even as root.
         const QString lang(255, QLatin1Char('b'));
         schreibe(lang, "alte Befehle\r\n");
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Ordner")));
@@ -420,7 +419,6 @@ private slots:
         // No capital in windows-1252 keeps the letter; one the file cannot hold is not taken.
         tippe(f->Text1, QStringLiteral("ab ßäöü 1;xÿœµƒł"));
         QCOMPARE(f->Text1->text(), QStringLiteral("AB ßÄÖÜ 1;XŸŒµƒ"));
-        QCOMPARE(f->verandert, qint16(1));
         f->speichern_Click();
         QVERIFY(lies(kName).endsWith("AB \xDF\xC4\xD6\xDC 1;X\x9F\x8C\xB5\x83\r\n"));
         // Text put in by code is not changed.
@@ -443,7 +441,6 @@ private slots:
         f->Text5->setFocus();
         f->Text5->selectAll();
         tippe(f->Text5, QStringLiteral("Züge.txt"));
-        QCOMPARE(StandardBefehlsdatei, QStringLiteral("Züge.txt"));
         QCOMPARE(f->verandert, qint16(1));
         QVERIFY(f->speichern->isEnabled());
         QTest::keyClick(f->Text5, Qt::Key_Return);

@@ -227,7 +227,7 @@ private slots:
         QVERIFY(f->Command3->isHidden() && !f->barVisible());
     }
 
-    void overwriteQuestion()
+    void saveAsksBeforeOverwritingAndKeepsOldOrdersOnFailure()
     {
         schreibe(kName, "alt\r\n");
         f->Text1->setText(QStringLiteral("AB 1"));
@@ -239,10 +239,6 @@ private slots:
         f->speichern_Click();
         QCOMPARE(dlg->prompts(), QStringList(2, QStringLiteral("Alte Datei wirklich überschreiben?")));
         QCOMPARE(ohneKopf(lies(kName)), QByteArray("AB 1\r\n"));
-    }
-
-    void failedSaveKeepsTheOldOrders()
-    {
         // A name at the length limit leaves no room for the temporary file: the write fails even as root.
         const QString lang(255, QLatin1Char('b'));
         schreibe(lang, "alte Befehle\r\n");

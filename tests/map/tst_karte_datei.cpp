@@ -138,7 +138,6 @@ private slots:
         k->TxtTerrain->setCurrentIndex(7); // Wald, with its symbol
         const FeldDaten acht = Felder[8];
         const FeldDaten kopf = Felder[0];
-        dlg.leeren();
         if (!datei.isEmpty() && inhalt != "-")
             schreibeDatei(pfad(datei), inhalt);
         laden(eintrag, datei.isEmpty() ? QString() : pfad(datei));

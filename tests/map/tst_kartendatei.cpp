@@ -126,7 +126,7 @@ private slots:
         QTest::addColumn<QByteArray>("datei");
         QTest::addColumn<QString>("grund");
         const QByteArray gut = beispiel();
-        auto mit = [&](int ort, QByteArrayView bytes) { return QByteArray(gut).replace(ort, bytes.size(), bytes); };
+        auto mit = [&](int ort, QByteArrayView b) { return QByteArray(gut).replace(ort, b.size(), b); };
         QTest::newRow("leer") << QByteArray() << QStringLiteral("leer");
         QTest::newRow("kurz") << gut.left(40) << QStringLiteral("vor Datensatz 1 (Kartenkopf)");
         QTest::newRow("nur Kopf") << gut.left(176) << QStringLiteral("vor Datensatz 2 (Feld 1)");
@@ -139,7 +139,7 @@ private slots:
                                        << QStringLiteral("99999 × 32767");
         QTest::newRow("Besitzer 91") << mit(176 * 2 + 44, QByteArray("\x5B\x00", 2))
                                      << QStringLiteral("Datensatz 3 (Feld 2)");
-        QTest::newRow("Besitzer 65535") << mit(176 * 4 + 44, "\xFF\xFF") << QStringLiteral("Datensatz 5 (Feld 4)");
+        QTest::newRow("Besitzer 65535") << mit(176 * 4 + 44, "\xFF\xFF") << "Datensatz 5 (Feld 4)";
     }
     void kaputt()
     {
@@ -160,13 +160,13 @@ private slots:
         const QString ok = QStringLiteral("0");
         const QSize k(3, 2);
         QTest::newRow("gut") << k << 5000.0 << ok << QString() << QString();
-        QTest::newRow("keine Karte") << QSize(0, 0) << 5000.0 << ok << QString() << QStringLiteral("keine Karte");
+        QTest::newRow("keine Karte") << QSize(0, 0) << 5000.0 << ok << QString() << "keine Karte";
         QTest::newRow("90 passen") << k << 5000.0 << QString(90, QLatin1Char('1')) << QString() << QString();
         QTest::newRow("91 nicht") << k << 5000.0 << QString(91, QLatin1Char('1')) << QString()
                                   << QStringLiteral("Feld 6: der Besitzer");
         QTest::newRow("32767") << k << 32767.0 << ok << QString() << QString();
         QTest::newRow("32767,5") << k << 32767.5 << ok << QString() << QStringLiteral("Feldgrösse");
-        QTest::newRow("Pfeil im Namen") << k << 5000.0 << ok << QStringLiteral("→") << QStringLiteral("Feld 6:");
+        QTest::newRow("Pfeil im Namen") << k << 5000.0 << ok << QStringLiteral("→") << "Feld 6:";
     }
     void vorDemSpeichern()
     {
@@ -178,7 +178,7 @@ private slots:
         kopfUndFelderSetzen(handFelder(), 3, 2);
         Felder[6].Besitzer = besitzer;
         Felder[6].SpielerName = fest(name);
-        const QString fehler = kartendatei::pruefeSpeichern(Felder, karte.width(), karte.height(), breite, 5000);
+        const auto fehler = kartendatei::pruefeSpeichern(Felder, karte.width(), karte.height(), breite, 5000);
         QVERIFY2(grund.isEmpty() ? fehler.isEmpty() : fehler.contains(grund), qPrintable(fehler));
     }
 

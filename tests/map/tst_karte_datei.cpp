@@ -224,8 +224,7 @@ private slots:
         QVERIFY(!QFile::exists(pfad(QStringLiteral("zulang.bwk"))));
     }
 
-    // An import draws the symbols from the records: a field's old terrain
-    // symbol goes when the file gives it another terrain.
+    // An import redraws the symbols from the records: a replaced terrain's symbol goes.
     void importZeichnetSymbole()
     {
         neu(5, 4);

@@ -23,7 +23,8 @@ const QString kLeer = kCrLf + kCrLf;
 Tafel tafelZu(const QString &schluessel)
 {
     const QList<Tafel> alle = alleTafeln();
-    const auto t = std::find_if(alle.begin(), alle.end(), [&](const Tafel &t) { return t.schluessel == schluessel; });
+    const auto t = std::find_if(alle.begin(), alle.end(),
+                                [&](const Tafel &e) { return e.schluessel == schluessel; });
     return t == alle.end() ? Tafel{} : *t;
 }
 
@@ -67,17 +68,13 @@ private slots:
     {
         f = hauptfenster(dir.path());
         f->show();
+        BestaetigungsKlangAn = 0;
         // the pane starts with the #-commands and an empty explanation
         QCOMPARE(f->Combo3->currentText(), QStringLiteral("#-Commandos"));
         QCOMPARE(f->List1->count(), 22);
         QCOMPARE(schriftVon(f->List1->font()), QStringLiteral("Courier New8"));
         QVERIFY(f->Text6->text().isEmpty() && f->Text6->locked());
         QCOMPARE(schriftVon(f->Text6), QStringLiteral("MS Sans Serif8"));
-    }
-    void init()
-    {
-        dlg.leeren();
-        BestaetigungsKlangAn = 0;
     }
 
     void categories_data()
@@ -86,21 +83,28 @@ private slots:
         QTest::addColumn<int>("eintraege"); // 0: a rules table, in the pane and the enlarged view
         QTest::addColumn<QString>("schrift"); // of the list; of the pane for a table
         QTest::addColumn<QString>("text"); // the first and last entry; the enlarged view's title
-        QTest::newRow("#-Commandos") << 0 << 22 << "Courier New8" << "#BEF|#ANFANG";
-        QTest::newRow("Verarbeitungsreihenfolge") << 12 << 89 << "Small Fonts6" << "Plündere Tempel|Gewinnprüfung";
-        QTest::newRow("Zaubersprüche") << 13 << 36 << "Courier New8" << "1  Schirm|72 Wir sind das Volk";
-        QTest::newRow("Kampfablauf") << 1 << 0 << "Courier New3" << "Ablauf eines Kampfes";
-        QTest::newRow("HDAufstieg") << 2 << 0 << "Courier New3" << "Aufsteigen der Helden";
-        QTest::newRow("BCD") << 3 << 0 << "Courier New3" << "Bildung von B- , C- und D- Produkten";
-        QTest::newRow("BurgErw") << 4 << 0 << "Courier New4" << "Burgerweiterung";
-        // this one leaves the pane as it was
-        QTest::newRow("Eigenschaften") << 5 << 0 << "MS Sans Serif8" << "Eigenschaften der Monster und Helden";
-        QTest::newRow("Einzeln") << 6 << 0 << "Courier New3" << "Einzelne Formeln";
-        QTest::newRow("Prodtabelle") << 7 << 0 << "Courier New3" << "Grosse Produktionstabelle";
-        QTest::newRow("Nachschub") << 8 << 0 << "Courier New4" << "Nachschubkosten";
-        QTest::newRow("Rang") << 9 << 0 << "Courier New3" << "Rangtabelle";
-        QTest::newRow("EE") << 10 << 0 << "Courier New3" << "Stammerweiterungen";
-        QTest::newRow("Terrain") << 11 << 0 << "Courier New3" << "Terraintabelle";
+        // the enlarged view's text: P a one-line paragraph, T the table, N notes without a line end after them
+        QTest::addColumn<QString>("aufbau");
+        const QString liste, tn = QStringLiteral("T\r\n\r\nN");
+        const QString ee = QStringLiteral("P\r\n\r\nT\r\n\r\nN");
+        QTest::newRow("#-Commandos") << 0 << 22 << "Courier New8" << "#BEF|#ANFANG" << liste;
+        QTest::newRow("Verarbeitungsreihenfolge")
+            << 12 << 89 << "Small Fonts6" << "Plündere Tempel|Gewinnprüfung" << liste;
+        QTest::newRow("Zaubersprüche") << 13 << 36 << "Courier New8" << "1  Schirm|72 Wir sind das Volk"
+                                       << liste;
+        QTest::newRow("Kampfablauf") << 1 << 0 << "Courier New3" << "Ablauf eines Kampfes" << "T\r\n\r\n";
+        QTest::newRow("HDAufstieg") << 2 << 0 << "Courier New3" << "Aufsteigen der Helden"
+                                    << "P\r\nP\r\nP\r\n\r\nT";
+        QTest::newRow("BCD") << 3 << 0 << "Courier New3" << "Bildung von B- , C- und D- Produkten" << tn;
+        QTest::newRow("BurgErw") << 4 << 0 << "Courier New4" << "Burgerweiterung" << tn;
+        QTest::newRow("Eigenschaften") // leaves the pane as it was
+            << 5 << 0 << "MS Sans Serif8" << "Eigenschaften der Monster und Helden" << "N";
+        QTest::newRow("Einzeln") << 6 << 0 << "Courier New3" << "Einzelne Formeln" << tn;
+        QTest::newRow("Prodtabelle") << 7 << 0 << "Courier New3" << "Grosse Produktionstabelle" << tn;
+        QTest::newRow("Nachschub") << 8 << 0 << "Courier New4" << "Nachschubkosten" << tn;
+        QTest::newRow("Rang") << 9 << 0 << "Courier New3" << "Rangtabelle" << tn;
+        QTest::newRow("EE") << 10 << 0 << "Courier New3" << "Stammerweiterungen" << ee;
+        QTest::newRow("Terrain") << 11 << 0 << "Courier New3" << "Terraintabelle" << tn;
     }
     void categories()
     {
@@ -108,6 +112,7 @@ private slots:
         QFETCH(int, eintraege);
         QFETCH(QString, schrift);
         QFETCH(QString, text);
+        QFETCH(QString, aufbau);
         const QString schluessel = QString::fromLatin1(QTest::currentDataTag());
         const Tafel tafel = tafelZu(schluessel); // none for a list
         const bool eigenschaften = schluessel == QLatin1String("Eigenschaften");
@@ -137,9 +142,15 @@ private slots:
             QCOMPARE(g->Label1->caption(),
                      eigenschaften ? QStringLiteral("Erkärung der Eigenschaften der Monster und Helden") : text);
             QCOMPARE(g->Text1->text(), tafel.ansicht);
-            QCOMPARE(schriftVon(g->Text1), eigenschaften ? QStringLiteral("Verdana9") : QStringLiteral("Courier New10"));
+            QCOMPARE(schriftVon(g->Text1),
+                     eigenschaften ? QStringLiteral("Verdana9") : QStringLiteral("Courier New10"));
             QVERIFY(g->Text1->locked() && !g->drr->isVisible());
             QCOMPARE(FensterInhalt, schluessel);
+            QString muster = QRegularExpression::escape(aufbau);
+            muster.replace(u'P', QStringLiteral("[^\\r\\n]+")).replace(u'N', QStringLiteral("[\\s\\S]*\\S"));
+            muster.replace(u'T', QRegularExpression::escape(block(tafel)));
+            const QRegularExpression ansicht(QRegularExpression::anchoredPattern(muster));
+            QVERIFY(ansicht.match(tafel.ansicht).hasMatch());
         }
     }
 
@@ -237,7 +248,6 @@ private slots:
     void spellsExplainThemselves()
     {
         const QList<Zauber> &z = zaubersprueche();
-        QCOMPARE(z.size(), 36);
         // the first number of each group and its Natternblut; MM is ten per group
         const QList<int> gruppen{1, 21, 31, 41, 51, 61, 71}, natt{2, 3, 5, 8, 13, 21, 34};
         int vorher = 0;
@@ -344,28 +354,6 @@ private slots:
         QCOMPARE(b[bruch + 1].size(), 69);
         for (const QString &z : {b[bruch - 1], b[bruch + 1]})
             QVERIFY(z.startsWith(QString(8, u' ')) && z[8] != u' ');
-    }
-
-    void enlargedTexts()
-    {
-        for (const Tafel &t : alleTafeln()) {
-            const QString b = block(t);
-            if (t.schluessel == QStringLiteral("Eigenschaften")) {
-                QVERIFY(t.block.isEmpty() && t.paneGroesse == 0.0);
-            } else if (t.schluessel == QStringLiteral("Kampfablauf")) {
-                QCOMPARE(t.ansicht, b + kLeer);
-            } else if (t.schluessel == QStringLiteral("HDAufstieg")) {
-                // three paragraphs, one empty line, the table
-                const QStringList vorn = t.ansicht.chopped(b.size()).split(kCrLf);
-                QCOMPARE(vorn.size(), 5);
-                QVERIFY(t.ansicht.endsWith(kLeer + b) && !vorn[0].isEmpty() && !vorn[1].isEmpty() && !vorn[2].isEmpty());
-            } else if (t.schluessel == QStringLiteral("EE")) {
-                QCOMPARE(t.ansicht.split(kCrLf)[2], t.block.first());
-                QVERIFY(t.ansicht.indexOf(kLeer + b + kLeer) > 0 && !t.ansicht.endsWith(u'\n'));
-            } else {
-                QVERIFY2(t.ansicht.startsWith(b + kLeer) && !t.ansicht.endsWith(u'\n'), qPrintable(t.schluessel));
-            }
-        }
     }
 
     void properties()

@@ -178,17 +178,13 @@ private slots:
         // syntax line and introduction, 24 options, two examples, no line end after them
         const QStringList teile = rulesref::drumfText().split(kLeer);
         QCOMPARE(teile.size(), 27);
-        const QStringList kopf = teile.first().split(kCrLf);
-        QCOMPARE(kopf.size(), 2);
-        QVERIFY(kopf[0].startsWith(QStringLiteral("#DRUMF ")) && kopf[0].endsWith(u' '));
-        QVERIFY(kopf[1].endsWith(QStringLiteral("Folgende Parameter sind moeglich: ")));
+        const QRegularExpression kopf(
+            QStringLiteral("^#DRUMF (?:[^\\r\\n]* )?\\r\\n[^\\r\\n]*Folgende Parameter sind moeglich: $"));
+        QVERIFY2(kopf.match(teile.first()).hasMatch(), qPrintable(teile.first()));
         const QRegularExpression option(QStringLiteral("^[A-Z]+( \\[Dauer\\])?: [^\\r\\n]+$"));
-        int dauerhaft = 0;
-        for (int i = 1; i <= 24; ++i) {
+        for (int i = 1; i <= 24; ++i)
             QVERIFY2(option.match(teile[i]).hasMatch(), qPrintable(teile[i]));
-            dauerhaft += teile[i].contains(QStringLiteral("[Dauer]:"));
-        }
-        QCOMPARE(dauerhaft, 18);
+        QCOMPARE(teile.mid(1, 24).filter(QStringLiteral("[Dauer]:")).size(), 18);
         QVERIFY(teile[25].startsWith(QStringLiteral("Beispiel: '#DRUMF 17 ")));
         QVERIFY(teile[26].startsWith(QStringLiteral("Weiteres Beispiel: '#DRUMF 17 ")) && !teile[26].endsWith(u'\n'));
     }
@@ -376,7 +372,6 @@ private slots:
             vorher = m.captured(1);
         }
         QCOMPARE(absaetze, 51);
-        QVERIFY(!t.ansicht.endsWith(u'\n'));
     }
 };
 

@@ -75,9 +75,8 @@ private slots:
 
     void publicListAndTableFollowTheCatalogue()
     {
-        // The table: public orders first, then the secret ones, each in catalogue order;
-        // ten secret orders have syntax lines of their own. The public list is its first part.
-        const QStringList eigene{"FS", "DS", "TD", "MR", "BN", "ZW", "GV", "ZF", "ZK", "KF"};
+        // The table: the public orders (the public list), then the secret ones, each in catalogue order.
+        const QStringList eigene{"FS", "DS", "TD", "MR", "BN", "ZW", "GV", "ZF", "ZK", "KF"}; // own syntax lines
         QStringList erwartet, codes, oeffentlicheCodes;
         for (bool geheim : {false, true})
             for (const Befehl &b : katalog())
@@ -152,8 +151,7 @@ private slots:
 
     void initTestCase()
     {
-        // Remarks on the screen size or missing folders are not tested here.
-        Dialoge ladeDialoge;
+        Dialoge ladeDialoge; // remarks on the screen size or missing folders are not tested here
         hauptfenster(dir.path());
         KlickKlangAn = 1; // the click player must take it silently
     }

@@ -151,19 +151,7 @@ private slots:
         QVERIFY(f->List1->selectedItems().isEmpty());
     }
 
-    void closingDuringTheAnimationLeavesAFreshWindow()
-    {
-        f->show();
-        QTimer::singleShot(0, f, [this] { f->close(); });
-        f->Command1_Click();
-        QVERIFY(!f->isVisible());
-        frisch();
-        QTimer::singleShot(0, f, [this] { f->Unload(); });
-        f->Command1_Click();
-        frisch();
-    }
-
-    void escapeHidesAndKeepsEverythingClosingDiscardsIt()
+    void escapeHidesAndKeepsEverythingClosingDiscardsItAlsoDuringTheAnimation()
     {
         f->show();
         f->activateWindow();
@@ -180,6 +168,13 @@ private slots:
         f->close();
         QVERIFY(!f->isVisible());
         f->show();
+        frisch();
+        QTimer::singleShot(0, f, [this] { f->close(); });
+        f->Command1_Click();
+        QVERIFY(!f->isVisible());
+        frisch();
+        QTimer::singleShot(0, f, [this] { f->Unload(); });
+        f->Command1_Click();
         frisch();
     }
 };

@@ -73,7 +73,7 @@ private slots:
         QTest::addColumn<int>("eintraege"); // 0: a rules table, in the pane and the enlarged view
         QTest::addColumn<QString>("schrift"); // of the list; of the pane for a table
         QTest::addColumn<QString>("text"); // the first and last entry; the enlarged view's title
-        // the enlarged view's text: P a one-line paragraph, T the table, N notes without a line end after them
+        // the enlarged view's text: P a one-line paragraph, T the table, N notes ending in a non-blank
         QTest::addColumn<QString>("aufbau");
         const QString tn = QStringLiteral("T\r\n\r\nN"), ee = QStringLiteral("P\r\n\r\nT\r\n\r\nN");
         QTest::newRow("#-Commandos") << 0 << 22 << "Courier New8" << "#BEF|#ANFANG" << "";

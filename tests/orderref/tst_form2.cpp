@@ -1,5 +1,4 @@
-// The order-code reference window: list, picked help, secret-order toggle,
-// hiding and discarding.
+// The order-code reference window: list, picked help, secret-order toggle, hiding and discarding.
 #include "core/form3.h"
 #include "core/globals.h"
 #include "orderref/form2.h"
@@ -16,22 +15,14 @@
 using orderref::Befehl;
 
 namespace {
-QStringList titel(const QList<Befehl> &l)
+bool listeZeigt(const QListWidget *l, const QList<Befehl> &befehle)
 {
-    QStringList out;
-    for (const Befehl &b : l)
-        out << b.titel;
-    return out;
-}
-QStringList listenTitel(const QListWidget *l)
-{
-    QStringList out;
-    for (int i = 0; i < l->count(); ++i)
-        out << l->item(i)->text();
-    return out;
+    bool gleich = l->count() == befehle.size();
+    for (int i = 0; gleich && i < befehle.size(); ++i)
+        gleich = l->item(i)->text() == befehle[i].titel;
+    return gleich;
 }
 QString kopf(const QString &t, int nummer) { return t + QStringLiteral(" , Befehl Nummer ") + QString::number(nummer); }
-QColor hintergrund(const QWidget *w) { return w->palette().color(QPalette::Window); }
 } // namespace
 
 class TstForm2 : public QObject {
@@ -40,14 +31,13 @@ class TstForm2 : public QObject {
     Dialoge dlg;
     QTemporaryDir dir;
 
-    // The switch shows ON in green or OFF in red; its animation leaves it
-    // where it ended.
+    // The switch shows ON in green or OFF in red; its animation leaves it where it ended.
     void schalter(qint16 an, float links, float breite)
     {
         QCOMPARE(f->OnOFF, an);
         QCOMPARE(f->List1->count(), an ? 98 : 61);
         QCOMPARE(f->Label2->caption(), QString::fromLatin1(an ? "ON" : "OFF"));
-        QCOMPARE(hintergrund(f->Label2), an ? QColor(0, 192, 0) : QColor(255, 0, 0));
+        QCOMPARE(f->Label2->palette().color(QPalette::Window), an ? QColor(0, 192, 0) : QColor(255, 0, 0));
         QCOMPARE(f->Label2Left, links);
         QCOMPARE(f->Label2Width, breite);
         QVERIFY(f->Command1->isEnabled());
@@ -55,7 +45,7 @@ class TstForm2 : public QObject {
     void frisch()
     {
         schalter(1, 8580, 1212);
-        QCOMPARE(listenTitel(f->List1), titel(orderref::katalog()));
+        QVERIFY(listeZeigt(f->List1, orderref::katalog()));
         QVERIFY(f->List1->selectedItems().isEmpty());
         QCOMPARE(f->List1->currentRow(), -1);
         QCOMPARE(f->Label1->caption(), QString());
@@ -65,7 +55,6 @@ class TstForm2 : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(dir.isValid());
         Form3::instance();
         f = Form2::instance();
     }
@@ -76,52 +65,45 @@ private slots:
         f->Unload();
     }
 
-    void freshWindowListsAllOrders()
-    {
-        QCOMPARE(f->windowTitle(), QStringLiteral("Hilfe zu Gub Befehlen"));
-        frisch();
-    }
-
-    void everyLineShowsItsHelp_data()
+    void everyLineOfTheFreshWindowShowsItsHelp_data()
     {
         QTest::addColumn<bool>("versteckt");
         QTest::newRow("alle") << false;
         QTest::newRow("ohne Geheimbefehle") << true;
     }
-    void everyLineShowsItsHelp()
+    void everyLineOfTheFreshWindowShowsItsHelp()
     {
         QFETCH(bool, versteckt);
+        QCOMPARE(f->windowTitle(), QStringLiteral("Hilfe zu Gub Befehlen"));
+        frisch();
         BestaetigungsKlangAn = 1; // the sound player must take it silently
         if (versteckt)
             f->Command1_Click();
         const QList<Befehl> &l = versteckt ? orderref::oeffentlich() : orderref::katalog();
-        QCOMPARE(listenTitel(f->List1), titel(l));
+        QCOMPARE(f->List1->count(), l.size());
+        f->show(); // the mouse and the keys pick a line too
+        QWidget *vp = f->List1->viewport();
+        for (int zeile : {2, 5}) {
+            QTest::mouseClick(vp, Qt::LeftButton, {}, f->List1->visualItemRect(f->List1->item(zeile)).center());
+            QCOMPARE(f->Label1->caption(), kopf(l[zeile].titel, zeile + 1));
+        }
+        QTest::keyClick(f->List1, Qt::Key_Down);
+        QCOMPARE(f->Label1->caption(), kopf(l[6].titel, 7));
         for (int i = 0; i < l.size(); ++i) {
             f->List1->setCurrentRow(i);
             QCOMPARE(f->Label1->caption(), kopf(l[i].titel, i + 1));
             QCOMPARE(f->Text1->text(), orderref::hilfetext(l[i]));
         }
-    }
-
-    void mouseAndKeysPickTheLine()
-    {
-        f->show();
-        const QList<Befehl> &k = orderref::katalog();
-        QWidget *vp = f->List1->viewport();
-        for (int zeile : {2, 5}) {
-            QTest::mouseClick(vp, Qt::LeftButton, {}, f->List1->visualItemRect(f->List1->item(zeile)).center());
-            QCOMPARE(f->Label1->caption(), kopf(k[zeile].titel, zeile + 1));
-        }
-        QTest::keyClick(f->List1, Qt::Key_Down);
-        QCOMPARE(f->Label1->caption(), kopf(k[6].titel, 7));
-        QCOMPARE(f->Text1->text(), orderref::hilfetext(k[6]));
-        f->hide();
+        f->List1->clearSelection();
+        f->List1->setCurrentRow(-1);
+        f->List1_Click(); // with nothing current
+        QCOMPARE(f->Label1->caption(), QStringLiteral(" , Befehl Nummer 0"));
+        QCOMPARE(f->Text1->text(), QString());
     }
 
     void confirmationAndClickSounds()
     {
-        // Start-settings players on files of their own, so that their plays
-        // can be counted without a sound device.
+        // Players on files of their own count their plays without a sound device.
         WavePlayer *bestaetigung = Form3::instance()->MMControl4, *klick = Form3::instance()->MMControl5;
         for (auto [m, name] : {std::pair{bestaetigung, "dui.wav"}, std::pair{klick, "Klick.wav"}}) {
             schreibeWave(dir.filePath(QString::fromLatin1(name)), 40);
@@ -141,46 +123,15 @@ private slots:
             f->show();
             f->Command2_Click();
             QCOMPARE(geklickt.count(), int(an));
-            QVERIFY(!f->isVisible());
         }
         bestaetigung->Command(QStringLiteral("Close"));
         klick->Command(QStringLiteral("Close"));
     }
 
-    void toggleTwiceReturnsToTheFullList()
-    {
-        f->Command1_Click();
-        // 60 steps down to 12, 61 up to 1232: ten twips left of the start.
-        schalter(0, 8570, 1232);
-        f->Command1_Click();
-        schalter(1, 8570, 1232);
-        QCOMPARE(listenTitel(f->List1), titel(orderref::katalog()));
-        QVERIFY(f->List1->selectedItems().isEmpty());
-    }
-
-    void pickedHelpOutlivesTheToggle()
+    void toggleTakesOnePressKeepsThePickedHelpAndTwiceReturnsToTheFullList()
     {
         f->List1->setCurrentRow(4); // IN, a secret order
         const QString kopfVorher = f->Label1->caption(), textVorher = f->Text1->text();
-        f->Command1_Click();
-        QCOMPARE(f->Label1->caption(), kopfVorher);
-        QCOMPARE(f->Text1->text(), textVorher);
-        QVERIFY(f->List1->selectedItems().isEmpty());
-    }
-
-    void clickWithNothingCurrent()
-    {
-        f->List1->setCurrentRow(3);
-        f->List1->clearSelection();
-        f->List1->setCurrentRow(-1);
-        BestaetigungsKlangAn = 1;
-        f->List1_Click();
-        QCOMPARE(f->Label1->caption(), QStringLiteral(" , Befehl Nummer 0"));
-        QCOMPARE(f->Text1->text(), QString());
-    }
-
-    void secondPressDuringTheAnimationIsNotTaken()
-    {
         bool warGesperrt = false;
         QTimer::singleShot(0, f, [&] {
             warGesperrt = !f->Command1->isEnabled();
@@ -189,28 +140,26 @@ private slots:
         });
         f->Command1_Click();
         QVERIFY(warGesperrt);
+        // 60 steps down to 12, 61 up to 1232: ten twips left of the start.
         schalter(0, 8570, 1232);
+        QCOMPARE(f->Label1->caption(), kopfVorher);
+        QCOMPARE(f->Text1->text(), textVorher);
+        QVERIFY(f->List1->selectedItems().isEmpty());
+        f->Command1_Click();
+        schalter(1, 8570, 1232);
+        QVERIFY(listeZeigt(f->List1, orderref::katalog()));
+        QVERIFY(f->List1->selectedItems().isEmpty());
     }
 
-    void closingDuringTheAnimationLeavesAFreshWindow()
+    void escapeHidesAndKeepsEverythingClosingDiscardsItAlsoDuringTheAnimation()
     {
         f->show();
-        QTimer::singleShot(0, f, [this] { f->close(); });
-        f->Command1_Click();
-        QVERIFY(!f->isVisible());
-        frisch();
-        QTimer::singleShot(0, f, [this] { f->Unload(); });
-        f->Command1_Click();
-        frisch();
-    }
-
-    void hidingKeepsEverythingClosingDiscardsIt()
-    {
-        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
         f->Command1_Click();
         f->List1->setCurrentRow(4);
         const QString kopfVorher = f->Label1->caption();
-        f->Command2_Click();
+        QTest::keyClick(f->List1, Qt::Key_Escape);
         QVERIFY(!f->isVisible());
         f->show();
         schalter(0, 8570, 1232);
@@ -220,16 +169,13 @@ private slots:
         QVERIFY(!f->isVisible());
         f->show();
         frisch();
-    }
-
-    void escapeHides()
-    {
-        f->show();
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f));
-        f->List1->setFocus();
-        QTest::keyClick(f->List1, Qt::Key_Escape);
+        QTimer::singleShot(0, f, [this] { f->close(); });
+        f->Command1_Click();
         QVERIFY(!f->isVisible());
+        frisch();
+        QTimer::singleShot(0, f, [this] { f->Unload(); });
+        f->Command1_Click();
+        frisch();
     }
 };
 

@@ -1,6 +1,5 @@
-// The start settings: loading and saving the settings file, the contact
-// links, "Ok" and its refusals, quitting; the sound players, play routines,
-// sound switches and "Testen", with no audio device at all.
+// The start settings: the settings file, the contact links, "Ok" and its refusals, quitting;
+// the sound players, play routines, sound switches and "Testen", with no audio device at all.
 #include "core/einstellungen.h"
 #include "core/form3.h"
 #include "core/globals.h"
@@ -62,10 +61,6 @@ class TestForm3 : public QObject {
                     [this, f, m] { m_gespielt << m->objectName() + ':' + f->Label1->caption(); });
         return f;
     }
-    QByteArray einstellungen(const QString &auswertung, const char *schalter) const
-    {
-        return "\"" + m_spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"" + auswertung.toLatin1() + "\"\r\n" + schalter;
-    }
     static QStringList texte(Form3 *f) { return {f->Text1->text(), f->Text2->text(), f->Text3->text()}; }
     static QList<bool> haken(Form3 *f)
     {
@@ -84,7 +79,6 @@ private slots:
         schreibeDatei(ProgrammPfad + "Tramsel's GubMail.url", "[InternetShortcut]\r\nURL=mailto:gub@example.org\r\n");
         m_spiel = m_dir.path() + QStringLiteral("/Spiel Ä/");
         schreibeDatei(m_spiel + "Befehle.txt", "Befehle\r\n");
-        schreibeDatei(m_spiel + "Auswertung.txt", "#BEF 1 2 3\r\nText\r\n");
         Form1::endProgram = [this] { ++m_ende; };
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "oeffne");
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "oeffne");
@@ -107,7 +101,6 @@ private slots:
         f->Text1->setText(m_spiel);
         f->Text2->setText(QStringLiteral("Züge.txt"));
         f->Check1->setChecked(true);
-        f->Text3->setText(QStringLiteral("Auswertung.txt"));
         f->Check3->setChecked(true);
         f->Check4->setChecked(true);
         f->Command2_Click();
@@ -159,15 +152,6 @@ private slots:
         QCOMPARE(m_geoeffnet.last(), QUrl(QStringLiteral("mailto:gub@example.org")));
     }
 
-    void schalterOhneDateiBleibtAn()
-    {
-        QFile::rename(ProgrammPfad + "sounds/dui.wav", ProgrammPfad + "sounds/dui.weg");
-        Form3 *f = neu(einstellungen(QString(), "0\r\n0\r\n1\r\n0\r\n"));
-        QCOMPARE(TippKlangAn, qint16(1));
-        QVERIFY(!f->Check2->isChecked());
-        QFile::rename(ProgrammPfad + "sounds/dui.weg", ProgrammPfad + "sounds/dui.wav");
-    }
-
     void kaputteEinstellungsdateiLaesstFensterBrauchbar_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
@@ -209,7 +193,7 @@ private slots:
     {
         QFETCH(QString, ordner);
         QFETCH(QString, befehle);
-        const QByteArray vorher = einstellungen(QString(), "0\r\n0\r\n0\r\n0\r\n");
+        const QByteArray vorher = "\"" + m_spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n";
         Form3 *f = neu(vorher);
         f->Text1->setText(ordner);
         f->Text2->setText(befehle);
@@ -222,12 +206,12 @@ private slots:
     void okVerweigert()
     {
         Form3 *f = neu();
-        const QString ordnerFehlt = QStringLiteral("Die ausgewählten und angegebenen Dateien müssen sich beide im "
-                                                   "oben angegebenen Verzeichnis befinden.\nAusserdem");
         // A missing folder, one without its trailing "/", a missing orders file or start report;
         // busy with the settings file, "Ok" does nothing.
         const QList<std::tuple<QString, const char *, bool, const char *, qint16, QString>> faelle{
-            {m_dir.path() + "/fehlt/", "Befehle.txt", false, "", 0, ordnerFehlt},
+            {m_dir.path() + "/fehlt/", "Befehle.txt", false, "", 0,
+             QStringLiteral("Die ausgewählten und angegebenen Dateien müssen sich beide im oben angegebenen "
+                            "Verzeichnis befinden.\nAusserdem")},
             {m_spiel.chopped(1), "Befehle.txt", false, "", 0, kDateienFehlen},
             {m_spiel, "Fehlt.txt", false, "", 0, kDateienFehlen},
             {m_spiel, "Befehle.txt", true, "Fehlt.txt", 0, kDateienFehlen},
@@ -302,12 +286,7 @@ private slots:
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f));
         // The click group plays only while its switch is on.
-        const auto klickGruppe = [] {
-            KlickSpielen();
-            TroeoetSpielen();
-            FeldSpielen();
-            GubHortSpielen();
-        };
+        const auto klickGruppe = {&KlickSpielen, &TroeoetSpielen, &FeldSpielen, &GubHortSpielen};
         QTest::mouseClick(f->Check2, Qt::LeftButton);
         QVERIFY(!f->Check2->isChecked() && !f->Command5->isEnabled());
         QCOMPARE(TippKlangAn, qint16(0));
@@ -318,23 +297,28 @@ private slots:
         QTest::mouseClick(f->Check4, Qt::LeftButton);
         QVERIFY(f->Check4->isChecked() && f->Command5->isEnabled());
         QCOMPARE(KlickKlangAn, qint16(1));
-        klickGruppe();
+        for (auto *spielen : klickGruppe)
+            spielen();
         QTest::mouseClick(f->Check3, Qt::LeftButton);
         QVERIFY(!f->Check3->isChecked() && f->Command5->isEnabled()); // Check4 still ticked
         QTest::mouseClick(f->Check4, Qt::LeftButton);
         QVERIFY(!f->Command5->isEnabled());
         QCOMPARE(KlickKlangAn, qint16(0));
-        klickGruppe();
+        for (auto *spielen : klickGruppe)
+            spielen();
         QCOMPARE(m_gespielt, (QStringList{"MMControl5:", "MMControl6:", "MMControl7:", "MMControl8:"}));
     }
 
-    void testenOhneKlaenge()
+    void ohneKlaenge()
     {
-        // Ticked by code, a switch is taken without its file.
+        // A switch saved on stays on without its file, its box unticked.
+        schreibeDatei(einstellungsDatei(), "\"" + m_spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n1\r\n0\r\n");
         Form3 *f = mitKlaengen({});
-        QVERIFY(!f->Command5->isEnabled());
-        f->Check2->setChecked(true);
         QCOMPARE(TippKlangAn, qint16(1));
+        QVERIFY(!f->Check2->isChecked() && !f->Command5->isEnabled());
+        // Ticked by code, a switch is taken without its file.
+        f->Check4->setChecked(true);
+        QCOMPARE(KlickKlangAn, qint16(1));
         f->Command5_Click();
         QCOMPARE(m_dialoge.prompts(), QStringList{QStringLiteral("Keine Sounddateien verfügbar.")});
     }

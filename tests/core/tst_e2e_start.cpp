@@ -84,7 +84,7 @@ private slots:
     }
     void init()
     {
-        QVERIFY(kopieren(m_film, QStringLiteral("film.avi")) && kopieren(m_film, QStringLiteral("tramsel2.wav")));
+        QVERIFY(kopieren(m_film, "film.avi") && kopieren(m_film, "tramsel2.wav"));
         m_dialoge.leeren();
     }
 

@@ -112,7 +112,7 @@ private slots:
         // Next start.
         f = neu();
         QVERIFY(m_dialoge.boxen.isEmpty());
-        QCOMPARE(texte(f), (QStringList{m_spiel, QStringLiteral("Züge.txt"), QStringLiteral("Auswertung.txt")}));
+        QCOMPARE(texte(f), (QStringList{m_spiel, "Züge.txt", "Auswertung.txt"}));
         QCOMPARE(haken(f), (QList<bool>{true, false, true, true}));
         QVERIFY(f->Text3->isEnabled() && f->Command5->isEnabled());
         QCOMPARE((QList<qint16>{BestaetigungsKlangAn, TippKlangAn, KlickKlangAn}), (QList<qint16>{1, 0, 1}));
@@ -157,11 +157,12 @@ private slots:
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("meldung");
         const QString kaputt = QStringLiteral("Es fehlen höchstwahrscheinlich die Dateien");
-        QTest::newRow("gekuerzt") << QByteArray("\"/tmp/\"\r\n\"Befehle.txt\"\r\n\"A.txt\"\r\n1\r\n") << kaputt;
-        QTest::newRow("keine Zahl") << QByteArray("\"/tmp/\"\r\n\"Befehle.txt\"\r\n\"A.txt\"\r\n1\r\nja\r\n0\r\n0\r\n") << kaputt;
+        QTest::newRow("gekuerzt") << QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\r\n1\r\n") << kaputt;
+        QTest::newRow("keine Zahl") << QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\r\n1\r\nja\r\n0\r\n0\r\n") << kaputt;
         QTest::newRow("leer") << QByteArray("") << kaputt;
-        QTest::newRow("Ordner fehlt") << QByteArray("\"/gibt/es/nicht/\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n")
-                                      << QStringLiteral("error nr.76  Fehler: Pfad nicht gefunden");
+        QTest::newRow("Ordner fehlt")
+            << QByteArray("\"/gibt/es/nicht/\"\r\n\"b\"\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n")
+            << QStringLiteral("error nr.76  Fehler: Pfad nicht gefunden");
     }
     void kaputteEinstellungsdateiLaesstFensterBrauchbar()
     {
@@ -193,7 +194,8 @@ private slots:
     {
         QFETCH(QString, ordner);
         QFETCH(QString, befehle);
-        const QByteArray vorher = "\"" + m_spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n";
+        const QByteArray vorher =
+            "\"" + m_spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n";
         Form3 *f = neu(vorher);
         f->Text1->setText(ordner);
         f->Text2->setText(befehle);
@@ -312,7 +314,8 @@ private slots:
     void ohneKlaenge()
     {
         // A switch saved on stays on without its file, its box unticked.
-        schreibeDatei(einstellungsDatei(), "\"" + m_spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n1\r\n0\r\n");
+        schreibeDatei(einstellungsDatei(),
+                      "\"" + m_spiel.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"\"\r\n0\r\n0\r\n1\r\n0\r\n");
         Form3 *f = mitKlaengen({});
         QCOMPARE(TippKlangAn, qint16(1));
         QVERIFY(!f->Check2->isChecked() && !f->Command5->isEnabled());

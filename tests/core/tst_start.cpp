@@ -143,7 +143,8 @@ private slots:
         for (const QString &t : {QStringLiteral("Be\"fehle.txt"), QStringLiteral("a\rb"), QStringLiteral("a\nb"),
                                  QStringLiteral("Łódź.txt"), QStringLiteral("命令.txt")}) {
             QVERIFY2(!einstellungen::schreibbar(t), qPrintable(t));
-            const Werte w{QString(), t};
+            Werte w;
+            w.befehlsdatei = t;
             QCOMPARE(fehlerNummer([&] { einstellungen::schreiben(w); }), 75);
         }
     }

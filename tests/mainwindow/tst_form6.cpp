@@ -1,6 +1,5 @@
-// The enlarged view: filling it, the copy back, and printing the report and
-// the orders into a PDF file that is read back; where no printer answers, the
-// remark is asked, then the player is told, and nothing says "GEDRUCKT".
+// The enlarged view: filling it, the copy back, and printing the report and the orders into a PDF
+// file that is read back; where no printer answers, the remark is asked, then the player is told.
 #include "core/drucken.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
@@ -68,6 +67,7 @@ private slots:
     }
     void cleanup()
     {
+        druckerOeffnen = m_pdfDrucker;
         g->Unload();
         f->arbeit = 0;
     }
@@ -170,26 +170,67 @@ private slots:
         QCOMPARE(f->Text1->text(), QStringLiteral("anders"));
     }
 
-    void printOrders_data()
+    // Printed into a PDF file, from a printer that answers none, or from one that cannot start.
+    void printing_data()
     {
+        QTest::addColumn<int>("wo"); // F11, F12, the enlarged view's menu
+        QTest::addColumn<int>("drucker"); // PDF file, none, cannot start
         QTest::addColumn<QString>("bemerkung");
         QTest::addColumn<bool>("offen");
-        QTest::newRow("Nix, view hidden") << "Nix" << false;
-        QTest::newRow("nix, view open") << "nix" << true;
-        QTest::newRow("emptied or cancelled") << "" << true;
+        QTest::addColumn<QByteArray>("bericht"); // loaded first
+        QByteArray lang("#BEF 1 2 3\r\n");
+        for (int i = 0; i < 4000; ++i)
+            lang += "Zeile " + QByteArray::number(i) + " mit K\xF6rnern\r\n";
+        QTest::newRow("orders, Nix, view hidden") << 1 << 0 << "Nix" << false << QByteArray();
+        QTest::newRow("orders, nix, view open") << 1 << 0 << "nix" << true << QByteArray();
+        QTest::newRow("orders, emptied or cancelled") << 1 << 0 << "" << true << QByteArray();
+        QTest::newRow("split report: the whole store") << 0 << 0 << "Nix" << false << lang;
+        QTest::newRow("no head line, no store: what is shown")
+            << 0 << 0 << "Nix" << false << QByteArray("nur Text\r\nohne Kopf\r\n");
+        QTest::newRow("no printer, F11") << 0 << 1 << "Zug 17" << false << QByteArray();
+        QTest::newRow("no printer, enlarged view") << 2 << 1 << "Zug 17" << false << QByteArray();
+        QTest::newRow("printer that cannot start") << 1 << 2 << "Zug 17" << false << QByteArray();
     }
-    void printOrders()
+    void printing()
     {
+        QFETCH(int, wo);
+        QFETCH(int, drucker);
         QFETCH(QString, bemerkung);
         QFETCH(bool, offen);
+        QFETCH(QByteArray, bericht);
+        if (!bericht.isEmpty()) {
+            schreibeDatei(dir.filePath(QStringLiteral("a.txt")), bericht);
+            f->verandert = 0;
+            f->File1->refresh();
+            f->File1->selectFile(QStringLiteral("a.txt"));
+            QTRY_COMPARE(f->arbeit, 0);
+            QVERIFY(f->ZuViel != 0 || f->store().isEmpty());
+            dlg->leeren(); // what the load told
+        }
         if (offen) {
             aktiviere(g);
             aktiviere(f);
         }
+        QVERIFY(g_ohneDrucker && QPrinterInfo::defaultPrinter().isNull());
+        if (drucker == 1)
+            druckerOeffnen = m_echt;
+        else if (drucker == 2)
+            druckerOeffnen = [] {
+                auto p = std::make_unique<QPrinter>();
+                p->setOutputFileName(QStringLiteral("/nicht/da/druck.pdf"));
+                return p;
+            };
         dlg->eingaben = {bemerkung};
-        f->Label3->setCaption(QString());
-        QTest::keyClick(f, Qt::Key_F12);
+        f->Label3->setCaption(QStringLiteral("FERTIG"));
+        wo == 2 ? (f->befmax_Click(), g->drr_Click()) : QTest::keyClick(f, wo ? Qt::Key_F12 : Qt::Key_F11);
         QCOMPARE(dlg->eingabeFragen, QStringList{kBemerkung});
+        if (drucker) {
+            QCOMPARE(dlg->prompts(), QStringList{QStringLiteral(
+                "Natürlich musst du schon einen Drucker haben und ihn unter Windows als Standard installiert haben.\n"
+                "Dies scheint nicht der Fall zu sein.\nMöglich ist auch, dass der Drucker nicht eingeschaltet ist.")});
+            QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
+            return;
+        }
         // the view ends hidden when it was, minimised when it was open
         QVERIFY(g->isVisible() == offen && g->fensterZustand() == 1);
         QTRY_COMPARE(Form::lastActive(), f);
@@ -203,65 +244,12 @@ private slots:
         const auto regel = [](const QString &s) { return s.startsWith(QLatin1String("-----")); };
         QCOMPARE(int(std::count_if(z.cbegin(), z.cend(), regel)), bemerkung == QLatin1String("Nix") ? 1 : 2);
         QCOMPARE(z.contains(bemerkung), bemerkung != QLatin1String("Nix"));
-        // new lines at CR and LF; the tab reaches the ninth column
-        QCOMPARE(z.mid(z.size() - 3), (QStringList{"#BEF 1 2 3", "AB      12 Körner", "XY 3"}));
-    }
-
-    void reportBody_data()
-    {
-        QTest::addColumn<QByteArray>("bericht");
-        QByteArray lang("#BEF 1 2 3\r\n");
-        for (int i = 0; i < 4000; ++i)
-            lang += "Zeile " + QByteArray::number(i) + " mit K\xF6rnern\r\n";
-        QTest::newRow("split report: the whole store") << lang;
-        QTest::newRow("no head line, no store: what is shown") << QByteArray("nur Text\r\nohne Kopf\r\n");
-    }
-    void reportBody()
-    {
-        QFETCH(QByteArray, bericht);
-        schreibeDatei(dir.filePath(QStringLiteral("a.txt")), bericht);
-        f->verandert = 0;
-        f->File1->refresh();
-        f->File1->selectFile(QStringLiteral("a.txt"));
-        QTRY_COMPARE(f->arbeit, 0);
-        QVERIFY(f->ZuViel != 0 || f->store().isEmpty());
-        dlg->eingaben = {QStringLiteral("Nix")};
-        QTest::keyClick(f, Qt::Key_F11);
-        QCOMPARE(f->Label3->caption(), QStringLiteral("GEDRUCKT"));
-        // every line, in order, across all pages
-        const QStringList erwartet = QString::fromLatin1(bericht).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QCOMPARE(pdfZeilen(m_pdf).mid(4), erwartet);
+        // every line, in order, across all pages; new lines at CR and LF, the tab reaches the ninth column
+        const QStringList erwartet = bericht.isEmpty()
+                                         ? QStringList{"#BEF 1 2 3", "AB      12 Körner", "XY 3"}
+                                         : QString::fromLatin1(bericht).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(z.mid(z.size() - erwartet.size()), erwartet);
         QVERIFY(erwartet.size() < 100 || pdfSeiten(m_pdf) > 20);
-    }
-    void failureIsToldAfterTheRemark_data()
-    {
-        QTest::addColumn<int>("wo"); // F11, F12, the enlarged view's menu
-        QTest::addColumn<bool>("startetNicht");
-        QTest::newRow("no printer, F11") << 0 << false;
-        QTest::newRow("no printer, enlarged view") << 2 << false;
-        QTest::newRow("printer that cannot start") << 1 << true;
-    }
-    void failureIsToldAfterTheRemark()
-    {
-        QFETCH(int, wo);
-        QFETCH(bool, startetNicht);
-        QVERIFY(g_ohneDrucker && QPrinterInfo::defaultPrinter().isNull());
-        druckerOeffnen = m_echt;
-        if (startetNicht)
-            druckerOeffnen = [] {
-                auto p = std::make_unique<QPrinter>();
-                p->setOutputFileName(QStringLiteral("/nicht/da/druck.pdf"));
-                return p;
-            };
-        f->Label3->setCaption(QStringLiteral("FERTIG"));
-        dlg->eingaben = {QStringLiteral("Zug 17")};
-        wo == 0 ? f->auswdruck_Click() : wo == 1 ? f->befdruck_Click() : (f->befmax_Click(), g->drr_Click());
-        druckerOeffnen = m_pdfDrucker;
-        QCOMPARE(dlg->eingabeFragen, QStringList{kBemerkung});
-        QCOMPARE(dlg->prompts(), QStringList{QStringLiteral(
-            "Natürlich musst du schon einen Drucker haben und ihn unter Windows als Standard installiert haben.\n"
-            "Dies scheint nicht der Fall zu sein.\nMöglich ist auch, dass der Drucker nicht eingeschaltet ist.")});
-        QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
     }
 };
 

@@ -72,72 +72,58 @@ private slots:
         f->arbeit = 0;
     }
 
-    void fillsTheView_data()
-    {
-        QTest::addColumn<int>("taste");
-        QTest::addColumn<QString>("kopf");
-        QTest::newRow("F6") << int(Qt::Key_F6) << "Maximierte Auswertung, geladen mit Befehlswart, Version ";
-        QTest::newRow("F7, empty") << int(Qt::Key_F7)
-                                   << "Maximierte Befehlsdatei (in der leider nichts steht...), geladen mit Befehlswart, Version ";
-    }
-    void fillsTheView()
-    {
-        QFETCH(int, taste);
-        QFETCH(QString, kopf);
-        const bool bericht = taste == Qt::Key_F6;
-        TextBox *quelle = bericht ? f->Text2 : f->Text1;
-        if (!bericht)
-            quelle->setText(QString());
-        quelle->setFontName(QStringLiteral("Courier New"));
-        quelle->setFontSize(12);
-        // after a rules table: minimised, without its print menu
-        g->drr->setVisible(false);
-        g->setFensterZustand(1);
-        QTest::keyClick(f, Qt::Key(taste));
-        QTRY_COMPARE(Form::lastActive(), g);
-        QVERIFY(g->isVisible() && g->fensterZustand() == 0 && g->drr->isVisible() && g->Text1->locked());
-        QCOMPARE(g->Text1->text(), quelle->text());
-        QCOMPARE(g->Text1->font().pointSizeF(), 12.0);
-        QCOMPARE(g->Text1->fontName(), QStringLiteral("Courier New"));
-        QCOMPARE(g->Label1->caption(), kopf + ProgrammVersion + QStringLiteral(", zu finden unter ") + HeimatSeite + u'.');
-        QCOMPARE(g->windowTitle(), bericht ? QStringLiteral("Maximierte Auswertung") : QStringLiteral("Maximierte Befehlsdatei"));
-        QCOMPARE(FensterInhalt, bericht ? QStringLiteral("Auswertung") : QStringLiteral("Befehl"));
-    }
-
-    void copyBack_data()
+    // F6 and F7 fill the view from the report or the orders; leaving it asks to copy its text back.
+    void fillsAndCopiesBack_data()
     {
         QTest::addColumn<QString>("inhalt");
+        QTest::addColumn<bool>("leer");
         QTest::addColumn<int>("antwort"); // 0: no question
         QTest::addColumn<bool>("laedt");
         QTest::addColumn<bool>("schliessen");
-        QTest::newRow("orders, yes") << "Befehl" << int(platform::Yes) << false << false;
-        QTest::newRow("orders, no") << "Befehl" << int(platform::No) << false << false;
-        QTest::newRow("report, yes, on closing") << "Auswertung" << int(platform::Yes) << false << true;
-        QTest::newRow("orders while a load runs") << "Befehl" << 0 << true << false;
-        QTest::newRow("rules table, on closing") << "Rang" << 0 << false << true;
+        QTest::newRow("orders, yes") << "Befehl" << false << int(platform::Yes) << false << false;
+        QTest::newRow("empty orders, no") << "Befehl" << true << int(platform::No) << false << false;
+        QTest::newRow("report, yes, closed") << "Auswertung" << false << int(platform::Yes) << false << true;
+        QTest::newRow("orders while a load runs") << "Befehl" << false << 0 << true << false;
+        QTest::newRow("rules table, closed") << "Rang" << false << 0 << false << true;
     }
-    void copyBack()
+    void fillsAndCopiesBack()
     {
         QFETCH(QString, inhalt);
+        QFETCH(bool, leer);
         QFETCH(int, antwort);
         QFETCH(bool, laedt);
         QFETCH(bool, schliessen);
         const bool bericht = inhalt == QLatin1String("Auswertung");
-        bericht ? f->auswmax_Click() : f->befmax_Click();
-        FensterInhalt = inhalt;
+        TextBox *ziel = bericht ? f->Text2 : f->Text1;
+        if (leer)
+            ziel->setText(QString());
+        ziel->setFontName(QStringLiteral("Courier New"));
+        ziel->setFontSize(12);
+        g->drr->setVisible(false); // after a rules table: minimised, without its print menu
+        g->setFensterZustand(1);
+        QTest::keyClick(f, bericht ? Qt::Key_F6 : Qt::Key_F7);
         QTRY_COMPARE(Form::lastActive(), g);
+        QVERIFY(g->isVisible() && g->fensterZustand() == 0 && g->drr->isVisible() && g->Text1->locked());
+        QCOMPARE(g->Text1->text(), ziel->text());
+        QCOMPARE(g->Text1->font().pointSizeF(), 12.0);
+        QCOMPARE(g->Text1->fontName(), QStringLiteral("Courier New"));
+        const QString titel = QLatin1String(bericht ? "Maximierte Auswertung" : "Maximierte Befehlsdatei");
+        QCOMPARE(g->windowTitle(), titel);
+        const QString schluss = QStringLiteral(", geladen mit Befehlswart, Version ") + ProgrammVersion
+                                + QStringLiteral(", zu finden unter ") + HeimatSeite + u'.';
+        QCOMPARE(g->Label1->caption(), titel + (leer ? " (in der leider nichts steht...)" : "") + schluss);
+        QCOMPARE(FensterInhalt, bericht ? QStringLiteral("Auswertung") : QStringLiteral("Befehl"));
+        FensterInhalt = inhalt;
         aktiviere(f); // both texts alike: nothing to ask
         aktiviere(g);
-        TextBox *ziel = bericht ? f->Text2 : f->Text1;
         const QString vorher = ziel->text();
         g->Text1->setText(QStringLiteral("XX neu"));
-        f->arbeit = laedt ? 1 : 0;
+        f->arbeit = laedt;
         dlg->antworten = {antwort};
         schliessen ? void(g->close()) : aktiviere(f);
         QCOMPARE(fragen(), int(antwort != 0));
         QCOMPARE(ziel->text(), antwort == platform::Yes ? QStringLiteral("XX neu") : vorher);
-        // asked at most once, also once the load is over
-        f->arbeit = 0;
+        f->arbeit = 0; // asked at most once, also once the load is over
         aktiviere(g);
         aktiviere(f);
         QCOMPARE(fragen(), int(antwort != 0));
@@ -149,8 +135,7 @@ private slots:
         f->befmax_Click();
         aktiviere(g);
         f->Text1->setText(QStringLiteral("anders"));
-        // a real input box, cancelled
-        platform::setInputBoxHook({});
+        platform::setInputBoxHook({}); // a real input box, cancelled
         QString gesehen;
         QTimer wache;
         connect(&wache, &QTimer::timeout, this, [&] {
@@ -231,8 +216,7 @@ private slots:
             QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
             return;
         }
-        // the view ends hidden when it was, minimised when it was open
-        QVERIFY(g->isVisible() == offen && g->fensterZustand() == 1);
+        QVERIFY(g->isVisible() == offen && g->fensterZustand() == 1); // hidden when it was, else minimised
         QTRY_COMPARE(Form::lastActive(), f);
         QCOMPARE(f->Label3->caption(), bemerkung.isEmpty() ? QStringLiteral("ABGEBROCHEN") : QStringLiteral("GEDRUCKT"));
         QCOMPARE(dlg->prompts(), bemerkung.isEmpty() ? QStringList{"Druckauftrag abgebrochen."} : QStringList());

@@ -205,10 +205,6 @@ private slots:
         Form1::endProgram = [] { platform::programmBeenden(); };
         BestaetigungsKlangAn = 1;
         f->Label14->setCaption(QString());
-        auto beenden = [this] {
-            dlg.antworten = {platform::Yes};
-            f->ButtonEnde();
-        };
         QByteArray zeilen = "#BEF 1\r\n";
         for (int i = 0; i < 60000; ++i)
             zeilen += "Zeile " + QByteArray::number(i) + "\r\n";
@@ -216,11 +212,11 @@ private slots:
         connect(f->Text1, &TextBox::changed, &nachKopf, [&] {
             if (wo == QLatin1String("Zeilen") && !f->Text1->text().isEmpty()) {
                 f->Text1->disconnect(&nachKopf);
-                QTimer::singleShot(0, f, beenden);
+                QTimer::singleShot(0, f, &Form1::ButtonEnde);
             }
         });
         if (wo != QLatin1String("Zeilen"))
-            QTimer::singleShot(0, f, beenden);
+            QTimer::singleShot(0, f, &Form1::ButtonEnde); // "Wirklich beenden?": yes
         QElapsedTimer uhr;
         uhr.start();
         if (wo == QLatin1String("Befehle")) {

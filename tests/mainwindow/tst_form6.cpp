@@ -27,7 +27,7 @@ class TstForm6 : public QObject {
     Dialoge *dlg = nullptr;
     Form1 *f = nullptr;
     Form6 *g = nullptr;
-    QString m_pdf;
+    QString m_pdf, m_ziel;
     std::function<std::unique_ptr<QPrinter>()> m_echt = druckerOeffnen, m_pdfDrucker;
 
     void aktiviere(Form *w)
@@ -49,7 +49,7 @@ private slots:
         f->Dir1->setPath(dir.path());
         g = Form6::instance();
         druckerOeffnen = [this] {
-            m_pdf = dir.filePath(QStringLiteral("druck.pdf"));
+            m_pdf = m_ziel;
             auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
             p->setOutputFormat(QPrinter::PdfFormat);
             p->setOutputFileName(m_pdf);
@@ -64,6 +64,7 @@ private slots:
         f->Text1->setText(QStringLiteral("#BEF 1 2 3\rAB\t12 Körner\nXY 3"));
         f->Text2->setText(QStringLiteral("Auswertung für Spieler 3"));
         m_pdf.clear();
+        m_ziel = dir.filePath(QStringLiteral("druck.pdf"));
     }
     void cleanup()
     {
@@ -200,11 +201,7 @@ private slots:
         if (drucker == 1)
             druckerOeffnen = m_echt;
         else if (drucker == 2)
-            druckerOeffnen = [] {
-                auto p = std::make_unique<QPrinter>();
-                p->setOutputFileName(QStringLiteral("/nicht/da/druck.pdf"));
-                return p;
-            };
+            m_ziel = QStringLiteral("/nicht/da/druck.pdf");
         dlg->eingaben = {bemerkung};
         f->Label3->setCaption(QStringLiteral("FERTIG"));
         wo == 2 ? (f->befmax_Click(), g->drr_Click()) : QTest::keyClick(f, wo ? Qt::Key_F12 : Qt::Key_F11);

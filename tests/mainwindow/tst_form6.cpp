@@ -60,7 +60,6 @@ private slots:
     void init()
     {
         aktiviere(f);
-        dlg->leeren();
         f->Text1->setText(QStringLiteral("#BEF 1 2 3\rAB\t12 Körner\nXY 3"));
         f->Text2->setText(QStringLiteral("Auswertung für Spieler 3"));
         m_pdf.clear();
@@ -69,6 +68,8 @@ private slots:
     void cleanup()
     {
         druckerOeffnen = m_pdfDrucker;
+        delete dlg; // a fresh one answers every box, also after a real input box
+        dlg = new Dialoge;
         g->Unload();
         f->arbeit = 0;
     }
@@ -148,8 +149,6 @@ private slots:
         wache.start(20);
         g->drr_Click();
         wache.stop();
-        delete dlg;
-        dlg = new Dialoge;
         QCOMPARE(gesehen, kBemerkung + QStringLiteral("|Nix"));
         aktiviere(g);
         QCOMPARE(fragen(), 0);

@@ -110,10 +110,9 @@ private slots:
         QTest::keyClick(f3->Command5, Qt::Key_Return);
         f3->Text1->setFocus();
         QTest::keyClick(f3->Text1, Qt::Key_Return);
-        QCOMPARE(dlg.prompts(), QStringList({QStringLiteral("Die Videodatei befindet sich nicht im Programmverzeichnis."),
-                                             QStringLiteral("Keine Sounddateien verfügbar."), kDateienFehlen}));
-        // Empty names pass the check: the main window opens.
-        f3->Check1->setChecked(true);
+        const QString film = QStringLiteral("Die Videodatei befindet sich nicht im Programmverzeichnis.");
+        QCOMPARE(dlg.prompts(), QStringList({film, QStringLiteral("Keine Sounddateien verfügbar."), kDateienFehlen}));
+        f3->Check1->setChecked(true); // empty names pass the check: the main window opens
         f3->Text3->setText(QString());
         f3->Text2->setText(QString());
         QTest::keyClick(f3->Text1, Qt::Key_Return);
@@ -147,8 +146,7 @@ private slots:
 
     void auswahlZwischenCrUndLf()
     {
-        // Store: CR LF "#BEF 1" CR LF 15089 a CR LF 14900 b: 30001 characters,
-        // halves of 15100; the second starts at 14901, its 199 is the LF.
+        // A store of 30001 characters in halves of 15100: the second starts at 14901, its 199 is the LF.
         lade(QStringLiteral("haelften.txt"), "#BEF 1\r\n" + QByteArray(15089, 'a') + "\r\n" + QByteArray(14900, 'b'));
         f->Command4_Click();
         QCOMPARE(f->Text2->selStart(), 199);
@@ -222,8 +220,7 @@ private slots:
         }
         QVERIFY(platform::programmEndet());
         QVERIFY(!frist.hasExpired());
-        // Ended at once: no end of the load, no time, no status.
-        QCOMPARE(f->Label3->caption(), QStringLiteral("LÄDT"));
+        QCOMPARE(f->Label3->caption(), QStringLiteral("LÄDT")); // ended at once: no end of the load, no time
         QVERIFY(f->Label14->caption().isEmpty());
         platform::programmEndeVergessen();
         f->arbeit = 0;

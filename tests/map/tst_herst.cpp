@@ -90,8 +90,7 @@ private slots:
         f1->verandert = 0;
     }
 
-    // 12 Gubs march: each costing step adds 12/5, 36/5, 108/5; "-" is a refused click.
-    // The title keeps its cost over a refused click and a GubHort. Cancelled, the orders stay.
+    // 12 Gubs: steps add 12/5, 36/5, 108/5; the title keeps its cost over a refused click ("-") and a GubHort.
     void pathThenFertigOrCancel_data()
     {
         QTest::addColumn<int>("ende"); // 0: "Fertig", 1: "Abbrechen", 2: close box
@@ -236,10 +235,9 @@ private slots:
 
     void costText()
     {
-        // no grouping, up to fifteen digits, an exponent past them
-        QCOMPARE(kostenText(1234567.5), QStringLiteral("1234567,5"));
-        QCOMPARE(kostenText(2.0 / 3.0), QStringLiteral("0,666666666666667"));
-        QCOMPARE(kostenText(1.5e20), QStringLiteral("1,5E+20"));
+        QCOMPARE(kostenText(1234567.5), QStringLiteral("1234567,5")); // no grouping
+        QCOMPARE(kostenText(2.0 / 3.0), QStringLiteral("0,666666666666667")); // fifteen digits
+        QCOMPARE(kostenText(1.5e20), QStringLiteral("1,5E+20")); // an exponent past them
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(kostenText(12 * (1.0 / 5.0)), QStringLiteral("2.4"));
     }

@@ -64,9 +64,12 @@ private slots:
     {
         f1 = hauptfenster(dir.path());
         f1->show();
-        // The start settings' players count their plays once open, each on a file of its own.
+        // The start settings' players count their plays once open; one without a sound file gets one of its own.
+        // An open one is never opened again: closing a sound on a device can take long.
         Form3 *f3 = Form3::instance();
         for (WavePlayer *m : {f3->MMControl4, f3->MMControl6, f3->MMControl8}) {
+            if (m->isOpen())
+                continue;
             m->FileName = dir.filePath(m->objectName());
             schreibeDatei(m->FileName, "RIFF");
             m->Command(QStringLiteral("Open"));

@@ -51,8 +51,7 @@ private slots:
         druckerOeffnen = [this] {
             m_pdf = m_ziel;
             auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            p->setOutputFormat(QPrinter::PdfFormat);
-            p->setOutputFileName(m_pdf);
+            p->setOutputFileName(m_pdf); // ".pdf": a PDF file
             return p;
         };
         m_pdfDrucker = druckerOeffnen;

@@ -1,6 +1,5 @@
-// The enlarged view: filling it, the copy back, and printing the report and
-// the orders into a PDF file that is read back; where no printer answers, the
-// remark is asked, then the player is told, and nothing says "GEDRUCKT".
+// The enlarged view: filling it, the copy back, and printing the report and the orders into a PDF
+// file that is read back; where no printer answers, the remark is asked, then the player is told.
 #include "core/drucken.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
@@ -28,7 +27,7 @@ class TstForm6 : public QObject {
     Dialoge *dlg = nullptr;
     Form1 *f = nullptr;
     Form6 *g = nullptr;
-    QString m_pdf;
+    QString m_pdf, m_ziel;
     std::function<std::unique_ptr<QPrinter>()> m_echt = druckerOeffnen, m_pdfDrucker;
 
     void aktiviere(Form *w)
@@ -50,10 +49,9 @@ private slots:
         f->Dir1->setPath(dir.path());
         g = Form6::instance();
         druckerOeffnen = [this] {
-            m_pdf = dir.filePath(QStringLiteral("druck.pdf"));
+            m_pdf = m_ziel;
             auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            p->setOutputFormat(QPrinter::PdfFormat);
-            p->setOutputFileName(m_pdf);
+            p->setOutputFileName(m_pdf); // ".pdf": a PDF file
             return p;
         };
         m_pdfDrucker = druckerOeffnen;
@@ -61,83 +59,72 @@ private slots:
     void init()
     {
         aktiviere(f);
-        dlg->leeren();
         f->Text1->setText(QStringLiteral("#BEF 1 2 3\rAB\t12 Körner\nXY 3"));
         f->Text2->setText(QStringLiteral("Auswertung für Spieler 3"));
         m_pdf.clear();
+        m_ziel = dir.filePath(QStringLiteral("druck.pdf"));
     }
     void cleanup()
     {
+        druckerOeffnen = m_pdfDrucker;
+        delete dlg; // a fresh one answers every box, also after a real input box
+        dlg = new Dialoge;
         g->Unload();
         f->arbeit = 0;
     }
 
-    void fillsTheView_data()
-    {
-        QTest::addColumn<int>("taste");
-        QTest::addColumn<QString>("kopf");
-        QTest::newRow("F6") << int(Qt::Key_F6) << "Maximierte Auswertung, geladen mit Befehlswart, Version ";
-        QTest::newRow("F7, empty") << int(Qt::Key_F7)
-                                   << "Maximierte Befehlsdatei (in der leider nichts steht...), geladen mit Befehlswart, Version ";
-    }
-    void fillsTheView()
-    {
-        QFETCH(int, taste);
-        QFETCH(QString, kopf);
-        const bool bericht = taste == Qt::Key_F6;
-        TextBox *quelle = bericht ? f->Text2 : f->Text1;
-        if (!bericht)
-            quelle->setText(QString());
-        quelle->setFontName(QStringLiteral("Courier New"));
-        quelle->setFontSize(12);
-        // after a rules table: minimised, without its print menu
-        g->drr->setVisible(false);
-        g->setFensterZustand(1);
-        QTest::keyClick(f, Qt::Key(taste));
-        QTRY_COMPARE(Form::lastActive(), g);
-        QVERIFY(g->isVisible() && g->fensterZustand() == 0 && g->drr->isVisible() && g->Text1->locked());
-        QCOMPARE(g->Text1->text(), quelle->text());
-        QCOMPARE(g->Text1->font().pointSizeF(), 12.0);
-        QCOMPARE(g->Text1->fontName(), QStringLiteral("Courier New"));
-        QCOMPARE(g->Label1->caption(), kopf + ProgrammVersion + QStringLiteral(", zu finden unter ") + HeimatSeite + u'.');
-        QCOMPARE(g->windowTitle(), bericht ? QStringLiteral("Maximierte Auswertung") : QStringLiteral("Maximierte Befehlsdatei"));
-        QCOMPARE(FensterInhalt, bericht ? QStringLiteral("Auswertung") : QStringLiteral("Befehl"));
-    }
-
-    void copyBack_data()
+    // F6 and F7 fill the view from the report or the orders; leaving it asks to copy its text back.
+    void fillsAndCopiesBack_data()
     {
         QTest::addColumn<QString>("inhalt");
+        QTest::addColumn<bool>("leer");
         QTest::addColumn<int>("antwort"); // 0: no question
         QTest::addColumn<bool>("laedt");
         QTest::addColumn<bool>("schliessen");
-        QTest::newRow("orders, yes") << "Befehl" << int(platform::Yes) << false << false;
-        QTest::newRow("orders, no") << "Befehl" << int(platform::No) << false << false;
-        QTest::newRow("report, yes, on closing") << "Auswertung" << int(platform::Yes) << false << true;
-        QTest::newRow("orders while a load runs") << "Befehl" << 0 << true << false;
-        QTest::newRow("rules table, on closing") << "Rang" << 0 << false << true;
+        QTest::newRow("orders, yes") << "Befehl" << false << int(platform::Yes) << false << false;
+        QTest::newRow("empty orders, no") << "Befehl" << true << int(platform::No) << false << false;
+        QTest::newRow("report, yes, closed") << "Auswertung" << false << int(platform::Yes) << false << true;
+        QTest::newRow("orders while a load runs") << "Befehl" << false << 0 << true << false;
+        QTest::newRow("rules table, closed") << "Rang" << false << 0 << false << true;
     }
-    void copyBack()
+    void fillsAndCopiesBack()
     {
         QFETCH(QString, inhalt);
+        QFETCH(bool, leer);
         QFETCH(int, antwort);
         QFETCH(bool, laedt);
         QFETCH(bool, schliessen);
         const bool bericht = inhalt == QLatin1String("Auswertung");
-        bericht ? f->auswmax_Click() : f->befmax_Click();
-        FensterInhalt = inhalt;
+        TextBox *ziel = bericht ? f->Text2 : f->Text1;
+        if (leer)
+            ziel->setText(QString());
+        ziel->setFontName(QStringLiteral("Courier New"));
+        ziel->setFontSize(12);
+        g->drr->setVisible(false); // after a rules table: minimised, without its print menu
+        g->setFensterZustand(1);
+        QTest::keyClick(f, bericht ? Qt::Key_F6 : Qt::Key_F7);
         QTRY_COMPARE(Form::lastActive(), g);
+        QVERIFY(g->isVisible() && g->fensterZustand() == 0 && g->drr->isVisible() && g->Text1->locked());
+        QCOMPARE(g->Text1->text(), ziel->text());
+        QCOMPARE(g->Text1->font().pointSizeF(), 12.0);
+        QCOMPARE(g->Text1->fontName(), QStringLiteral("Courier New"));
+        const QString titel = QLatin1String(bericht ? "Maximierte Auswertung" : "Maximierte Befehlsdatei");
+        QCOMPARE(g->windowTitle(), titel);
+        const QString schluss = QStringLiteral(", geladen mit Befehlswart, Version ") + ProgrammVersion
+                                + QStringLiteral(", zu finden unter ") + HeimatSeite + u'.';
+        QCOMPARE(g->Label1->caption(), titel + (leer ? " (in der leider nichts steht...)" : "") + schluss);
+        QCOMPARE(FensterInhalt, bericht ? QStringLiteral("Auswertung") : QStringLiteral("Befehl"));
+        FensterInhalt = inhalt;
         aktiviere(f); // both texts alike: nothing to ask
         aktiviere(g);
-        TextBox *ziel = bericht ? f->Text2 : f->Text1;
         const QString vorher = ziel->text();
         g->Text1->setText(QStringLiteral("XX neu"));
-        f->arbeit = laedt ? 1 : 0;
+        f->arbeit = laedt;
         dlg->antworten = {antwort};
         schliessen ? void(g->close()) : aktiviere(f);
         QCOMPARE(fragen(), int(antwort != 0));
         QCOMPARE(ziel->text(), antwort == platform::Yes ? QStringLiteral("XX neu") : vorher);
-        // asked at most once, also once the load is over
-        f->arbeit = 0;
+        f->arbeit = 0; // asked at most once, also once the load is over
         aktiviere(g);
         aktiviere(f);
         QCOMPARE(fragen(), int(antwort != 0));
@@ -149,8 +136,7 @@ private slots:
         f->befmax_Click();
         aktiviere(g);
         f->Text1->setText(QStringLiteral("anders"));
-        // a real input box, cancelled
-        platform::setInputBoxHook({});
+        platform::setInputBoxHook({}); // a real input box, cancelled
         QString gesehen;
         QTimer wache;
         connect(&wache, &QTimer::timeout, this, [&] {
@@ -162,36 +148,70 @@ private slots:
         wache.start(20);
         g->drr_Click();
         wache.stop();
-        delete dlg;
-        dlg = new Dialoge;
         QCOMPARE(gesehen, kBemerkung + QStringLiteral("|Nix"));
         aktiviere(g);
         QCOMPARE(fragen(), 0);
         QCOMPARE(f->Text1->text(), QStringLiteral("anders"));
     }
 
-    void printOrders_data()
+    // Printed into a PDF file, from a printer that answers none, or from one that cannot start.
+    void printing_data()
     {
+        QTest::addColumn<int>("wo"); // F11, F12, the enlarged view's menu
+        QTest::addColumn<int>("drucker"); // PDF file, none, cannot start
         QTest::addColumn<QString>("bemerkung");
         QTest::addColumn<bool>("offen");
-        QTest::newRow("Nix, view hidden") << "Nix" << false;
-        QTest::newRow("nix, view open") << "nix" << true;
-        QTest::newRow("emptied or cancelled") << "" << true;
+        QTest::addColumn<QByteArray>("bericht"); // loaded first
+        QByteArray lang("#BEF 1 2 3\r\n");
+        for (int i = 0; i < 4000; ++i)
+            lang += "Zeile " + QByteArray::number(i) + " mit K\xF6rnern\r\n";
+        QTest::newRow("orders, Nix, view hidden") << 1 << 0 << "Nix" << false << QByteArray();
+        QTest::newRow("orders, nix, view open") << 1 << 0 << "nix" << true << QByteArray();
+        QTest::newRow("orders, emptied or cancelled") << 1 << 0 << "" << true << QByteArray();
+        QTest::newRow("split report: the whole store") << 0 << 0 << "Nix" << false << lang;
+        QTest::newRow("no head line, no store: what is shown")
+            << 0 << 0 << "Nix" << false << QByteArray("nur Text\r\nohne Kopf\r\n");
+        QTest::newRow("no printer, F11") << 0 << 1 << "Zug 17" << false << QByteArray();
+        QTest::newRow("no printer, enlarged view") << 2 << 1 << "Zug 17" << false << QByteArray();
+        QTest::newRow("printer that cannot start") << 1 << 2 << "Zug 17" << false << QByteArray();
     }
-    void printOrders()
+    void printing()
     {
+        QFETCH(int, wo);
+        QFETCH(int, drucker);
         QFETCH(QString, bemerkung);
         QFETCH(bool, offen);
+        QFETCH(QByteArray, bericht);
+        if (!bericht.isEmpty()) {
+            schreibeDatei(dir.filePath(QStringLiteral("a.txt")), bericht);
+            f->verandert = 0;
+            f->File1->refresh();
+            f->File1->selectFile(QStringLiteral("a.txt"));
+            QTRY_COMPARE(f->arbeit, 0);
+            QVERIFY(f->ZuViel != 0 || f->store().isEmpty());
+            dlg->leeren(); // what the load told
+        }
         if (offen) {
             aktiviere(g);
             aktiviere(f);
         }
+        QVERIFY(g_ohneDrucker && QPrinterInfo::defaultPrinter().isNull());
+        if (drucker == 1)
+            druckerOeffnen = m_echt;
+        else if (drucker == 2)
+            m_ziel = QStringLiteral("/nicht/da/druck.pdf");
         dlg->eingaben = {bemerkung};
-        f->Label3->setCaption(QString());
-        QTest::keyClick(f, Qt::Key_F12);
+        f->Label3->setCaption(QStringLiteral("FERTIG"));
+        wo == 2 ? (f->befmax_Click(), g->drr_Click()) : QTest::keyClick(f, wo ? Qt::Key_F12 : Qt::Key_F11);
         QCOMPARE(dlg->eingabeFragen, QStringList{kBemerkung});
-        // the view ends hidden when it was, minimised when it was open
-        QVERIFY(g->isVisible() == offen && g->fensterZustand() == 1);
+        if (drucker) {
+            QCOMPARE(dlg->prompts(), QStringList{QStringLiteral(
+                "Natürlich musst du schon einen Drucker haben und ihn unter Windows als Standard installiert haben.\n"
+                "Dies scheint nicht der Fall zu sein.\nMöglich ist auch, dass der Drucker nicht eingeschaltet ist.")});
+            QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
+            return;
+        }
+        QVERIFY(g->isVisible() == offen && g->fensterZustand() == 1); // hidden when it was, else minimised
         QTRY_COMPARE(Form::lastActive(), f);
         QCOMPARE(f->Label3->caption(), bemerkung.isEmpty() ? QStringLiteral("ABGEBROCHEN") : QStringLiteral("GEDRUCKT"));
         QCOMPARE(dlg->prompts(), bemerkung.isEmpty() ? QStringList{"Druckauftrag abgebrochen."} : QStringList());
@@ -203,65 +223,12 @@ private slots:
         const auto regel = [](const QString &s) { return s.startsWith(QLatin1String("-----")); };
         QCOMPARE(int(std::count_if(z.cbegin(), z.cend(), regel)), bemerkung == QLatin1String("Nix") ? 1 : 2);
         QCOMPARE(z.contains(bemerkung), bemerkung != QLatin1String("Nix"));
-        // new lines at CR and LF; the tab reaches the ninth column
-        QCOMPARE(z.mid(z.size() - 3), (QStringList{"#BEF 1 2 3", "AB      12 Körner", "XY 3"}));
-    }
-
-    void reportBody_data()
-    {
-        QTest::addColumn<QByteArray>("bericht");
-        QByteArray lang("#BEF 1 2 3\r\n");
-        for (int i = 0; i < 4000; ++i)
-            lang += "Zeile " + QByteArray::number(i) + " mit K\xF6rnern\r\n";
-        QTest::newRow("split report: the whole store") << lang;
-        QTest::newRow("no head line, no store: what is shown") << QByteArray("nur Text\r\nohne Kopf\r\n");
-    }
-    void reportBody()
-    {
-        QFETCH(QByteArray, bericht);
-        schreibeDatei(dir.filePath(QStringLiteral("a.txt")), bericht);
-        f->verandert = 0;
-        f->File1->refresh();
-        f->File1->selectFile(QStringLiteral("a.txt"));
-        QTRY_COMPARE(f->arbeit, 0);
-        QVERIFY(f->ZuViel != 0 || f->store().isEmpty());
-        dlg->eingaben = {QStringLiteral("Nix")};
-        QTest::keyClick(f, Qt::Key_F11);
-        QCOMPARE(f->Label3->caption(), QStringLiteral("GEDRUCKT"));
-        // every line, in order, across all pages
-        const QStringList erwartet = QString::fromLatin1(bericht).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QCOMPARE(pdfZeilen(m_pdf).mid(4), erwartet);
+        // every line, in order, across all pages; new lines at CR and LF, the tab reaches the ninth column
+        const QStringList erwartet = bericht.isEmpty()
+                                         ? QStringList{"#BEF 1 2 3", "AB      12 Körner", "XY 3"}
+                                         : QString::fromLatin1(bericht).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(z.mid(z.size() - erwartet.size()), erwartet);
         QVERIFY(erwartet.size() < 100 || pdfSeiten(m_pdf) > 20);
-    }
-    void failureIsToldAfterTheRemark_data()
-    {
-        QTest::addColumn<int>("wo"); // F11, F12, the enlarged view's menu
-        QTest::addColumn<bool>("startetNicht");
-        QTest::newRow("no printer, F11") << 0 << false;
-        QTest::newRow("no printer, enlarged view") << 2 << false;
-        QTest::newRow("printer that cannot start") << 1 << true;
-    }
-    void failureIsToldAfterTheRemark()
-    {
-        QFETCH(int, wo);
-        QFETCH(bool, startetNicht);
-        QVERIFY(g_ohneDrucker && QPrinterInfo::defaultPrinter().isNull());
-        druckerOeffnen = m_echt;
-        if (startetNicht)
-            druckerOeffnen = [] {
-                auto p = std::make_unique<QPrinter>();
-                p->setOutputFileName(QStringLiteral("/nicht/da/druck.pdf"));
-                return p;
-            };
-        f->Label3->setCaption(QStringLiteral("FERTIG"));
-        dlg->eingaben = {QStringLiteral("Zug 17")};
-        wo == 0 ? f->auswdruck_Click() : wo == 1 ? f->befdruck_Click() : (f->befmax_Click(), g->drr_Click());
-        druckerOeffnen = m_pdfDrucker;
-        QCOMPARE(dlg->eingabeFragen, QStringList{kBemerkung});
-        QCOMPARE(dlg->prompts(), QStringList{QStringLiteral(
-            "Natürlich musst du schon einen Drucker haben und ihn unter Windows als Standard installiert haben.\n"
-            "Dies scheint nicht der Fall zu sein.\nMöglich ist auch, dass der Drucker nicht eingeschaltet ist.")});
-        QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
     }
 };
 

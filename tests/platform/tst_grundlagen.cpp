@@ -68,9 +68,8 @@ private slots:
     void fileErrors()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("alt.txt"));
-        codepage::writeFile(path, "alter Inhalt");
-        QCOMPARE(codepage::readFile(path), QByteArray("alter Inhalt"));
+        codepage::writeFile(dir.filePath(QStringLiteral("alt.txt")), "alter Inhalt");
+        QCOMPARE(codepage::readFile(dir.filePath(QStringLiteral("alt.txt"))), QByteArray("alter Inhalt"));
         QCOMPARE(fehlerNummer([&] { codepage::writeFile(dir.path(), "neu"); }), 75);
         QCOMPARE(fehlerNummer([&] { codepage::readFile(dir.filePath(QStringLiteral("fehlt.txt"))); }), 53);
     }
@@ -109,9 +108,8 @@ private slots:
         box.setSelText(QStringLiteral("X"));
         QCOMPARE(box.text(), text.replace(start, laenge, QStringLiteral("X")));
         // A user's edit keeps the other line ends as they were.
-        QTextCursor c = box.textCursor();
-        c.movePosition(QTextCursor::End);
-        c.insertText(QStringLiteral("Z"));
+        box.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&box, QStringLiteral("Z"));
         QCOMPARE(box.text(), text + u'Z');
         QCOMPARE(changes, 3);
         box.setSelStart(0);

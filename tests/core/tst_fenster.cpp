@@ -59,7 +59,7 @@ private slots:
     void minimiseOrCloseAll_data()
     {
         QTest::addColumn<int>("groesse"); // -1 map never opened, 0 size dialog hidden, 1 open, 2 close all
-        QTest::newRow("minimise, map never opened") << -1;
+        QTest::newRow("minimise, map never opened: made hidden") << -1;
         QTest::newRow("minimise, size dialog open: the map is given back") << 1;
         QTest::newRow("minimise, map disabled by another popup") << 0;
         QTest::newRow("close all from the enlarged view, the program runs on") << 2;
@@ -78,7 +78,6 @@ private slots:
                 aktiviere(w);
         }
         QTest::keyClick(zu ? static_cast<Form *>(Form6::instance()) : f, zu ? Qt::Key_F9 : Qt::Key_F8);
-        // the map is made, hidden, when it was never opened
         QCOMPARE(g_karte->isVisible(), groesse >= 0);
         QCOMPARE(g_karte->isEnabled(), groesse != 0);
         QVERIFY(!g_groesse || !g_groesse->isVisible());

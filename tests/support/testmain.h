@@ -1,10 +1,8 @@
-// The main function of a test program that shows windows: the tests run as
-// under QTEST_MAIN, and the process then ends as the program itself does,
-// without the sound library's exit handlers.
+// A test program's main: the tests run as under QTEST_MAIN, then the process
+// ends as the program itself does, without the sound library's exit handlers.
 #pragma once
 
 #include "platform/ende.h"
-#include "testmain.h"
 
 #include <QApplication>
 #include <QTest>

@@ -58,9 +58,7 @@ Dialoge::Dialoge()
         boxen.append({prompt, buttons, title});
         if (!antworten.isEmpty())
             return antworten.takeFirst();
-        if ((buttons & 0x0F) == platform::OkOnly)
-            return int(platform::Ok);
-        return standardAntwort;
+        return (buttons & 0x0F) == platform::OkOnly ? int(platform::Ok) : standardAntwort;
     });
     platform::setInputBoxHook([this](const QString &prompt, const QString &, const QString &) {
         eingabeFragen.append(prompt);

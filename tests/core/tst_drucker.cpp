@@ -5,9 +5,7 @@
 #include "testmain.h"
 #include "testsupport.h"
 
-#include <QDir>
 #include <QPrinterInfo>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <pwd.h>
 #include <unistd.h>

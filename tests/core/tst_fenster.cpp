@@ -9,7 +9,6 @@
 #include "testmain.h"
 #include "testsupport.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 OHNE_TON;

@@ -6,10 +6,7 @@
 #include "testmain.h"
 #include "testsupport.h"
 
-#include <QFile>
 #include <QFontDatabase>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 namespace {

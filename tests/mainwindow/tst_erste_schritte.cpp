@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

@@ -10,8 +10,6 @@
 
 #include <QInputDialog>
 #include <QPrinterInfo>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 namespace {

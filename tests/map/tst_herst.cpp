@@ -11,7 +11,6 @@
 #include "testmain.h"
 #include "testsupport.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 

@@ -6,7 +6,6 @@
 #include "testmain.h"
 #include "testsupport.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kartenmodell;

@@ -7,9 +7,6 @@
 #include "testsupport.h"
 #include "wavedatei.h"
 
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using orderref::Befehl;

@@ -9,9 +9,7 @@
 #include "testmain.h"
 #include "testsupport.h"
 
-#include <QLocale>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace orderref;

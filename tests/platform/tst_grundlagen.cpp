@@ -6,8 +6,6 @@
 #include "testmain.h"
 #include "testsupport.h"
 
-#include <QLocale>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TstGrundlagen : public QObject {

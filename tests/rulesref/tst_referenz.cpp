@@ -9,9 +9,6 @@
 #include "testmain.h"
 #include "testsupport.h"
 
-#include <QRegularExpression>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace rulesref;

@@ -200,7 +200,7 @@ void Karte::Command8_Click()
     g_letzteKarte = name;
     SteuerElementeEntladen();
     FelderWerteInitialisieren();
-    kartendatei::uebernehmen(*karte, Felder);
+    kartendatei::uebernehmen(*karte, {Felder, SpaltenAnzahl, ZeilenAnzahl});
     ladenAbschliessen();
 }
 
@@ -252,7 +252,7 @@ void Karte::MorvelDateiLaden()
         return;
     // The section and the castle field go on from the import before.
     morveldatei::Zustand z{Datenabschnitt, AktuellerSpieler, LS, SpielerAnzahl};
-    morveldatei::Einleser einleser(z, Felder);
+    morveldatei::Einleser einleser(z, {Felder, SpaltenAnzahl, ZeilenAnzahl});
     g_einleser = &einleser;
     g_gelesen = 0;
     Batch takt;
@@ -307,7 +307,7 @@ void Karte::MorvelDateiGenauerEinladen()
         return;
     }
     morveldatei::Zustand z{Datenabschnitt, AktuellerSpieler, LS, SpielerAnzahl};
-    morveldatei::Einleser(z, Felder).zeile(Variable);
+    morveldatei::Einleser(z, {Felder, SpaltenAnzahl, ZeilenAnzahl}).zeile(Variable);
     Datenabschnitt = z.Datenabschnitt;
     AktuellerSpieler = z.AktuellerSpieler;
     LS = z.LS;

@@ -31,27 +31,28 @@ std::vector<FeldDaten> handFelder()
     };
 }
 
-void kopfUndFelderSetzen(const std::vector<FeldDaten> &felder, int w, int h)
+void kopfUndFelderSetzen(FelderFeld &felder, const std::vector<FeldDaten> &hand, int w, int h)
 {
-    for (int i = 0; i < int(felder.size()); ++i)
-        Felder[i + 1] = felder[i];
-    kartendatei::kopfSetzen(Felder[0], w, h, 5000.0, 5000.0);
+    for (int i = 0; i < int(hand.size()); ++i)
+        felder[i + 1] = hand[i];
+    kartendatei::kopfSetzen(felder[0], w, h, 5000.0, 5000.0);
 }
 } // namespace
 
 class TestDateien : public QObject {
     Q_OBJECT
     morveldatei::Zustand zustand;
+    FelderFeld felder;
+    qint16 breite = 0, hoehe = 0;
 
-    void lies(const QByteArray &text) { morveldatei::Einleser(zustand, Felder).datei(text); }
+    void lies(const QByteArray &text) { morveldatei::Einleser(zustand, {felder, breite, hoehe}).datei(text); }
 
 private slots:
     void init()
     {
-        Felder.FelderWerteInitialisieren();
-        Felder[0] = FeldDaten();
-        SpaltenAnzahl = 5;
-        ZeilenAnzahl = 4;
+        felder = FelderFeld();
+        breite = 5;
+        hoehe = 4;
         zustand = {};
     }
 
@@ -63,11 +64,11 @@ private slots:
         QVERIFY2(k, qPrintable(fehler));
         QVERIFY(k->spalten == 3 && k->zeilen == 2 && k->feldBreite == 5000 && k->feldHoehe == 5000);
         QVERIFY(k->felder == handFelder());
-        kopfUndFelderSetzen(handFelder(), 3, 2);
-        QCOMPARE(kartendatei::schreiben(Felder, 3, 2), datei);
+        kopfUndFelderSetzen(felder, handFelder(), 3, 2);
+        QCOMPARE(kartendatei::schreiben(felder, 3, 2), datei);
         // Written over a longer file, the rest stays; a loader reads only what the header asks for.
         const QByteArray alt(20 * 176 + 5, char(0xAB));
-        const QByteArray b = kartendatei::schreiben(Felder, 3, 2, alt);
+        const QByteArray b = kartendatei::schreiben(felder, 3, 2, alt);
         QCOMPARE(b.left(7 * 176), datei);
         QCOMPARE(b.mid(7 * 176), alt.mid(7 * 176));
         const auto lang = kartendatei::lies(b);
@@ -175,10 +176,10 @@ private slots:
         QFETCH(QString, besitzer);
         QFETCH(QString, name);
         QFETCH(QString, grund);
-        kopfUndFelderSetzen(handFelder(), 3, 2);
-        Felder[6].Besitzer = besitzer;
-        Felder[6].SpielerName = fest(name);
-        const auto fehler = kartendatei::pruefeSpeichern(Felder, karte.width(), karte.height(), breite, 5000);
+        kopfUndFelderSetzen(felder, handFelder(), 3, 2);
+        felder[6].Besitzer = besitzer;
+        felder[6].SpielerName = fest(name);
+        const auto fehler = kartendatei::pruefeSpeichern(felder, karte.width(), karte.height(), breite, 5000);
         QVERIFY2(grund.isEmpty() ? fehler.isEmpty() : fehler.contains(grund), qPrintable(fehler));
     }
 
@@ -229,14 +230,14 @@ private slots:
         QFETCH(Mitglied, mitglied);
         QFETCH(int, erwartet);
         lies(zeilen);
-        QCOMPARE(int(Felder[12].*mitglied), erwartet);
-        QCOMPARE(int(Felder[13].*mitglied), 0);
+        QCOMPARE(int(felder[12].*mitglied), erwartet);
+        QCOMPARE(int(felder[13].*mitglied), 0);
     }
 
     void langerNameGekuerzt()
     {
         lies("#F 4\r\nName=" + QByteArray(40, 'x'));
-        QCOMPARE(Felder[4].FeldName, QString(30, QLatin1Char('x')));
+        QCOMPARE(felder[4].FeldName, QString(30, QLatin1Char('x')));
     }
 
     // A size that fits is taken; a section or size outside the map changes nothing.
@@ -268,60 +269,61 @@ private slots:
         QFETCH(QSize, vorher);
         QFETCH(QByteArray, zeilen);
         QFETCH(QSize, nachher);
-        SpaltenAnzahl = qint16(vorher.width());
-        ZeilenAnzahl = qint16(vorher.height());
+        breite = qint16(vorher.width());
+        hoehe = qint16(vorher.height());
         lies(zeilen);
-        QCOMPARE(QSize(SpaltenAnzahl, ZeilenAnzahl), nachher);
+        QCOMPARE(QSize(breite, hoehe), nachher);
+        QCOMPARE(QSize(SpaltenAnzahl, ZeilenAnzahl), QSize(0, 0)); // the program's map is not the reader's
         QCOMPARE(zustand.LS, 0);
-        QVERIFY(Felder[0] == FeldDaten());
+        QVERIFY(felder[0] == FeldDaten());
         for (int i = 1; i <= 10000; ++i)
-            QVERIFY2(Felder[i].Terrain == 0 && Felder[i].BurgArt == 0, qPrintable(QString::number(i)));
+            QVERIFY2(felder[i].Terrain == 0 && felder[i].BurgArt == 0, qPrintable(QString::number(i)));
     }
 
     void besitzerSuche()
     {
         // Player 4's castles on fields 20 (the last) and 9; the search counts from 1.
         lies("#S 4\r\nStammesLS=20\r\n#F 20\r\nSpieler=4\r\n#F 3\r\nVktr=4");
-        QCOMPARE(Felder[3].Besitzer, QStringLiteral("20"));
+        QCOMPARE(felder[3].Besitzer, QStringLiteral("20"));
         lies("#S 4\r\nStammesLS=9\r\n#F 9\r\nSpieler=4\r\n#F 2\r\nVktr=4");
-        QCOMPARE(Felder[2].Besitzer, QStringLiteral("9"));
+        QCOMPARE(felder[2].Besitzer, QStringLiteral("9"));
         // A NebenBurg of player 5 is no StammesBurg: the owner stays.
         lies("#F 7\r\nBK=2\r\nSpieler=5\r\n#F 8\r\nVktr=5");
-        QCOMPARE(Felder[8].SpielerNummer, 5);
-        QCOMPARE(Felder[8].Besitzer, QStringLiteral("0"));
+        QCOMPARE(felder[8].SpielerNummer, 5);
+        QCOMPARE(felder[8].Besitzer, QStringLiteral("0"));
         // The castle changes hands within one import.
         lies("#F 1\r\nVktr=4\r\n#F 9\r\nSpieler=5\r\n#F 10\r\nVktr=4\r\n#F 11\r\nVktr=5");
-        QCOMPARE(Felder[1].Besitzer, QStringLiteral("9"));
-        QCOMPARE(Felder[10].Besitzer, QStringLiteral("20"));
-        QCOMPARE(Felder[11].Besitzer, QStringLiteral("9"));
+        QCOMPARE(felder[1].Besitzer, QStringLiteral("9"));
+        QCOMPARE(felder[10].Besitzer, QStringLiteral("20"));
+        QCOMPARE(felder[11].Besitzer, QStringLiteral("9"));
     }
 
     void spielerOhneBurg()
     {
         lies("#S 2\r\nName=Vorab\r\nMensch=-\r\nRang=3");
-        QCOMPARE(Felder[0].SpielerName, fest(QStringLiteral("Vorab")));
-        QVERIFY(Felder[0].EchtBit == 2 && Felder[0].SpielerRang == 3);
+        QCOMPARE(felder[0].SpielerName, fest(QStringLiteral("Vorab")));
+        QVERIFY(felder[0].EchtBit == 2 && felder[0].SpielerRang == 3);
         // After a castle, a later section without one writes to that castle.
         lies("#S 2\r\nStammesLS=6\r\n#S 3\r\nName=Folger");
-        QCOMPARE(Felder[6].SpielerName, fest(QStringLiteral("Folger")));
+        QCOMPARE(felder[6].SpielerName, fest(QStringLiteral("Folger")));
     }
 
     void reiheMitZustand()
     {
-        SpaltenAnzahl = ZeilenAnzahl = 0;
-        Felder[5].FeldName = fest(QStringLiteral("bleibt"));
+        breite = hoehe = 0;
+        felder[5].FeldName = fest(QStringLiteral("bleibt"));
         lies(liesDatei(QFINDTESTDATA("korpus/morveldatei/V002s003.z00")));
-        QVERIFY(SpaltenAnzahl == 4 && ZeilenAnzahl == 3 && zustand.SpielerAnzahl == 2);
-        QCOMPARE(Felder[6].SpielerName, fest(QStringLiteral("Tramsel der Große")));
-        QCOMPARE(Felder[6].FeldName, fest(QStringLiteral("Alte Mühle")));
-        QCOMPARE(Felder[11].SpielerRang, 2);
+        QVERIFY(breite == 4 && hoehe == 3 && zustand.SpielerAnzahl == 2);
+        QCOMPARE(felder[6].SpielerName, fest(QStringLiteral("Tramsel der Große")));
+        QCOMPARE(felder[6].FeldName, fest(QStringLiteral("Alte Mühle")));
+        QCOMPARE(felder[11].SpielerRang, 2);
         // The entry after the comment still belongs to field 12.
-        QCOMPARE(Felder[12].Terrain, 6);
-        QCOMPARE(Felder[5].FeldName, fest(QStringLiteral("bleibt")));
+        QCOMPARE(felder[12].Terrain, 6);
+        QCOMPARE(felder[5].FeldName, fest(QStringLiteral("bleibt")));
         // The next file goes on in the state the first one left.
         lies(liesDatei(QFINDTESTDATA("korpus/morveldatei/V002s003.z01")));
-        QVERIFY(Felder[2].Terrain == 8 && Felder[11].SpielerRang == 4);
-        QVERIFY(Felder[3].Terrain == 6 && Felder[3].SpielerNummer == 2);
+        QVERIFY(felder[2].Terrain == 8 && felder[11].SpielerRang == 4);
+        QVERIFY(felder[3].Terrain == 6 && felder[3].SpielerNummer == 2);
     }
 
     void zahl_data()

@@ -57,14 +57,14 @@ int Einleser::feldAnzahl() const
     return qMin(int(m_karte.spalten) * int(m_karte.zeilen), kMaxFelder);
 }
 
-void Einleser::datei(const QByteArray &inhalt, const std::function<void()> &zwischendurch)
+void Einleser::datei(const QByteArray &inhalt, const std::function<bool()> &zwischendurch)
 {
     qsizetype pos = 0, anfang = 0, laenge = 0;
     while (pos < inhalt.size()) {
         codepage::nextLine(inhalt, pos, anfang, laenge);
         zeile(codepage::decode(QByteArray::fromRawData(inhalt.constData() + anfang, laenge)));
-        if (zwischendurch)
-            zwischendurch();
+        if (zwischendurch && !zwischendurch())
+            return;
     }
 }
 

@@ -37,8 +37,9 @@ public:
     // One line without its line end.
     void zeile(const QString &Variable);
     // Every line of a file's contents (lines end at CR or CR LF; a lone LF
-    // stays in its line). zwischendurch runs after each line.
-    void datei(const QByteArray &inhalt, const std::function<void()> &zwischendurch = {});
+    // stays in its line). zwischendurch runs after each line; false from it
+    // ends the file there.
+    void datei(const QByteArray &inhalt, const std::function<bool()> &zwischendurch = {});
 
 private:
     void allgemein(const QString &schluessel, const QString &wert);

@@ -117,10 +117,12 @@ int main(int argc, char **argv)
         dateien << verwaltungsDatei(n);
         schreibeDatei(dir.filePath(QStringLiteral("V001s002.z%1").arg(n, 2, 10, QLatin1Char('0'))), dateien.last());
     }
+    FelderFeld felder; // the reader's own map
+    qint16 breite = 0, hoehe = 0;
     t.restart();
     {
         morveldatei::Zustand z;
-        morveldatei::Einleser e(z, Felder);
+        morveldatei::Einleser e(z, {felder, breite, hoehe});
         for (const QByteArray &d : dateien)
             e.datei(d);
     }

@@ -18,10 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int n = karte->spalten * karte->zeilen;
     if (n < 1 || n > kMaxFelder || int(karte->felder.size()) != n)
         __builtin_trap();
-    Felder[0] = karte->kopf;
+    // One map for the whole run. Only records 0 to n are written and read,
+    // so nothing needs a reset between inputs.
+    static FelderFeld felder;
+    felder[0] = karte->kopf;
     for (int i = 1; i <= n; ++i)
-        Felder[i] = karte->felder[i - 1];
-    const QByteArray neu = kartendatei::schreiben(Felder, karte->spalten, karte->zeilen);
+        felder[i] = karte->felder[i - 1];
+    const QByteArray neu = kartendatei::schreiben(felder, karte->spalten, karte->zeilen);
     const auto wieder = kartendatei::lies(neu);
     if (!wieder || wieder->spalten != karte->spalten || wieder->zeilen != karte->zeilen
         || !(wieder->kopf == karte->kopf) || wieder->felder != karte->felder)

@@ -1,12 +1,15 @@
 // Any bytes as a management file, read onto a small map: no index leaves
 // the records, the map stays within 10000 fields and every list index the
-// reader writes is one of its list.
+// reader writes is one of its list. One map serves the whole run; each input
+// resets what it changed.
 #include "map/morveldatei.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace {
+FelderFeld felder; // the run's map, built once
+
 bool gueltig(const FeldDaten &f)
 {
     return f.Terrain >= 0 && f.Terrain < kTerrain.size() && f.Besonderheiten >= 0
@@ -38,15 +41,15 @@ __attribute__((no_sanitize("coverage"))) bool unberuehrt(const FeldDaten &f)
            && f.OberHerr == 0 && f.EchtBit == 0 && f.Erzmagier == 0 && f.Drufelbatze == 0 && f.FeldNummer == 0;
 }
 
-// Checked and reset for the next run: only what this run changed.
+// Checked and reset for the next input: only what this one changed.
 __attribute__((no_sanitize("coverage"))) void pruefenUndZuruecksetzen()
 {
     for (int i = 1; i <= kMaxFelder; ++i) {
-        if (unberuehrt(Felder[i]))
+        if (unberuehrt(felder[i]))
             continue;
-        if (!gueltig(Felder[i]))
+        if (!gueltig(felder[i]))
             __builtin_trap();
-        Felder[i] = leer();
+        felder[i] = leer();
     }
 }
 
@@ -55,16 +58,16 @@ __attribute__((no_sanitize("coverage"))) void pruefenUndZuruecksetzen()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray inhalt(reinterpret_cast<const char *>(data), qsizetype(size));
-    SpaltenAnzahl = size > 0 ? qint16(data[0] % 12) : 0;
-    ZeilenAnzahl = 7;
+    qint16 spalten = size > 0 ? qint16(data[0] % 12) : 0;
+    qint16 zeilen = 7;
     morveldatei::Zustand zustand;
-    morveldatei::Einleser(zustand, Felder).datei(inhalt);
-    const int n = SpaltenAnzahl * ZeilenAnzahl;
-    if (n > kMaxFelder || SpaltenAnzahl < 0 || ZeilenAnzahl < 0)
+    morveldatei::Einleser(zustand, {felder, spalten, zeilen}).datei(inhalt);
+    const int n = spalten * zeilen;
+    if (n > kMaxFelder || spalten < 0 || zeilen < 0)
         __builtin_trap();
-    if (!gueltig(Felder[0]))
+    if (!gueltig(felder[0]))
         __builtin_trap();
-    Felder[0] = FeldDaten();
+    felder[0] = FeldDaten();
     pruefenUndZuruecksetzen();
     morveldatei::naechsteEndung(QString::fromLatin1(inhalt.left(3)));
     morveldatei::zahl(QString::fromLatin1(inhalt.left(50)));

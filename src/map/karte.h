@@ -58,8 +58,6 @@ public:
     float PositionX = 0, PositionY = 0;
     qint16 &laden = feldtafel.laden;
     qint16 &GarNichtsMachen = feldtafel.GarNichtsMachen;
-    qint16 Kreuz = 0, Zweikreuz = 0;
-    QString Variable;
     QString Datenabschnitt;
     qint16 SpielerAnzahl = 0;
     QString AktuellerSpieler;
@@ -85,7 +83,6 @@ public:
 
     // ---- management files of the game
     void MorvelDateiLaden();
-    void MorvelDateiGenauerEinladen();
     void MehrfachEndungSetzen();
     void Command4_MouseDown();
     void Command3_MouseDown();

@@ -31,8 +31,6 @@ const QString kMorvelFilter =
 QString g_dialogName = kKarteStandard;
 QString g_letzteKarte = kKarteStandard;
 
-// The import of the running load; it keeps its castle index from line to line.
-morveldatei::Einleser *g_einleser = nullptr;
 int g_gelesen = 0; // files the last import read
 
 bool istBwk(const QString &endung) { return endung.compare(QLatin1String("bwk"), Qt::CaseInsensitive) == 0; }
@@ -200,7 +198,7 @@ void Karte::Command8_Click()
     g_letzteKarte = name;
     SteuerElementeEntladen();
     FelderWerteInitialisieren();
-    kartendatei::uebernehmen(*karte, Felder);
+    kartendatei::uebernehmen(*karte, {Felder, SpaltenAnzahl, ZeilenAnzahl});
     ladenAbschliessen();
 }
 
@@ -252,25 +250,21 @@ void Karte::MorvelDateiLaden()
         return;
     // The section and the castle field go on from the import before.
     morveldatei::Zustand z{Datenabschnitt, AktuellerSpieler, LS, SpielerAnzahl};
-    morveldatei::Einleser einleser(z, Felder);
-    g_einleser = &einleser;
+    morveldatei::Einleser einleser(z, {Felder, SpaltenAnzahl, ZeilenAnzahl});
     g_gelesen = 0;
     Batch takt;
+    // After each line: now and then the event loop; an ending program ends the file.
+    auto zwischendurch = [&] {
+        if (!takt.due())
+            return true;
+        DoEvents();
+        return !programmEndet();
+    };
     auto lesen = [&](const QString &datei) {
         try {
             const QByteArray inhalt = codepage::readFile(datei);
             ++g_gelesen;
-            qsizetype pos = 0, anfang = 0, laenge = 0;
-            while (pos < inhalt.size()) {
-                codepage::nextLine(inhalt, pos, anfang, laenge);
-                Variable = codepage::decode(QByteArray::fromRawData(inhalt.constData() + anfang, laenge));
-                MorvelDateiGenauerEinladen();
-                if (takt.due()) {
-                    DoEvents();
-                    if (programmEndet())
-                        return;
-                }
-            }
+            einleser.datei(inhalt, zwischendurch);
         } catch (const Error &e) {
             MsgBox(dateiFehler(e, datei, false));
         }
@@ -291,23 +285,6 @@ void Karte::MorvelDateiLaden()
             lesen(f);
         }
     }
-    g_einleser = nullptr;
-    Datenabschnitt = z.Datenabschnitt;
-    AktuellerSpieler = z.AktuellerSpieler;
-    LS = z.LS;
-    SpielerAnzahl = z.SpielerAnzahl;
-}
-
-void Karte::MorvelDateiGenauerEinladen()
-{
-    Kreuz = qint16(qMin<qsizetype>(Variable.indexOf(QLatin1Char('#')) + 1, 32767));
-    Zweikreuz = qint16(qMin<qsizetype>(Variable.indexOf(QLatin1String("##")) + 1, 32767));
-    if (g_einleser) {
-        g_einleser->zeile(Variable);
-        return;
-    }
-    morveldatei::Zustand z{Datenabschnitt, AktuellerSpieler, LS, SpielerAnzahl};
-    morveldatei::Einleser(z, Felder).zeile(Variable);
     Datenabschnitt = z.Datenabschnitt;
     AktuellerSpieler = z.AktuellerSpieler;
     LS = z.LS;

@@ -215,14 +215,14 @@ QByteArray schreiben(const FelderFeld &felder, int spalten, int zeilen, const QB
     return b;
 }
 
-void uebernehmen(const Karte &karte, FelderFeld &felder)
+void uebernehmen(const Karte &karte, KartenDaten ziel)
 {
-    felder.FelderWerteInitialisieren();
-    felder[0] = karte.kopf;
+    ziel.felder.FelderWerteInitialisieren();
+    ziel.felder[0] = karte.kopf;
     for (std::size_t i = 0; i < karte.felder.size(); ++i)
-        felder[int(i) + 1] = karte.felder[i];
-    SpaltenAnzahl = karte.spalten;
-    ZeilenAnzahl = karte.zeilen;
+        ziel.felder[int(i) + 1] = karte.felder[i];
+    ziel.spalten = karte.spalten;
+    ziel.zeilen = karte.zeilen;
 }
 
 } // namespace kartendatei

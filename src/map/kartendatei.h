@@ -48,9 +48,9 @@ QString pruefeSpeichern(const FelderFeld &felder, int spalten, int zeilen, doubl
 // with record 1 := kopf and records 2 .. W x H + 1 := the fields.
 QByteArray schreiben(const FelderFeld &felder, int spalten, int zeilen, const QByteArray &alt = {});
 
-// Puts a file's map into the records and globals: records 1..10000 reset,
-// record 0 := the header, the fields, W and H. The field size is the
-// caller's question.
-void uebernehmen(const Karte &karte, FelderFeld &felder);
+// Puts a file's map into the map given: records 1..10000 reset, record 0
+// := the header, the fields, W and H. The field size is the caller's
+// question.
+void uebernehmen(const Karte &karte, KartenDaten ziel);
 
 } // namespace kartendatei

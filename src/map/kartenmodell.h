@@ -57,6 +57,14 @@ private:
 
 extern FelderFeld Felder;
 
+// The map a file reader fills, records and size, and nothing else: the
+// program hands it {Felder, SpaltenAnzahl, ZeilenAnzahl}, a test its own.
+struct KartenDaten {
+    FelderFeld &felder;
+    qint16 &spalten; // W
+    qint16 &zeilen;  // H
+};
+
 // ---- globals of the map editor, zero until set
 extern qint16 SpaltenAnzahl;   // W; 0 = no map yet
 extern qint16 ZeilenAnzahl;    // H

@@ -50,21 +50,21 @@ std::optional<qint16> zahl(const QString &text)
     return qint16(r);
 }
 
-Einleser::Einleser(Zustand &zustand, FelderFeld &felder) : m_z(zustand), m_felder(felder) {}
+Einleser::Einleser(Zustand &zustand, KartenDaten karte) : m_z(zustand), m_karte(karte) {}
 
 int Einleser::feldAnzahl() const
 {
-    return qMin(int(SpaltenAnzahl) * int(ZeilenAnzahl), kMaxFelder);
+    return qMin(int(m_karte.spalten) * int(m_karte.zeilen), kMaxFelder);
 }
 
-void Einleser::datei(const QByteArray &inhalt, const std::function<void()> &zwischendurch)
+void Einleser::datei(const QByteArray &inhalt, const std::function<bool()> &zwischendurch)
 {
     qsizetype pos = 0, anfang = 0, laenge = 0;
     while (pos < inhalt.size()) {
         codepage::nextLine(inhalt, pos, anfang, laenge);
         zeile(codepage::decode(QByteArray::fromRawData(inhalt.constData() + anfang, laenge)));
-        if (zwischendurch)
-            zwischendurch();
+        if (zwischendurch && !zwischendurch())
+            return;
     }
 }
 
@@ -125,12 +125,12 @@ void Einleser::allgemein(const QString &schluessel, const QString &wert)
 
 void Einleser::groesseSetzen()
 {
-    const int w = m_breite ? m_breite : SpaltenAnzahl;
-    const int h = m_hoehe ? m_hoehe : ZeilenAnzahl;
+    const int w = m_breite ? m_breite : m_karte.spalten;
+    const int h = m_hoehe ? m_hoehe : m_karte.zeilen;
     if (w * h > kMaxFelder)
         return;
-    SpaltenAnzahl = qint16(w);
-    ZeilenAnzahl = qint16(h);
+    m_karte.spalten = qint16(w);
+    m_karte.zeilen = qint16(h);
     m_breite = m_hoehe = 0;
     m_burgenGebaut = false;
 }
@@ -146,7 +146,7 @@ void Einleser::spieler(const QString &schluessel, const QString &wert)
         return;
     }
     // Before the first castle of the run these go to record 0.
-    FeldDaten &burg = m_felder[m_z.LS];
+    FeldDaten &burg = m_karte.felder[m_z.LS];
     if (gleich(schluessel, QLatin1String("Name"))) {
         burg.SpielerName = name(wert);
     } else if (gleich(schluessel, QLatin1String("Mensch"))) {
@@ -163,7 +163,7 @@ void Einleser::spieler(const QString &schluessel, const QString &wert)
 
 void Einleser::feld(int n, const QString &schluessel, const QString &wert)
 {
-    FeldDaten &f = m_felder[n];
+    FeldDaten &f = m_karte.felder[n];
     if (gleich(schluessel, QLatin1String("Name"))) {
         f.FeldName = name(wert);
     } else if (gleich(schluessel, QLatin1String("BK"))) {
@@ -210,7 +210,7 @@ void Einleser::feld(int n, const QString &schluessel, const QString &wert)
 
 void Einleser::setzeSpielerNummer(int n, qint16 p)
 {
-    FeldDaten &f = m_felder[n];
+    FeldDaten &f = m_karte.felder[n];
     if (m_burgenGebaut && f.BurgArt == 1 && f.SpielerNummer != p) {
         m_burgen[f.SpielerNummer].erase(n);
         m_burgen[p].insert(n);
@@ -220,7 +220,7 @@ void Einleser::setzeSpielerNummer(int n, qint16 p)
 
 void Einleser::setzeBurgArt(int n, qint16 art)
 {
-    FeldDaten &f = m_felder[n];
+    FeldDaten &f = m_karte.felder[n];
     if (m_burgenGebaut && (f.BurgArt == 1) != (art == 1)) {
         if (art == 1)
             m_burgen[f.SpielerNummer].insert(n);
@@ -236,8 +236,8 @@ int Einleser::stammesBurgVon(qint16 p)
     if (!m_burgenGebaut) {
         m_burgen.clear();
         for (int j = 1, n = feldAnzahl(); j <= n; ++j)
-            if (m_felder[j].BurgArt == 1)
-                m_burgen[m_felder[j].SpielerNummer].insert(j);
+            if (m_karte.felder[j].BurgArt == 1)
+                m_burgen[m_karte.felder[j].SpielerNummer].insert(j);
         m_burgenGebaut = true;
     }
     const auto it = m_burgen.constFind(p);

@@ -27,18 +27,19 @@ struct Zustand {
     qint16 SpielerAnzahl = 0;
 };
 
-// Writes the lines of one import into the records and the map's size
-// (SpaltenAnzahl, ZeilenAnzahl). Keep one for the whole import: it keeps an
-// index of the castles for the owner search.
+// Writes the lines of one import into the records and the size of the map
+// it is given. Keep one for the whole import: it keeps an index of the
+// castles for the owner search.
 class Einleser {
 public:
-    Einleser(Zustand &zustand, FelderFeld &felder);
+    Einleser(Zustand &zustand, KartenDaten karte);
 
     // One line without its line end.
     void zeile(const QString &Variable);
     // Every line of a file's contents (lines end at CR or CR LF; a lone LF
-    // stays in its line). zwischendurch runs after each line.
-    void datei(const QByteArray &inhalt, const std::function<void()> &zwischendurch = {});
+    // stays in its line). zwischendurch runs after each line; false from it
+    // ends the file there.
+    void datei(const QByteArray &inhalt, const std::function<bool()> &zwischendurch = {});
 
 private:
     void allgemein(const QString &schluessel, const QString &wert);
@@ -52,7 +53,7 @@ private:
     void groesseSetzen();
 
     Zustand &m_z;
-    FelderFeld &m_felder;
+    KartenDaten m_karte;
     // Fields with a StammesBurg by player number, built at the first owner
     // search and kept up to date by this import's own changes.
     QHash<qint16, std::set<int>> m_burgen;

@@ -17,7 +17,11 @@ QString lauf(const QString &programm, const QStringList &argumente)
 }
 } // namespace
 
-bool pdfWerkzeugeDa() { return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty(); }
+bool pdfWerkzeugeDa()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()
+           && !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
 
 QStringList pdfZeilen(const QString &pfad)
 {

@@ -17,8 +17,11 @@ class TstDrucker : public QObject {
 private slots:
     void ordersReachThePrinterWithAllPages()
     {
-        if (QPrinterInfo::defaultPrinter().isNull() || !pdfWerkzeugeDa())
-            QSKIP("Kein Standarddrucker (scripts/print-setup.sh) oder kein pdfinfo");
+        // Only the queue named for this process, never the machine's default printer.
+        const QString queue = qEnvironmentVariable("PRINTER");
+        QVERIFY2(!queue.isEmpty() && QPrinterInfo::defaultPrinter().printerName() == queue,
+                 "Keine Testwarteschlange in PRINTER (scripts/run-tests.sh richtet sie ein)");
+        PDF_WERKZEUGE_PRUEFEN();
         Form1 *f = Form1::instance();
         QStringList befehle{QStringLiteral("#BEF 42 17 7")};
         for (int i = 1; i <= 150; ++i)

@@ -2,7 +2,9 @@
 # Runs every test under CTest on the offscreen platform. Sounds are really
 # played: when no sound server runs, one is started for the tests with a
 # sink that goes nowhere, and stopped again at the end. Without it the tests
-# still run, silently.
+# still run, silently. The printing tests print on a PDF queue of their own,
+# named for the test processes alone in PRINTER and LPDEST; the machine's
+# default printer stays as it is.
 set -uo pipefail
 build="${1:-build}"
 export QT_QPA_PLATFORM=offscreen
@@ -40,7 +42,8 @@ if command -v pulseaudio >/dev/null && ! timeout 5 pactl info >/dev/null 2>&1 </
     fi
 fi
 
-bash "$(dirname "$0")/print-setup.sh"
+export PRINTER=BefehlswartTest LPDEST=BefehlswartTest
+bash "$(dirname "$0")/print-setup.sh" "$PRINTER"
 
 cd "$build" || exit 1
 ctest --output-on-failure -j"$(nproc)" --timeout 300 </dev/null

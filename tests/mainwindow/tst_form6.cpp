@@ -40,8 +40,6 @@ class TstForm6 : public QObject {
 private slots:
     void initTestCase()
     {
-        if (!pdfWerkzeugeDa())
-            QSKIP("poppler-utils fehlen");
         dlg = new Dialoge;
         f = Form1::instance();
         f->Dir1->setPath(dir.path());
@@ -216,6 +214,7 @@ private slots:
         QCOMPARE(m_pdf.isEmpty(), bemerkung.isEmpty());
         if (bemerkung.isEmpty())
             return;
+        PDF_WERKZEUGE_PRUEFEN();
         const QStringList z = pdfZeilen(m_pdf);
         QCOMPARE(z.first(), QStringLiteral("Befehlswart, Version ") + ProgrammVersion);
         const auto regel = [](const QString &s) { return s.startsWith(QLatin1String("-----")); };

@@ -9,10 +9,7 @@ QString lauf(const QString &programm, const QStringList &argumente)
 {
     QProcess p;
     p.start(programm, argumente);
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished(1000);
-    }
+    p.waitForFinished(30000); // what still runs then is killed with p
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 } // namespace
@@ -21,13 +18,10 @@ bool pdfWerkzeugeDa() { return !QStandardPaths::findExecutable(QStringLiteral("p
 
 QStringList pdfZeilen(const QString &pfad)
 {
-    QStringList out;
     // Ligatures such as "fi" come back as one letter; they are split again.
     const QString text = lauf(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pfad, QStringLiteral("-")});
-    for (const QString &z : text.normalized(QString::NormalizationForm_KC).split(QLatin1Char('\n')))
-        if (!z.trimmed().isEmpty())
-            out << z.trimmed();
-    return out;
+    const QRegularExpression zeilenende(QStringLiteral("\\s*\\n\\s*"), QRegularExpression::UseUnicodePropertiesOption);
+    return text.normalized(QString::NormalizationForm_KC).trimmed().split(zeilenende, Qt::SkipEmptyParts);
 }
 
 int pdfSeiten(const QString &pfad)

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 bool pdfWerkzeugeDa();
+// Fails the test, saying what to install, when the tools are missing.
+#define PDF_WERKZEUGE_PRUEFEN() QVERIFY2(pdfWerkzeugeDa(), "pdfinfo fehlt: poppler-utils (scripts/install-deps.sh)")
 // The lines of text as laid out, trimmed, without the empty ones.
 QStringList pdfZeilen(const QString &pfad);
 // Number of pages, -1 on failure.

@@ -71,10 +71,12 @@ private slots:
         FeldBreite = FeldHoehe = 5000;
     }
 
-    // The first thing in a new run: nothing drawn yet, the panel still off.
+    // The first thing in a new run: nothing drawn yet; a refused "New" selects no field, the panel stays off.
     void ladenUndSpeichernBehaeltJedesFeld()
     {
+        neu(1, 5);
         QVERIFY(!k->TxtTerrain->isEnabled());
+        dlg.leeren();
         laden(1, pfad(QStringLiteral("karte.bwk")));
         QCOMPARE(dlg.boxen.size(), 0); // same field size: no question
         QVERIFY(SpaltenAnzahl == 3 && ZeilenAnzahl == 2 && AktuellesFeld == 1);
@@ -92,6 +94,30 @@ private slots:
         const QByteArray b = liesDatei(pfad(QStringLiteral("getippt.bwk")));
         QCOMPARE(b.mid(176 + 6, 30), QByteArray("Neue M\xFChle").leftJustified(30, ' '));
         QCOMPARE(b.mid(2 * 176), beispiel().mid(2 * 176));
+    }
+
+    // Showing a field applies the panel's rules to the panel only: a save keeps the record as loaded.
+    void gezeigtesFeldBleibtWieGeladen_data()
+    {
+        QTest::addColumn<QByteArray>("datei");
+        auto feld1 = [](std::initializer_list<std::pair<int, char>> werte) {
+            QByteArray b = beispiel();
+            for (const auto &[stelle, wert] : werte)
+                b[176 + stelle] = wert;
+            return b;
+        };
+        QTest::newRow("StammesBurg ohne Spieler") << feld1({{81, 0}}); // EchtBit after the owner "1"
+        QTest::newRow("Burgklasse 0") << feld1({{42, 0}});
+        QTest::newRow("Hochgebirge mit GubHort") << feld1({{36, 4}, {4, 1}});
+    }
+    void gezeigtesFeldBleibtWieGeladen()
+    {
+        QFETCH(QByteArray, datei);
+        schreibeDatei(pfad(QStringLiteral("feld1.bwk")), datei);
+        laden(1, pfad(QStringLiteral("feld1.bwk")));
+        const QString wieder = pfad(QLatin1String(QTest::currentDataTag()) + QStringLiteral(".bwk"));
+        speichern(wieder);
+        QCOMPARE(liesDatei(wieder), datei);
     }
 
     void feldGroesseFrage_data()

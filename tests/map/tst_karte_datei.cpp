@@ -88,8 +88,11 @@ private slots:
         QVERIFY(k->laden == 0 && k->GarNichtsMachen == 0);
         speichern(pfad(QStringLiteral("wieder.bwk")));
         QCOMPARE(liesDatei(pfad(QStringLiteral("wieder.bwk"))), beispiel());
-        // What was typed into the panel is saved with its field.
+        // What was typed into the panel is saved with its field; a number box takes only what its member holds.
         k->TxtFeldName->setText(QStringLiteral("Neue Mühle"));
+        k->TxtBurgklasse->clear();
+        QTest::keyClicks(k->TxtBurgklasse, "-40000x");
+        QCOMPARE(k->TxtBurgklasse->text(), QStringLiteral("-4000"));
         speichern(pfad(QStringLiteral("getippt.bwk")));
         const QByteArray b = liesDatei(pfad(QStringLiteral("getippt.bwk")));
         QCOMPARE(b.mid(176 + 6, 30), QByteArray("Neue M\xFChle").leftJustified(30, ' '));

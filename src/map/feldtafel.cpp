@@ -27,6 +27,35 @@ void pruefeHaken(int value)
     if (value != 0 && value != 1)
         platform::raise(380);
 }
+
+// A number box without a whole number of 16 bits (empty, a lone minus while
+// typing) keeps its member as it was.
+void zahlNach(const QString &text, qint16 &ziel)
+{
+    try {
+        ziel = Feldtafel::ganzeZahl(text);
+    } catch (const platform::Error &) {
+    }
+}
+
+// The whole panel into a record; FeldNummer is never taken from it.
+void tafelNach(const Tafel &t, FeldDaten &f)
+{
+    f.GubHortFlag = t.TxtGubhort.value;
+    f.FeldName = festerText(t.TxtFeldName.text);
+    f.Terrain = t.TxtTerrain.index;
+    f.Besonderheiten = t.TxtBesonderheiten.index;
+    f.BurgArt = t.TxtBurgArt.index;
+    zahlNach(t.TxtBurgklasse.text, f.Burgklasse);
+    f.Besitzer = t.TxtBesitzer.text;
+    f.SpielerName = festerText(t.TxtSpielerName.text);
+    zahlNach(t.TxtSpielerNummer.text, f.SpielerNummer);
+    f.SpielerRang = t.TxtSpielerRang.index;
+    zahlNach(t.TxtOberHerr.text, f.OberHerr);
+    f.EchtBit = t.TxtEchtBit.index;
+    f.Erzmagier = t.TxtErzmagier.value;
+    f.Drufelbatze = t.TxtDrufelbatze.value;
+}
 } // namespace
 
 qint16 Feldtafel::ganzeZahl(const QString &text) { return platform::CInt(platform::toNumber(text)); }
@@ -178,27 +207,31 @@ void Feldtafel::FeldDatenAnzeigen()
     setEchtBit(inListe(f.EchtBit, kEchtBit));
     setErzmagier(qBound<int>(0, f.Erzmagier, 1));
     setDrufelbatze(qBound<int>(0, f.Drufelbatze, 1));
+    m_gezeigt = tafel;
 }
 
-void Feldtafel::FelderDatenSpeichern()
+void Feldtafel::FelderDatenSpeichern() { tafelNach(tafel, feld()); }
+
+void Feldtafel::aenderungenSpeichern()
 {
-    // A box without a whole number ends the store there; the members after
-    // it keep their values.
+    if (!feldGewaehlt() || gezeigtesFeld != AktuellesFeld)
+        return;
+    // The panel as shown and as it stands, each stored into a copy: a
+    // member keeps the record's value unless the two differ.
     FeldDaten &f = feld();
-    f.GubHortFlag = tafel.TxtGubhort.value;
-    f.FeldName = festerText(tafel.TxtFeldName.text);
-    f.Terrain = tafel.TxtTerrain.index;
-    f.Besonderheiten = tafel.TxtBesonderheiten.index;
-    f.BurgArt = tafel.TxtBurgArt.index;
-    f.Burgklasse = ganzeZahl(tafel.TxtBurgklasse.text);
-    f.Besitzer = tafel.TxtBesitzer.text;
-    f.SpielerName = festerText(tafel.TxtSpielerName.text);
-    f.SpielerNummer = ganzeZahl(tafel.TxtSpielerNummer.text);
-    f.SpielerRang = tafel.TxtSpielerRang.index;
-    f.OberHerr = ganzeZahl(tafel.TxtOberHerr.text);
-    f.EchtBit = tafel.TxtEchtBit.index;
-    f.Erzmagier = tafel.TxtErzmagier.value;
-    f.Drufelbatze = tafel.TxtDrufelbatze.value;
+    FeldDaten vorher = f, jetzt = f;
+    tafelNach(m_gezeigt, vorher);
+    tafelNach(tafel, jetzt);
+    for (qint16 FeldDaten::*m : {&FeldDaten::SpielerNummer, &FeldDaten::GubHortFlag, &FeldDaten::Terrain,
+                                 &FeldDaten::Besonderheiten, &FeldDaten::BurgArt, &FeldDaten::Burgklasse,
+                                 &FeldDaten::SpielerRang, &FeldDaten::OberHerr, &FeldDaten::EchtBit,
+                                 &FeldDaten::Erzmagier, &FeldDaten::Drufelbatze})
+        if (jetzt.*m != vorher.*m)
+            f.*m = jetzt.*m;
+    for (QString FeldDaten::*m : {&FeldDaten::FeldName, &FeldDaten::Besitzer, &FeldDaten::SpielerName})
+        if (jetzt.*m != vorher.*m)
+            f.*m = jetzt.*m;
+    m_gezeigt = tafel;
 }
 
 void Feldtafel::EnableFalsen()
@@ -218,6 +251,12 @@ void Feldtafel::EnableFalsen()
 
 void Feldtafel::EnableTruen()
 {
+    // Only a shown field of the map takes the panel's choices; without one
+    // they would land in the header's record.
+    if (!feldGewaehlt() || gezeigtesFeld != AktuellesFeld) {
+        EnableFalsen();
+        return;
+    }
     Tafel &t = tafel;
     t.TxtGubhort.enabled = t.TxtTerrain.enabled = t.TxtBurgArt.enabled = t.TxtFeldName.enabled = true;
     t.TxtBesonderheiten.enabled = t.TxtBesitzer.enabled = true;
@@ -283,25 +322,18 @@ void Feldtafel::TxtBurgArt_Click()
 
 void Feldtafel::burgSpeichern()
 {
-    // A number box without a whole number keeps that member as it was.
     FeldDaten &f = feld();
     const Tafel &t = tafel;
-    auto zahl = [](const QString &text, qint16 &ziel) {
-        try {
-            ziel = ganzeZahl(text);
-        } catch (const platform::Error &) {
-        }
-    };
     f.BurgArt = t.TxtBurgArt.index;
-    zahl(t.TxtBurgklasse.text, f.Burgklasse);
+    zahlNach(t.TxtBurgklasse.text, f.Burgklasse);
     f.Besitzer = t.TxtBesitzer.text;
     f.SpielerRang = t.TxtSpielerRang.index;
-    zahl(t.TxtOberHerr.text, f.OberHerr);
+    zahlNach(t.TxtOberHerr.text, f.OberHerr);
     f.EchtBit = t.TxtEchtBit.index;
     f.Erzmagier = t.TxtErzmagier.value;
     f.Drufelbatze = t.TxtDrufelbatze.value;
     f.SpielerName = festerText(t.TxtSpielerName.text);
-    zahl(t.TxtSpielerNummer.text, f.SpielerNummer);
+    zahlNach(t.TxtSpielerNummer.text, f.SpielerNummer);
 }
 
 void Feldtafel::TxtBurgklasse_Change()
@@ -501,18 +533,6 @@ void Feldtafel::BesZeichnenBeimLADEN()
         symbolZeichnen(Bes);
 }
 
-void Feldtafel::FeldSymboleAbgleichen()
-{
-    if (!feldGewaehlt())
-        return;
-    const QList<Symbol> soll = symboleVon(feld());
-    for (int a = 0; a < SymbolAnzahl; ++a)
-        if (!soll.contains(Symbol(a)))
-            symbolVerstecken(a);
-    for (Symbol s : soll)
-        symbolZeichnen(s);
-}
-
 void Feldtafel::SteuerElementeEntladen()
 {
     // Every placed symbol goes, whatever map it was placed on.
@@ -536,11 +556,8 @@ bool Feldtafel::feldWaehlen(int feldNr, bool speichern)
     if (SpaltenAnzahl == 0 || ZeilenAnzahl == 0 || feldNr < 1 || feldNr > SpaltenAnzahl * ZeilenAnzahl)
         return false;
     GarNichtsMachen = 1;
-    try {
-        if (speichern && gezeigtesFeld == AktuellesFeld)
-            FelderDatenSpeichern();
-    } catch (const platform::Error &) {
-    }
+    if (speichern && gezeigtesFeld == AktuellesFeld)
+        FelderDatenSpeichern();
     AktuelleSpalte = qint16(spalteVon(feldNr));
     AktuelleZeile = qint16(zeileVon(feldNr));
     AktuellesFeld = qint16(feldNr);

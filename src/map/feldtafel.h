@@ -63,6 +63,10 @@ public:
     void FelderWerteInitialisieren();
     void FeldDatenAnzeigen();
     void FelderDatenSpeichern();
+    // Before a save: stores into the shown field only what the player
+    // changed since it was shown; the rest of its record stays as loaded,
+    // whatever the panel's rules made of it on the screen.
+    void aenderungenSpeichern();
     void EnableTruen();
     void EnableFalsen();
 
@@ -98,9 +102,6 @@ public:
     // The same for a field by its number; without storing, the panel's
     // content is dropped (after a load it belongs to no field).
     bool feldWaehlen(int feld, bool speichern = true);
-    // Brings the symbols of the selected field in line with its record
-    // (after an import changed it): the others hidden, its own shown.
-    void FeldSymboleAbgleichen();
 
     // Rounds half to even into a 16-bit number; raises 13 or 6.
     static qint16 ganzeZahl(const QString &text);
@@ -113,5 +114,6 @@ private:
     void symbolZeichnen(int art);
     void symbolVerstecken(int art);
     void burgSpeichern();
-    void panelSpeichern(bool mitName, bool mitBesonderheiten, bool bisZumFehler);
+    // The panel as showing the field left it, or as the last save stored it.
+    Tafel m_gezeigt;
 };

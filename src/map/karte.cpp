@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QValidator>
 
 using namespace platform;
 using namespace kartenmodell;
@@ -188,6 +189,12 @@ void Karte::buildControls()
     TxtFeldNummer->setEnabled(false);
     for (QLineEdit *e : {TxtBurgklasse, TxtBesitzer, TxtSpielerNummer, TxtOberHerr})
         e->setText(QStringLiteral("0"));
+    // The number boxes take only what a record's member holds: -32768 to
+    // 32767, digits after a minus; empty or "-" only on the way.
+    static const QRegularExpression zahl16(QStringLiteral(
+        "-?0*([0-9]{1,4}|[12][0-9]{4}|3[01][0-9]{3}|32[0-6][0-9]{2}|327[0-5][0-9]|3276[0-7])|-0*32768"));
+    for (QLineEdit *e : {TxtBurgklasse, TxtSpielerNummer, TxtOberHerr})
+        e->setValidator(new QRegularExpressionValidator(zahl16, e));
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

@@ -59,15 +59,7 @@ void Karte::Command7_Click()
         return;
     KlickSpielen();
     // What the player typed into the panel belongs to the selected field.
-    if (AktuellesFeld >= 1 && AktuellesFeld <= SpaltenAnzahl * ZeilenAnzahl && TxtTerrain->isEnabled()) {
-        const qint16 vorher = GarNichtsMachen;
-        GarNichtsMachen = 1;
-        try {
-            feldtafel.FelderDatenSpeichern();
-        } catch (const Error &) {
-        }
-        GarNichtsMachen = vorher;
-    }
+    feldtafel.aenderungenSpeichern();
     // Everything is checked before a file is opened.
     const QString grund = kartendatei::pruefeSpeichern(Felder, SpaltenAnzahl, ZeilenAnzahl, FeldBreite, FeldHoehe);
     if (!grund.isEmpty()) {

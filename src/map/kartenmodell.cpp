@@ -186,20 +186,6 @@ QPointF symbolOrt(Symbol s, int spalte, int zeile)
     }
 }
 
-QList<Symbol> symboleVon(const FeldDaten &feld)
-{
-    QList<Symbol> s;
-    if (const int t = terrainSymbol(feld.Terrain); t >= 0)
-        s << Symbol(t);
-    if (const int b = burgSymbol(feld.BurgArt); b >= 0)
-        s << Symbol(b);
-    if (feld.GubHortFlag == 1)
-        s << GubHort;
-    if (feld.Besonderheiten != 0)
-        s << Bes;
-    return s;
-}
-
 int inListe(int index, const QStringList &liste)
 {
     return qBound(0, index, int(liste.size()) - 1);

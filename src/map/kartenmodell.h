@@ -132,8 +132,6 @@ int terrainSymbol(int terrain);
 int burgSymbol(int burgArt);
 // Top-left corner of a new symbol on the cell (c, r) at the current field size.
 QPointF symbolOrt(Symbol s, int spalte, int zeile);
-// The symbols a record shows, in drawing order (terrain under the rest).
-QList<Symbol> symboleVon(const FeldDaten &feld);
 
 // A list index brought into the list's range (a damaged file may hold any).
 int inListe(int index, const QStringList &liste);

@@ -71,12 +71,13 @@ private slots:
         FeldBreite = FeldHoehe = 5000;
     }
 
-    // The first thing in a new run: nothing drawn yet, the panel still off.
+    // The first thing in a new run: nothing drawn yet; a refused "New" selects no field, the panel stays off.
     void ladenUndSpeichernBehaeltJedesFeld()
     {
+        neu(1, 5);
         QVERIFY(!k->TxtTerrain->isEnabled());
         laden(1, pfad(QStringLiteral("karte.bwk")));
-        QCOMPARE(dlg.boxen.size(), 0); // same field size: no question
+        QCOMPARE(dlg.boxen.size(), 1); // the refusal; same field size: no question
         QVERIFY(SpaltenAnzahl == 3 && ZeilenAnzahl == 2 && AktuellesFeld == 1);
         QCOMPARE(k->TxtFeldName->text(), QStringLiteral("Alte Mühle").leftJustified(30));
         QCOMPARE(k->Text1->text(), QStringLiteral("3"));
@@ -84,14 +85,38 @@ private slots:
         QVERIFY(sichtbar(See, 3) && sichtbar(GubHort, 3) && sichtbar(Bes, 3) && sichtbar(WaldNG, 6));
         QVERIFY(!sichtbar(Bes, 6));
         QVERIFY(k->laden == 0 && k->GarNichtsMachen == 0);
-        speichern(pfad(QStringLiteral("wieder.bwk")));
-        QCOMPARE(liesDatei(pfad(QStringLiteral("wieder.bwk"))), beispiel());
-        // What was typed into the panel is saved with its field.
+        // What was typed into the panel is saved with its field; a number box takes only what its member holds.
         k->TxtFeldName->setText(QStringLiteral("Neue Mühle"));
+        k->TxtBurgklasse->clear();
+        QTest::keyClicks(k->TxtBurgklasse, "-40000x");
+        QCOMPARE(k->TxtBurgklasse->text(), QStringLiteral("-4000"));
         speichern(pfad(QStringLiteral("getippt.bwk")));
         const QByteArray b = liesDatei(pfad(QStringLiteral("getippt.bwk")));
         QCOMPARE(b.mid(176 + 6, 30), QByteArray("Neue M\xFChle").leftJustified(30, ' '));
         QCOMPARE(b.mid(2 * 176), beispiel().mid(2 * 176));
+    }
+
+    // Showing a field applies the panel's rules to the panel only: a save keeps the record as loaded.
+    void gezeigtesFeldBleibtWieGeladen_data()
+    {
+        QTest::addColumn<int>("stelle"); // in the record of field 1, which holds a GubHort as well
+        QTest::addColumn<int>("wert");
+        QTest::newRow("StammesBurg ohne Spieler") << 81 << 0; // EchtBit after the owner "1"
+        QTest::newRow("Burgklasse 0") << 42 << 0;
+        QTest::newRow("Hochgebirge mit GubHort") << 36 << 4;
+    }
+    void gezeigtesFeldBleibtWieGeladen()
+    {
+        QFETCH(int, stelle);
+        QFETCH(int, wert);
+        QByteArray datei = beispiel();
+        datei[176 + 4] = 1;
+        datei[176 + stelle] = char(wert);
+        schreibeDatei(pfad(QStringLiteral("feld1.bwk")), datei);
+        laden(1, pfad(QStringLiteral("feld1.bwk")));
+        const QString wieder = pfad(QLatin1String(QTest::currentDataTag()) + QStringLiteral(".bwk"));
+        speichern(wieder);
+        QCOMPARE(liesDatei(wieder), datei);
     }
 
     void feldGroesseFrage_data()

@@ -1,6 +1,6 @@
 #include "mainwindow/form1.h"
 
-#include "core/form3.h"
+#include "platform/waveplayer.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "platform/dialogs.h"
@@ -8,6 +8,7 @@
 #include "platform/yield.h"
 #include "platform/numbers.h"
 #include "platform/units.h"
+#include "platform/waveplayer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -454,8 +455,8 @@ void Form1::Form_QueryUnload(qint16 &Cancel, qint16)
 
 void Form1::Form_Unload(qint16 &)
 {
-    Form3 *f3 = Form3::instance();
-    for (WavePlayer *m : {f3->MMControl1, f3->MMControl2, f3->MMControl3, f3->MMControl4})
+    const Klangspieler &k = klangspieler();
+    for (WavePlayer *m : {k.MMControl1, k.MMControl2, k.MMControl3, k.MMControl4})
         m->Command(QStringLiteral("Close"));
     endProgram();
 }

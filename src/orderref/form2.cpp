@@ -1,6 +1,5 @@
 #include "orderref/form2.h"
 
-#include "core/form3.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "platform/yield.h"
@@ -282,7 +281,7 @@ void Form2::List1_Click()
         }
     }
     if (BestaetigungsKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl4);
+        Abspielen(klangspieler().MMControl4);
     const QListWidgetItem *aktuell = List1->currentItem();
     Label1->setCaption((aktuell ? aktuell->text() : QString()) + QStringLiteral(" , Befehl Nummer ")
                        + QString::number(List1->currentRow() + 1));

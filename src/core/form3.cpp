@@ -2,6 +2,7 @@
 
 #include "platform/codepage.h"
 #include "core/einstellungen.h"
+#include "core/fensterliste.h"
 #include "core/form4.h"
 #include "core/globals.h"
 #include "core/sound.h"
@@ -24,6 +25,8 @@ using namespace platform;
 
 namespace {
 Form3 *g_form3 = nullptr;
+
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Form3"), fensterliste::zugang<Form3>());
 
 const QString kKeinKlang = QStringLiteral("Es existiert keine entsprechende Sounddatei auf deinem Computer.");
 const QString kFehlendeDateien = QStringLiteral("Fehlende Dateien");

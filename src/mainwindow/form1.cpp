@@ -1,6 +1,6 @@
 #include "mainwindow/form1.h"
 
-#include "platform/waveplayer.h"
+#include "core/fensterliste.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "platform/dialogs.h"
@@ -26,6 +26,10 @@ std::function<void()> Form1::endProgram = [] { platform::programmBeenden(); };
 
 namespace {
 Form1 *g_form1 = nullptr;
+
+// The window menu reaches it by its name and never unloads it: it holds the
+// report and the orders.
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Form1"), fensterliste::zugang<Form1>());
 } // namespace
 
 Form1 *Form1::instance()

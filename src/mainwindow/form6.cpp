@@ -1,6 +1,7 @@
 #include "mainwindow/form6.h"
 
 #include "core/drucken.h"
+#include "core/fensterliste.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "core/windowmenu.h"
@@ -15,6 +16,8 @@ using namespace platform;
 
 namespace {
 Form6 *g_form6 = nullptr;
+
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Form6"), fensterliste::zugang<Form6>(&Form6::Unload));
 
 const QString kTitelEntwurf = QStringLiteral("Maximierte Auswertung / Befehle");
 

@@ -1,5 +1,6 @@
 #include "orderref/form2.h"
 
+#include "core/fensterliste.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "platform/yield.h"
@@ -18,6 +19,8 @@ using namespace platform;
 
 namespace {
 Form2 *g_form2 = nullptr;
+
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Form2"), fensterliste::zugang<Form2>(&Form2::Unload));
 
 constexpr quint32 kGruen = 0xC000;
 constexpr quint32 kRot = 0xFF;

@@ -44,9 +44,8 @@ class TestForm3 : public QObject {
             schreibeWave(ProgrammPfad + QStringLiteral("sounds/") + k, 60);
         Form3 *f = neu();
         m_gespielt.clear();
-        const Klangspieler &k = klangspieler();
-        for (WavePlayer *m : {k.MMControl1, k.MMControl2, k.MMControl3, k.MMControl4, k.MMControl5, k.MMControl6,
-                              k.MMControl7, k.MMControl8})
+        for (WavePlayer *m : {f->MMControl1, f->MMControl2, f->MMControl3, f->MMControl4, f->MMControl5, f->MMControl6,
+                              f->MMControl7, f->MMControl8})
             connect(m, &WavePlayer::gespielt, f,
                     [this, f, m] { m_gespielt << m->objectName() + ':' + f->Label1->caption(); });
         return f;

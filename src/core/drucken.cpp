@@ -1,8 +1,6 @@
 #include "core/drucken.h"
 
 #include "core/globals.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form6.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/yield.h"
@@ -28,47 +26,45 @@ const QString kKeinDrucker = QStringLiteral(
     "Möglich ist auch, dass der Drucker nicht eingeschaltet ist.");
 
 bool g_druckt = false;
-} // namespace
 
-ausdruck::Vorlage druckVorlage(const QString &bemerkung)
+ausdruck::Vorlage vorlage(const Druckauftrag &a, const QString &bemerkung)
 {
-    Form1 *f1 = Form1::instance();
-    Form6 *f6 = Form6::instance();
     ausdruck::Vorlage v;
     v.version = ProgrammVersion;
     v.heimatSeite = HeimatSeite;
     v.schriftGroesse = DruckSchriftGroesse;
     v.bemerkung = bemerkung;
-    v.koerperSchrift = f6->Text1->fontName();
-    v.koerperGroesse = f6->Text1->fontSize();
-    if (FensterInhalt == QLatin1String("Befehl")) {
+    v.koerperSchrift = a.schrift;
+    v.koerperGroesse = a.groesse;
+    if (a.inhalt == QLatin1String("Befehl")) {
         v.mitKoerper = true;
-        v.koerper = f6->Text1->text();
-    } else if (FensterInhalt == QLatin1String("Auswertung")) {
+        v.koerper = a.text;
+    } else if (a.inhalt == QLatin1String("Auswertung")) {
         v.mitKoerper = true;
-        // The whole report as loaded; a load that kept nothing in the store
-        // (stopped, or a report without head line) leaves only what is shown.
-        const QByteArray ganz = f1->store();
-        v.koerper = ganz.isEmpty() ? f1->Text2->text() : f1->reportText(ganz);
+        v.koerper = a.ganzerBericht ? a.ganzerBericht() : a.text;
     }
     return v;
 }
+} // namespace
 
-void Drucken()
+void Drucken(const Druckauftrag &auftrag)
 {
     // A second print while one is still running (its pages yield) waits for
     // nothing: the player sees the first one finish.
     if (g_druckt)
         return;
-    Form1 *f1 = Form1::instance();
+    const auto status = [&](const QString &wort) {
+        if (auftrag.status)
+            auftrag.status(wort);
+    };
     const QString bemerkung = InputBox(QStringLiteral("Hier kannst du noch Bemerkungen zum Ausdruck hinzufügen."),
                                        kTitel, QStringLiteral("Nix"));
     if (bemerkung.isEmpty()) {
-        f1->setLoadStatus(QStringLiteral("ABGEBROCHEN"));
+        status(QStringLiteral("ABGEBROCHEN"));
         MsgBox(QStringLiteral("Druckauftrag abgebrochen."));
         return;
     }
-    const ausdruck::Vorlage vorlage = druckVorlage(bemerkung);
+    const ausdruck::Vorlage v = vorlage(auftrag, bemerkung);
 
     std::unique_ptr<QPrinter> drucker = druckerOeffnen();
     if (!drucker) {
@@ -82,24 +78,21 @@ void Drucken()
         const QRectF seite = drucker->pageLayout().paintRectPixels(drucker->resolution());
         ausdruck::Setzer setzer(painter, seite.size(), [&] { return drucker->newPage(); });
         Batch batch;
-        const bool balken = f1->arbeit != 1;
-        ok = ausdruck::setze(setzer, vorlage, [&](double anteil) {
+        ok = ausdruck::setze(setzer, v, [&](double anteil) {
             if (!batch.due())
                 return;
-            if (balken)
-                f1->drawBar(f1->hoehe * anteil, true);
+            if (auftrag.fortschritt)
+                auftrag.fortschritt(anteil);
             DoEvents();
         });
         ok = painter.end() && ok;
-        if (balken)
-            f1->eraseBar();
     }
     g_druckt = false;
     if (!ok || drucker->printerState() == QPrinter::Error) {
         MsgBox(kKeinDrucker);
         return;
     }
-    f1->setLoadStatus(QStringLiteral("GEDRUCKT"));
+    status(QStringLiteral("GEDRUCKT"));
 }
 
 void druckFehlerMelden(const Error &e)

@@ -12,12 +12,20 @@ namespace platform {
 struct Error;
 }
 
-// Prints what the enlarged view holds (FensterInhalt) after asking for a
-// remark; says "GEDRUCKT" or why not.
-void Drucken();
+// What a print is handed: the text with its font, the key that picks the
+// body, and how the caller shows the print's course.
+struct Druckauftrag {
+    QString inhalt; // "Befehl" prints text, "Auswertung" the whole report, any other key no body
+    QString text;
+    QString schrift;
+    double groesse = 10;
+    std::function<QString()> ganzerBericht;      // asked only when the report is printed
+    std::function<void(const QString &)> status; // "ABGEBROCHEN" or "GEDRUCKT"
+    std::function<void(double)> fortschritt;     // the share printed (0..1), now and then
+};
 
-// The printout Drucken would make with this remark.
-ausdruck::Vorlage druckVorlage(const QString &bemerkung);
+// Prints the job after asking for a remark; says "GEDRUCKT" or why not.
+void Drucken(const Druckauftrag &auftrag);
 
 // The printer Drucken prints on: the default printer, or none when the
 // system has none. Tests may print into a file instead.

@@ -29,4 +29,11 @@ Form *fallsVorhanden(const QString &name)
     return fenster(name);
 }
 
+void entladen(const QString &name)
+{
+    const auto it = liste().constFind(name);
+    if (it != liste().cend() && it->entladen)
+        it->entladen();
+}
+
 } // namespace fensterliste

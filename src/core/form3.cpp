@@ -2,6 +2,7 @@
 
 #include "platform/codepage.h"
 #include "core/einstellungen.h"
+#include "core/fensterliste.h"
 #include "core/form4.h"
 #include "core/globals.h"
 #include "core/sound.h"
@@ -24,6 +25,8 @@ using namespace platform;
 
 namespace {
 Form3 *g_form3 = nullptr;
+
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Form3"), fensterliste::zugang<Form3>());
 
 const QString kKeinKlang = QStringLiteral("Es existiert keine entsprechende Sounddatei auf deinem Computer.");
 const QString kFehlendeDateien = QStringLiteral("Fehlende Dateien");
@@ -84,6 +87,9 @@ Form3::~Form3()
 {
     if (g_form3 == this)
         g_form3 = nullptr;
+    // The players go quiet with the window; the next one opens them afresh.
+    for (WavePlayer *m : {MMControl1, MMControl2, MMControl3, MMControl4, MMControl5, MMControl6, MMControl7, MMControl8})
+        m->Command(QStringLiteral("Close"));
 }
 
 Form3::Form3() : Form(QStringLiteral("Form3"))
@@ -93,14 +99,6 @@ Form3::Form3() : Form(QStringLiteral("Form3"))
                    | Qt::WindowCloseButtonHint);
     setFont(platform::font(QStringLiteral("MS Sans Serif"), 8.25));
     setClientSizeTwips(5892, 5292);
-    MMControl1 = new WavePlayer(QStringLiteral("MMControl1"), this);
-    MMControl2 = new WavePlayer(QStringLiteral("MMControl2"), this);
-    MMControl3 = new WavePlayer(QStringLiteral("MMControl3"), this);
-    MMControl4 = new WavePlayer(QStringLiteral("MMControl4"), this);
-    MMControl5 = new WavePlayer(QStringLiteral("MMControl5"), this);
-    MMControl6 = new WavePlayer(QStringLiteral("MMControl6"), this);
-    MMControl7 = new WavePlayer(QStringLiteral("MMControl7"), this);
-    MMControl8 = new WavePlayer(QStringLiteral("MMControl8"), this);
     buildControls();
     setCentredOnFirstShow();
 }

@@ -1,9 +1,10 @@
 // Start settings window: folder, orders file and start report, the sound
-// switches, the settings file, the contact links. It owns the eight sound
-// players and the progress bar of the load at start, and stays loaded for
-// the whole run.
+// switches, the settings file, the contact links. It opens the eight sound
+// players, carries the progress bar of the load at start, and stays loaded
+// for the whole run.
 #pragma once
 
+#include "core/sound.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/waveplayer.h"
@@ -33,14 +34,15 @@ public:
     // The targets of the web and mail shortcut files, once linked.
     QUrl OLE1, OLE2;
 
-    WavePlayer *MMControl1;
-    WavePlayer *MMControl2;
-    WavePlayer *MMControl3;
-    WavePlayer *MMControl4;
-    WavePlayer *MMControl5;
-    WavePlayer *MMControl6;
-    WavePlayer *MMControl7;
-    WavePlayer *MMControl8;
+    // The program's sound players, which this window opens at its load.
+    WavePlayer *const MMControl1 = klangspieler().MMControl1;
+    WavePlayer *const MMControl2 = klangspieler().MMControl2;
+    WavePlayer *const MMControl3 = klangspieler().MMControl3;
+    WavePlayer *const MMControl4 = klangspieler().MMControl4;
+    WavePlayer *const MMControl5 = klangspieler().MMControl5;
+    WavePlayer *const MMControl6 = klangspieler().MMControl6;
+    WavePlayer *const MMControl7 = klangspieler().MMControl7;
+    WavePlayer *const MMControl8 = klangspieler().MMControl8;
     ProgressBar *ProgressBar1;
 
     // ---- window variables

@@ -1,5 +1,6 @@
 #include "core/form4.h"
 
+#include "core/fensterliste.h"
 #include "core/form3.h"
 #include "core/sound.h"
 #include "platform/units.h"
@@ -12,7 +13,9 @@ qint16 AuswahlModus = 0;
 
 namespace {
 Form4 *g_form4 = nullptr;
-}
+
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Form4"), fensterliste::zugang<Form4>(&Form4::Unload));
+} // namespace
 
 Form4 *Form4::instance()
 {

@@ -1,4 +1,5 @@
 #include "core/form5.h"
+#include "core/fensterliste.h"
 #include "core/form3.h"
 #include "core/form7.h"
 #include "core/globals.h"
@@ -13,11 +14,20 @@
 #include <QLayout>
 #include <QScreen>
 
+namespace {
+Form5 *g_form5 = nullptr;
+
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Form5"), fensterliste::zugang<Form5>());
+} // namespace
+
 Form5 *Form5::instance()
 {
-    static Form5 *f = new Form5();
-    return f;
+    if (!g_form5)
+        g_form5 = new Form5();
+    return g_form5;
 }
+
+bool Form5::exists() { return g_form5 != nullptr; }
 
 Form5::Form5() : Form(QStringLiteral("Form5"))
 {

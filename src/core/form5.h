@@ -9,6 +9,7 @@ class Form5 : public Form {
     Q_OBJECT
 public:
     static Form5 *instance();
+    static bool exists();
 
     QLabel *Picture1;
 

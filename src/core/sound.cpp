@@ -1,7 +1,15 @@
 #include "core/sound.h"
-#include "core/form3.h"
 #include "core/globals.h"
 #include "platform/waveplayer.h"
+
+const Klangspieler &klangspieler()
+{
+    static const Klangspieler k = [] {
+        auto neu = [](int n) { return new WavePlayer(QStringLiteral("MMControl%1").arg(n)); };
+        return Klangspieler{neu(1), neu(2), neu(3), neu(4), neu(5), neu(6), neu(7), neu(8)};
+    }();
+    return k;
+}
 
 void Abspielen(WavePlayer *m)
 {
@@ -14,20 +22,20 @@ void Abspielen(WavePlayer *m)
 void KlickSpielen()
 {
     if (KlickKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl5);
+        Abspielen(klangspieler().MMControl5);
 }
 void TroeoetSpielen()
 {
     if (KlickKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl6);
+        Abspielen(klangspieler().MMControl6);
 }
 void FeldSpielen()
 {
     if (KlickKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl7);
+        Abspielen(klangspieler().MMControl7);
 }
 void GubHortSpielen()
 {
     if (KlickKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl8);
+        Abspielen(klangspieler().MMControl8);
 }

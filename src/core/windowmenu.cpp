@@ -1,21 +1,25 @@
 #include "core/windowmenu.h"
 
 #include "core/fensterliste.h"
-#include "core/form3.h"
-#include "core/form4.h"
-#include "core/form5.h"
 #include "core/globals.h"
 #include "core/sound.h"
-#include "mainwindow/form1.h"
-#include "mainwindow/form6.h"
-#include "orderref/form2.h"
 #include "platform/dialogs.h"
+#include "platform/form.h"
 
 #include <QStringList>
 
 using namespace platform;
 
 namespace {
+// A window by its name, created when it is not there yet. The start
+// settings exist from the start of every run; the routines never load them
+// a second time.
+Form *fenster(const char *name)
+{
+    const QString n = QLatin1String(name);
+    return n == QLatin1String("Form3") ? fensterliste::fallsVorhanden(n) : fensterliste::fenster(n);
+}
+
 // Top left corner; a minimised window is moved while restored and stays
 // minimised. A maximised window fills the screen and is left as it is.
 void nachObenLinks(Form *f)
@@ -34,48 +38,36 @@ void nachObenLinks(Form *f)
     }
 }
 
-// A hidden window loses its content and is there again, freshly loaded.
-template <typename F>
-void anordnen(bool entladen)
+// A hidden window loses its content and is there again, freshly loaded;
+// the main window joins without a way to unload, as it holds the report
+// and the orders.
+void anordnen(const char *name)
 {
-    F *f = F::instance();
-    if (!f->isVisible()) {
-        if (entladen)
-            f->Unload();
+    Form *f = fenster(name);
+    if (!f)
         return;
-    }
-    nachObenLinks(f);
+    if (f->isVisible())
+        nachObenLinks(f);
+    else
+        fensterliste::entladen(QLatin1String(name));
 }
-
-// The start settings exist from the start of every run; the routines never
-// load them a second time.
-Form3 *startEinstellungen() { return Form3::exists() ? Form3::instance() : nullptr; }
 } // namespace
 
 void FensterAnordnen()
 {
     KlickSpielen();
-    // The main window is never unloaded: it holds the report and the orders.
-    Form1 *f1 = Form1::instance();
-    if (f1->isVisible())
-        nachObenLinks(f1);
-    anordnen<Form2>(true);
-    anordnen<Form4>(true);
-    anordnen<Form6>(true);
+    for (const char *name : {"Form1", "Form2", "Form4", "Form6"})
+        anordnen(name);
 }
 
 void FensterMinimieren()
 {
     KlickSpielen();
     // Hidden windows only take the state and stay hidden.
-    Form1::instance()->setFensterZustand(1);
-    Form2::instance()->setFensterZustand(1);
-    if (Form3 *f3 = startEinstellungen())
-        f3->setFensterZustand(1);
-    Form4::instance()->setFensterZustand(1);
-    Form5::instance()->setFensterZustand(1);
-    Form6::instance()->setFensterZustand(1);
-    Form *karte = fensterliste::fenster(QStringLiteral("Karte"));
+    for (const char *name : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6"})
+        if (Form *f = fenster(name))
+            f->setFensterZustand(1);
+    Form *karte = fenster("Karte");
     if (karte)
         karte->setFensterZustand(1);
     // The field-size dialog keeps the map disabled while it is open; hiding
@@ -91,14 +83,12 @@ void FensterMinimieren()
 void FensterSchliessen()
 {
     KlickSpielen();
-    Form1::instance()->setFensterZustand(1);
-    Form2::instance()->hide();
-    if (Form3 *f3 = startEinstellungen())
-        f3->hide();
-    Form4::instance()->hide();
-    Form5::instance()->hide();
-    Form6::instance()->hide();
-    if (Form *karte = fensterliste::fenster(QStringLiteral("Karte")))
+    if (Form *f1 = fenster("Form1"))
+        f1->setFensterZustand(1);
+    for (const char *name : {"Form2", "Form3", "Form4", "Form5", "Form6"})
+        if (Form *f = fenster(name))
+            f->hide();
+    if (Form *karte = fenster("Karte"))
         karte->setFensterZustand(1);
 }
 

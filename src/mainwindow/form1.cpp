@@ -1,6 +1,6 @@
 #include "mainwindow/form1.h"
 
-#include "core/form3.h"
+#include "core/fensterliste.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "platform/dialogs.h"
@@ -8,6 +8,7 @@
 #include "platform/yield.h"
 #include "platform/numbers.h"
 #include "platform/units.h"
+#include "platform/waveplayer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,6 +26,10 @@ std::function<void()> Form1::endProgram = [] { platform::programmBeenden(); };
 
 namespace {
 Form1 *g_form1 = nullptr;
+
+// The window menu reaches it by its name and never unloads it: it holds the
+// report and the orders.
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Form1"), fensterliste::zugang<Form1>());
 } // namespace
 
 Form1 *Form1::instance()
@@ -454,8 +459,8 @@ void Form1::Form_QueryUnload(qint16 &Cancel, qint16)
 
 void Form1::Form_Unload(qint16 &)
 {
-    Form3 *f3 = Form3::instance();
-    for (WavePlayer *m : {f3->MMControl1, f3->MMControl2, f3->MMControl3, f3->MMControl4})
+    const Klangspieler &k = klangspieler();
+    for (WavePlayer *m : {k.MMControl1, k.MMControl2, k.MMControl3, k.MMControl4})
         m->Command(QStringLiteral("Close"));
     endProgram();
 }

@@ -144,7 +144,7 @@ void Form1::lad()
                 Label13->setCaption(QString());
                 enableFileMenus(true);
                 if (BestaetigungsKlangAn == 1)
-                    Abspielen(Form3::instance()->MMControl1);
+                    Abspielen(klangspieler().MMControl1);
                 Label3->setCaption(QStringLiteral("FERTIG"));
                 Text2->setText(QString());
                 Text2->setText(reportText(Inhalt));
@@ -254,7 +254,7 @@ void Form1::Command3_Click()
     abbruch = 1;
     Command3->hide();
     if (BestaetigungsKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl2);
+        Abspielen(klangspieler().MMControl2);
     zeitsek = CLng(secondsSince(zeitsek));
     Label14->setCaption(zeitText(zeitsek));
 }
@@ -316,7 +316,7 @@ void Form1::ladschnell()
         Label13->setCaption(QString());
         enableFileMenus(true);
         if (BestaetigungsKlangAn == 1)
-            Abspielen(Form3::instance()->MMControl1);
+            Abspielen(klangspieler().MMControl1);
         Label3->setCaption(QStringLiteral("FERTIG"));
         eraseBar();
         Command3->hide();
@@ -490,9 +490,9 @@ void Form1::Chr10Pruefen()
         if (leer->LeerAbbruch == 1) {
             leer->LeerAbbruch = 0;
             if (BestaetigungsKlangAn == 1)
-                Abspielen(Form3::instance()->MMControl2);
+                Abspielen(klangspieler().MMControl2);
         } else if (BestaetigungsKlangAn == 1) {
-            Abspielen(Form3::instance()->MMControl1);
+            Abspielen(klangspieler().MMControl1);
         }
         fertig(true);
     } catch (const platform::Error &e) {
@@ -541,5 +541,5 @@ void Form1::auswertungspeicherrrrn_Click()
     enableFileMenus(true);
     Label3->setCaption(QStringLiteral("GESPEICHERT"));
     if (BestaetigungsKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl3);
+        Abspielen(klangspieler().MMControl3);
 }

@@ -2,7 +2,6 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/befehlsdatei.h"
 
-#include "core/form3.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "platform/dialogs.h"
@@ -108,7 +107,7 @@ void Form1::Text1_Change()
         speichern->setEnabled(true);
     }
     if (arbeit == 0 && TippKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl4);
+        Abspielen(klangspieler().MMControl4);
 }
 
 void Form1::Text1_KeyPress(int &KeyAscii)
@@ -160,7 +159,7 @@ void Form1::speichern_Click()
         auswertungspeicherrrrn->setEnabled(true);
         Label3->setCaption(QStringLiteral("GESPEICHERT"));
         if (BestaetigungsKlangAn == 1)
-            Abspielen(Form3::instance()->MMControl3);
+            Abspielen(klangspieler().MMControl3);
     } catch (const platform::Error &) {
         MsgBox(QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen."));
         arbeit = 0;
@@ -250,7 +249,7 @@ void Form1::laden_Click()
         Command3->hide();
         Label3->setCaption(QStringLiteral("FERTIG"));
         if (BestaetigungsKlangAn == 1)
-            Abspielen(Form3::instance()->MMControl1);
+            Abspielen(klangspieler().MMControl1);
         eraseBar();
     } catch (const platform::Error &e) {
         ladenFehler(*this, e.number, menusAus);

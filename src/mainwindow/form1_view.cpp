@@ -74,7 +74,7 @@ void druckeAusHauptfenster(Form1 *f, TextBox *quelle, const QString &keinText, v
         if (sichtbar)
             f6->setFensterZustand(0);
         (f->*fuellen)();
-        Drucken();
+        f6->inhaltDrucken();
         f6->setFensterZustand(1);
         if (!sichtbar)
             f6->hide();

@@ -1,6 +1,7 @@
 #include "mainwindow/form6.h"
 
 #include "core/drucken.h"
+#include "core/fensterliste.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "core/windowmenu.h"
@@ -15,6 +16,8 @@ using namespace platform;
 
 namespace {
 Form6 *g_form6 = nullptr;
+
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Form6"), fensterliste::zugang<Form6>(&Form6::Unload));
 
 const QString kTitelEntwurf = QStringLiteral("Maximierte Auswertung / Befehle");
 
@@ -128,10 +131,37 @@ void Form6::drr_Click()
             MsgBox(QStringLiteral("Kein Text enthalten zum Drucken!"));
             return;
         }
-        Drucken();
+        inhaltDrucken();
     } catch (const Error &e) {
         druckFehlerMelden(e);
     }
+}
+
+void Form6::inhaltDrucken()
+{
+    Form1 *f1 = Form1::instance();
+    Druckauftrag a;
+    a.inhalt = FensterInhalt;
+    a.text = Text1->text();
+    a.schrift = Text1->fontName();
+    a.groesse = Text1->fontSize();
+    // The whole report as loaded; a load that kept nothing in the store
+    // (stopped, or a report without head line) leaves only what is shown.
+    a.ganzerBericht = [f1] {
+        const QByteArray ganz = f1->store();
+        return ganz.isEmpty() ? f1->Text2->text() : f1->reportText(ganz);
+    };
+    a.status = [f1](const QString &wort) { f1->setLoadStatus(wort); };
+    // The main window's bar shows the print's course unless a load uses it.
+    bool balken = false;
+    if (f1->arbeit != 1)
+        a.fortschritt = [f1, &balken](double anteil) {
+            balken = true;
+            f1->drawBar(f1->hoehe * anteil, true);
+        };
+    Drucken(a);
+    if (balken)
+        f1->eraseBar();
 }
 
 void Form6::winwinanord_Click() { FensterAnordnen(); }

@@ -37,6 +37,8 @@ public:
     void winwinschliess_Click();
     // Offers changed text back to the main window.
     void ueuebertragen();
+    // Prints what the view holds (FensterInhalt), with the text's font.
+    void inhaltDrucken();
 
     // Brings the window to the front and gives it the focus.
     void SetFocus();

@@ -1,7 +1,6 @@
 #include "map/herst.h"
 
 #include "core/fensterliste.h"
-#include "core/form3.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "mainwindow/form1.h"
@@ -12,7 +11,6 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/units.h"
-#include "platform/waveplayer.h"
 
 #include <QKeyEvent>
 
@@ -151,7 +149,7 @@ void HErst::List1_Click()
         Command2->setEnabled(true);
     }
     if (BestaetigungsKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl4);
+        Abspielen(klangspieler().MMControl4);
 }
 
 void HErst::Text1_Change()

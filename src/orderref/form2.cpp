@@ -1,6 +1,6 @@
 #include "orderref/form2.h"
 
-#include "core/form3.h"
+#include "core/fensterliste.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "platform/yield.h"
@@ -19,6 +19,8 @@ using namespace platform;
 
 namespace {
 Form2 *g_form2 = nullptr;
+
+const fensterliste::Anmeldung kImFensterMenue(QStringLiteral("Form2"), fensterliste::zugang<Form2>(&Form2::Unload));
 
 constexpr quint32 kGruen = 0xC000;
 constexpr quint32 kRot = 0xFF;
@@ -282,7 +284,7 @@ void Form2::List1_Click()
         }
     }
     if (BestaetigungsKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl4);
+        Abspielen(klangspieler().MMControl4);
     const QListWidgetItem *aktuell = List1->currentItem();
     Label1->setCaption((aktuell ? aktuell->text() : QString()) + QStringLiteral(" , Befehl Nummer ")
                        + QString::number(List1->currentRow() + 1));

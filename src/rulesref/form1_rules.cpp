@@ -3,7 +3,6 @@
 // the enlarged view. The texts themselves live in rulesref/referenz.h.
 #include "mainwindow/form1.h"
 
-#include "core/form3.h"
 #include "core/globals.h"
 #include "core/sound.h"
 #include "mainwindow/form6.h"
@@ -186,7 +185,7 @@ void Form1::List1_Click()
                 erklaerung = rulesref::zauberText(i);
     }
     if (BestaetigungsKlangAn == 1)
-        Abspielen(Form3::instance()->MMControl4);
+        Abspielen(klangspieler().MMControl4);
     if (erklaerung.compare(kDrumf, Qt::CaseInsensitive) == 0)
         grossZeigen({QStringLiteral("Verdana"), 9, QStringLiteral("Erklärung zum #DRUMF - Kommando:"),
                      QStringLiteral("Das #DRUMF - Kommando"), QStringLiteral("#"), rulesref::drumfText(), true});

@@ -1,10 +1,11 @@
-// Printing for real on the default printer, the test set-up's PDF printer: every line reaches it.
+// Long lines kept within the page, and printing for real on the test set-up's PDF printer: every line reaches it.
 #include "core/drucken.h"
 #include "mainwindow/form1.h"
 #include "pdftext.h"
 #include "testmain.h"
 #include "testsupport.h"
 
+#include <QPainter>
 #include <QPrinterInfo>
 #include <QtTest>
 #include <pwd.h>
@@ -53,6 +54,26 @@ private slots:
         QCOMPARE(zeilen.removeDuplicates(), 0);
         QVERIFY(pdfSeiten(neu) >= 3);
         QFile::remove(neu);
+    }
+
+    // On a page one line high and as wide as "xxxxxx xxx" every line takes a page of its own: a long line goes on
+    // after its last blank that fits, the rule stops at the edge, and nothing reaches beyond it.
+    void longLinesWrapWithinThePage()
+    {
+        QImage bild(1200, 100, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        QPainter p(&bild);
+        const QFont schrift(QStringLiteral("Courier New"), 12);
+        const QFontMetricsF fm(schrift, &bild);
+        const QSizeF seite(fm.horizontalAdvance(QStringLiteral("xxxxxx xxx")), fm.lineSpacing());
+        ausdruck::Setzer s(p, seite, [] { return true; });
+        s.schrift(schrift);
+        QVERIFY(s.zeile(QStringLiteral("xxxxxx xxxxxx xxxxxx")) && s.linie(ausdruck::kLinie));
+        QCOMPARE(s.seiten(), 4);
+        const QImage gesetzt = bild.copy();
+        p.fillRect(QRectF(seite.width() + 1, 0, bild.width(), bild.height()), Qt::white);
+        p.end();
+        QCOMPARE(bild, gesetzt);
     }
 };
 

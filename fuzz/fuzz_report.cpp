@@ -141,7 +141,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray kopf = scan.headLine();
     pruefe(vorn.endsWith('\n') && vorn.contains('#'), "Kopfzeile endet am LF nach einem #");
     pruefe(kopf.endsWith("\r\n") && kopf.count('\n') == 1 && !kopf.contains('\x1C'), "Kopfzeile mit einem CR LF");
-    pruefe(ausDerFolge(kopf.chopped(2), vorn.mid(vorn.indexOf('#'))), "Kopfzeile aus der Zeile ab #");
+    // Its text comes from the line from the '#' on, without the line end.
+    QByteArray zeile = vorn.mid(vorn.indexOf('#')).chopped(1);
+    if (zeile.endsWith('\r'))
+        zeile.chop(1);
+    pruefe(ausDerFolge(kopf.chopped(2), zeile), "Kopfzeile aus der Zeile ab #");
 
     // The line load: the lines with their ends give the file back.
     QByteArray speicher;

@@ -37,7 +37,8 @@ test-sanitize: deps
 bench: build
 	@bash scripts/run-bench.sh $(BUILD)
 
-# The file readers under libFuzzer, FUZZ_SECONDS (60) each; not part of test.
+# The fuzz targets under libFuzzer, FUZZ_SECONDS (60) each; only their seed
+# corpora run in test.
 fuzz: deps
 	@bash scripts/run-fuzz.sh
 

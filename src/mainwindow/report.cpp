@@ -1,5 +1,6 @@
 #include "mainwindow/report.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace report {
@@ -169,14 +170,12 @@ SectionFind findSection(const QString &shown, const Section &s)
             end = c + m.adjust;
         }
     }
-    r.start = start;
-    if (best == 0) {
-        r.kind = SectionFind::Kind::NoEnd;
-        r.length = s.fallback;
-        return r;
-    }
-    r.kind = SectionFind::Kind::Found;
-    r.length = std::max(0, end - start);
+    r.kind = best == 0 ? SectionFind::Kind::NoEnd : SectionFind::Kind::Found;
+    // The selection stays inside the text: a heading or "Goldohren." at its
+    // very end leaves less to select than the section would take.
+    const int n = int(shown.size());
+    r.start = std::min(start, n);
+    r.length = std::clamp(best == 0 ? s.fallback : end - start, 0, n - r.start);
     return r;
 }
 

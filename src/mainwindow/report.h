@@ -79,7 +79,7 @@ const QList<Section> &sections();
 struct SectionFind {
     enum class Kind { Empty, NotFound, NoEnd, Found } kind = Kind::Empty;
     int start = 0;  // 0-based selection start
-    int length = 0; // selection length (the fallback when NoEnd)
+    int length = 0; // selection length (the fallback when NoEnd), inside the text
 };
 SectionFind findSection(const QString &shown, const Section &s);
 

@@ -14,8 +14,6 @@
 #include "platform/units.h"
 #include "platform/waveplayer.h"
 
-#include <QKeyEvent>
-
 using namespace platform;
 
 namespace {
@@ -98,7 +96,6 @@ void HErst::buildControls()
     Command1 = steuerelement<QPushButton>(c, QStringLiteral("Command1"), 120, 1680, 1092, 252, QStringLiteral("Abbrechen"));
 
     Command2 = steuerelement<QPushButton>(c, QStringLiteral("Command2"), 1560, 1680, 1092, 252, QStringLiteral("Weiter -->"));
-    Command2->setDefault(true);
 
     setTabOrder(List1, Command1);
     setTabOrder(Command1, Command2);
@@ -113,28 +110,17 @@ void HErst::buildControls()
     });
     connect(Text1, &QLineEdit::textChanged, this, &HErst::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &HErst::Text2_Change);
+    // Enter in the soldiers' box moves on to the mercenaries'; the key still
+    // reaches the default button after that.
+    connect(Text2, &QLineEdit::returnPressed, this, [this] {
+        int key = 13;
+        Text2_KeyPress(key);
+    });
     setCancelButton(Command1);
+    setDefaultButton(Command2);
 }
 
 void HErst::Form_Load() { HeeresSchritt = 0; }
-
-// Enter presses "Weiter -->" while it is enabled, as the window's default
-// button; otherwise it goes to the box that has the focus.
-void HErst::keyPressEvent(QKeyEvent *e)
-{
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        if (Command2->isEnabled() && Command2->isVisible()) {
-            Command2->click();
-            return;
-        }
-        if (focusWidget() == Text2) {
-            int key = 13;
-            Text2_KeyPress(key);
-            return;
-        }
-    }
-    Form::keyPressEvent(e);
-}
 
 void HErst::Text2_KeyPress(int &KeyAscii)
 {

@@ -55,7 +55,6 @@ public:
     static void karteZuruecksetzen();
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     HErst();

@@ -28,13 +28,13 @@ class TstHErst : public QObject {
     void bisSchritt(int schritt)
     {
         f1->HBefErst_Click();
+        QTRY_VERIFY(h->isActiveWindow()); // the focus moves on as the player answers
         const QList<std::function<void()>> antworten{
             [&] { h->Text1->setText(QStringLiteral("1")); h->Command2->click(); },
             [&] { h->List1->setCurrentRow(0); h->Command2->click(); },
             [&] { h->Text1->setText(QStringLiteral("10")); },
             [&] { h->Command2->click(); },
             [&] { // Enter in the soldiers' box goes on to the mercenaries'
-                h->activateWindow();
                 h->Text2->setText(QStringLiteral("10"));
                 QTest::keyClick(h->Text2, Qt::Key_Return);
                 QCOMPARE(h->focusWidget(), h->Text1);
@@ -82,7 +82,7 @@ private slots:
     // 12 Gubs: steps add 12/5, 36/5, 108/5; the title keeps its cost over a refused click ("-") and a GubHort.
     void pathThenFertigOrCancel_data()
     {
-        QTest::addColumn<int>("ende"); // 0: "Fertig", 1: "Abbrechen", 2: close box
+        QTest::addColumn<int>("ende"); // 0: "Fertig", 1: Enter on "Abbrechen", 2: close box
         QTest::addColumn<QString>("befehle");
         QTest::addColumn<QList<int>>("felder");
         QTest::addColumn<int>("hort");
@@ -102,8 +102,8 @@ private slots:
                                         << QStringList{"0", "-", "-", "2,4"} << "RG V10 S2 B11 W1 ";
         QTest::newRow("back and forth") << 0 << "" << QList<int>{13, 14, 13} << 0
                                         << QStringList{"0", "2,4", "9,6"} << "RG V10 S2 B13 W14 13 ";
-        QTest::newRow("Abbrechen") << 1 << "#BEF 1" << QList<int>{13} << 0 << QStringList{"0"}
-                                   << "RG V10 S2 B13 W";
+        QTest::newRow("Enter on Abbrechen") << 1 << "#BEF 1" << QList<int>{13} << 0 << QStringList{"0"}
+                                            << "RG V10 S2 B13 W";
         QTest::newRow("close box") << 2 << "#BEF 1" << QList<int>{13} << 0 << QStringList{"0"}
                                    << "RG V10 S2 B13 W";
     }
@@ -140,7 +140,8 @@ private slots:
         QCOMPARE(h->Command2->text(), QStringLiteral("Fertig"));
         QSignalSpy duis(Form3::instance()->MMControl4, &WavePlayer::gespielt);
         f1->verandert = 0;
-        ende == 0 ? h->Command2->click() : ende == 1 ? h->Command1->click() : void(h->close());
+        QVERIFY(h->Command1->isDefault() && !h->Command2->isDefault()); // the focus is on it: Enter cancels
+        ende == 0 ? h->Command2->click() : ende == 1 ? QTest::keyClick(h->Command1, Qt::Key_Return) : void(h->close());
         QCOMPARE(f1->Text1->text(), ende ? befehle : ergebnis);
         QCOMPARE(f1->verandert, qint16(ende == 0));
         QCOMPARE(duis.count(), int(ende == 0));

@@ -104,10 +104,9 @@ void HErst::buildControls()
 
     connect(Command1, &QPushButton::clicked, this, &HErst::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &HErst::Command2_Click);
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            List1_Click();
-    });
+    // Only the player chooses a kind: a click, Space or an arrow key selects
+    // a row; the row that merely carries the focus frame chooses nothing.
+    connect(List1, &QListWidget::itemSelectionChanged, this, &HErst::List1_Click);
     connect(Text1, &QLineEdit::textChanged, this, &HErst::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &HErst::Text2_Change);
     // Enter in the soldiers' box moves on to the mercenaries'; the key still
@@ -122,6 +121,19 @@ void HErst::buildControls()
 
 void HErst::Form_Load() { HeeresSchritt = 0; }
 
+// Disabled along with the map (while its popup or size dialog is open), the
+// wizard lost its focus; the step's answer box takes it back, so what the
+// player types next is an answer and Enter goes on.
+void HErst::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::EnabledChange && isEnabled() && !focusWidget()) {
+        QWidget *antwort = HeeresSchritt == 1 ? static_cast<QWidget *>(List1) : HeeresSchritt >= 4 ? Text2 : Text1;
+        if (antwort->isVisibleTo(this) && antwort->isEnabled())
+            antwort->setFocus();
+    }
+    Form::changeEvent(e);
+}
+
 void HErst::Text2_KeyPress(int &KeyAscii)
 {
     if (KeyAscii == 13 && Text1->isVisible())
@@ -130,12 +142,16 @@ void HErst::Text2_KeyPress(int &KeyAscii)
 
 void HErst::List1_Click()
 {
+    const QList<QListWidgetItem *> gewaehlt = List1->selectedItems();
+    const int row = gewaehlt.isEmpty() ? -1 : List1->row(gewaehlt.first());
     if (HeeresSchritt == 1) {
-        const int row = List1->currentRow();
         if (row >= 0 && row < int(std::size(kArten)))
             Art = QString::fromUtf8(kArten[row].art);
-        Command2->setEnabled(true);
+        // A kind taken back (Ctrl with a click) lets no one go on with it.
+        Command2->setEnabled(row >= 0);
     }
+    if (row < 0)
+        return;
     if (BestaetigungsKlangAn == 1)
         Abspielen(Form3::instance()->MMControl4);
 }

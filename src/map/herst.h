@@ -55,6 +55,7 @@ public:
     static void karteZuruecksetzen();
 
 protected:
+    void changeEvent(QEvent *e) override;
 
 private:
     HErst();

@@ -31,7 +31,7 @@ class TstHErst : public QObject {
         QTRY_VERIFY(h->isActiveWindow()); // the focus moves on as the player answers
         const QList<std::function<void()>> antworten{
             [&] { h->Text1->setText(QStringLiteral("1")); h->Command2->click(); },
-            [&] { h->List1->setCurrentRow(0); h->Command2->click(); },
+            [&] { QTest::keyClick(h->List1, Qt::Key_Down); h->Command2->click(); }, // a player's choice
             [&] { h->Text1->setText(QStringLiteral("10")); },
             [&] { h->Command2->click(); },
             [&] { // Enter in the soldiers' box goes on to the mercenaries'
@@ -89,23 +89,23 @@ private slots:
         QTest::addColumn<QStringList>("kosten");
         QTest::addColumn<QString>("ergebnis");
         QTest::newRow("empty orders, castle alone") << 0 << "" << QList<int>{13, 13} << 0
-                                                    << QStringList{"0", "-"} << "RG V10 S2 B13 W";
+                                                    << QStringList{"0", "-"} << "RS V10 S2 B13 W";
         QTest::newRow("one line") << 0 << "#BEF 1" << QList<int>{13, 14, 34, 15, 25, 45} << 0
                                   << QStringList{"0", "2,4", "-", "9,6", "31,2", "-"}
-                                  << "#BEF 1\r\nRG V10 S2 B13 W14 15 25 ";
+                                  << "#BEF 1\r\nRS V10 S2 B13 W14 15 25 ";
         QTest::newRow("ending in a line end, a GubHort on the way")
             << 0 << "#BEF 1\r\n" << QList<int>{13, 23, 43, 33} << 23 << QStringList{"0", "0", "-", "2,4"}
-            << "#BEF 1\r\n\r\nRG V10 S2 B13 W23 33 ";
+            << "#BEF 1\r\n\r\nRS V10 S2 B13 W23 33 ";
         QTest::newRow("GubHort start") << 0 << "" << QList<int>{13, 14, 15} << 13
-                                       << QStringList{"0", "0", "2,4"} << "RG V10 S2 B13 W14 15 ";
+                                       << QStringList{"0", "0", "2,4"} << "RS V10 S2 B13 W14 15 ";
         QTest::newRow("round the edge") << 0 << "" << QList<int>{11, 10, 20, 1} << 0
-                                        << QStringList{"0", "-", "-", "2,4"} << "RG V10 S2 B11 W1 ";
+                                        << QStringList{"0", "-", "-", "2,4"} << "RS V10 S2 B11 W1 ";
         QTest::newRow("back and forth") << 0 << "" << QList<int>{13, 14, 13} << 0
-                                        << QStringList{"0", "2,4", "9,6"} << "RG V10 S2 B13 W14 13 ";
+                                        << QStringList{"0", "2,4", "9,6"} << "RS V10 S2 B13 W14 13 ";
         QTest::newRow("Enter on Abbrechen") << 1 << "#BEF 1" << QList<int>{13} << 0 << QStringList{"0"}
-                                            << "RG V10 S2 B13 W";
+                                            << "RS V10 S2 B13 W";
         QTest::newRow("close box") << 2 << "#BEF 1" << QList<int>{13} << 0 << QStringList{"0"}
-                                   << "RG V10 S2 B13 W";
+                                   << "RS V10 S2 B13 W";
     }
     void pathThenFertigOrCancel()
     {
@@ -134,7 +134,7 @@ private slots:
             QCOMPARE(troeoets.count(), kosten.mid(0, i + 1).count(QStringLiteral("-")));
             QCOMPARE(horte.count(), felder.mid(0, i + 1).count(hort));
             QCOMPARE(h->Text1->text(), k->Text3->text());
-            QVERIFY(ergebnis.mid(ergebnis.indexOf(QLatin1String("RG"))).startsWith(k->Text3->text()));
+            QVERIFY(ergebnis.mid(ergebnis.indexOf(QLatin1String("RS"))).startsWith(k->Text3->text()));
         }
         Felder[hort].GubHortFlag = 0;
         QCOMPARE(h->Command2->text(), QStringLiteral("Fertig"));
@@ -158,13 +158,34 @@ private slots:
         QCOMPARE(h->List1->count(), 5);
     }
 
+    // The list taking the focus, and Enter, choose no kind ("Weiter -->" stays off); a key does; Ctrl+Space takes it back.
+    void orderKindOnlyByChoice_data()
+    {
+        QTest::addColumn<QKeySequence>("tasten");
+        QTest::addColumn<QString>("art"); // empty: none chosen
+        QTest::newRow("Enter twice") << QKeySequence(Qt::Key_Return, Qt::Key_Return) << "";
+        QTest::newRow("Space on the framed row") << QKeySequence(Qt::Key_Space) << "RG";
+        QTest::newRow("taken back") << QKeySequence(QKeyCombination(Qt::Key_Space), Qt::CTRL | Qt::Key_Space) << "";
+    }
+    void orderKindOnlyByChoice()
+    {
+        QFETCH(QKeySequence, tasten);
+        QFETCH(QString, art);
+        bisSchritt(1);
+        k->setEnabled(false); // the map's popup is open: the wizard is disabled with it
+        k->setEnabled(true);
+        QCOMPARE(h->focusWidget(), h->List1);
+        QTest::keySequence(h->List1, tasten);
+        QCOMPARE(HeeresSchritt, qint16(1));
+        QCOMPARE(h->Command2->isEnabled() ? h->Art : QString(), art);
+    }
+
     void badAnswers_data()
     {
         QTest::addColumn<int>("schritt");
         QTest::addColumn<QString>("antwort");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("price empty") << 0 << "" << "Bitte gültige Werte angeben";
-        QTest::newRow("price no number") << 0 << "abc" << "Bitte gültige Werte angeben";
         QTest::newRow("price too high") << 0 << "40000" << "Laufzeitfehler Nr.6: Überlauf";
         QTest::newRow("defenders empty") << 3 << "" << "Bitte gültige Werte angeben";
         QTest::newRow("mercenaries too dear") << 5 << "40000" << "Laufzeitfehler Nr.6: Überlauf";

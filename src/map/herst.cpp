@@ -63,6 +63,8 @@ HErst::HErst() : Form(QStringLiteral("HErst"), Karte::instance())
     setFont(platform::font(QStringLiteral("MS Sans Serif"), 8.25));
     buildControls();
     setClientSizeTwips(kBreite, 2052);
+    Karte::instance()->installEventFilter(this);
+    Karte::instance()->Picture1->installEventFilter(this);
 }
 
 void HErst::buildControls()

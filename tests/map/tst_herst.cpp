@@ -117,10 +117,11 @@ private slots:
         QFETCH(QString, ergebnis);
         f1->Text1->setText(befehle);
         Felder[hort].GubHortFlag = 1; // none: field 0, never on the map
+        h->move(k->Picture1->mapToGlobal(QPoint())); // where a window manager puts it: over the map
         bisSchritt(6);
-        QVERIFY(k->isVisible() && k->Text3->isVisible());
-        QVERIFY(FelderKlickModus == 1 && MarkierFarbe == 0xC0FFC0);
-        QVERIFY(!h->Command2->isEnabled() && !h->Text1->isEnabled());
+        const QRect gitter(k->Picture1->mapToGlobal(QPoint()), k->Picture1->size());
+        QVERIFY(k->isVisible() && k->Text3->isVisible() && !h->frameGeometry().intersects(gitter));
+        QVERIFY(FelderKlickModus == 1 && MarkierFarbe == 0xC0FFC0 && !h->Command2->isEnabled() && !h->Text1->isEnabled());
         QSignalSpy troeoets(Form3::instance()->MMControl6, &WavePlayer::gespielt);
         QSignalSpy horte(Form3::instance()->MMControl8, &WavePlayer::gespielt);
         KlickKlangAn = TippKlangAn = 1;
@@ -178,6 +179,24 @@ private slots:
         QTest::keySequence(h->List1, tasten);
         QCOMPARE(HeeresSchritt, qint16(1));
         QCOMPARE(h->Command2->isEnabled() ? h->Art : QString(), art);
+    }
+
+    // Beside the map where the screen has room, else below or above, else over its panel (right 200 px); never on the grid.
+    void wizardLeavesGridFree_data()
+    {
+        QTest::addColumn<QRect>("karte");
+        QTest::addColumn<QPoint>("lage");
+        QTest::newRow("right") << QRect(270, 180, 484, 410) << QPoint(754, 180);
+        QTest::newRow("left") << QRect(600, 100, 420, 410) << QPoint(410, 100);
+        QTest::newRow("below") << QRect(141, 100, 742, 480) << QPoint(141, 580);
+        QTest::newRow("above, kept on the screen") << QRect(141, 140, 742, 489) << QPoint(141, 0);
+        QTest::newRow("over the panel") << QRect(0, 100, 1024, 600) << QPoint(834, 100);
+    }
+    void wizardLeavesGridFree()
+    {
+        QFETCH(QRect, karte);
+        QFETCH(QPoint, lage);
+        QCOMPARE(HErst::lage(QRect(0, 0, 1024, 768), karte, karte.adjusted(8, 50, -200, -20), QSize(190, 160)), lage);
     }
 
     void badAnswers_data()

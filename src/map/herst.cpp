@@ -12,8 +12,6 @@
 #include "platform/numbers.h"
 #include "platform/units.h"
 
-#include <QKeyEvent>
-
 using namespace platform;
 
 namespace {
@@ -63,6 +61,8 @@ HErst::HErst() : Form(QStringLiteral("HErst"), Karte::instance())
     setFont(platform::font(QStringLiteral("MS Sans Serif"), 8.25));
     buildControls();
     setClientSizeTwips(kBreite, 2052);
+    Karte::instance()->installEventFilter(this);
+    Karte::instance()->Picture1->installEventFilter(this);
 }
 
 void HErst::buildControls()
@@ -96,7 +96,6 @@ void HErst::buildControls()
     Command1 = steuerelement<QPushButton>(c, QStringLiteral("Command1"), 120, 1680, 1092, 252, QStringLiteral("Abbrechen"));
 
     Command2 = steuerelement<QPushButton>(c, QStringLiteral("Command2"), 1560, 1680, 1092, 252, QStringLiteral("Weiter -->"));
-    Command2->setDefault(true);
 
     setTabOrder(List1, Command1);
     setTabOrder(Command1, Command2);
@@ -105,33 +104,34 @@ void HErst::buildControls()
 
     connect(Command1, &QPushButton::clicked, this, &HErst::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &HErst::Command2_Click);
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            List1_Click();
-    });
+    // Only the player chooses a kind: a click, Space or an arrow key selects
+    // a row; the row that merely carries the focus frame chooses nothing.
+    connect(List1, &QListWidget::itemSelectionChanged, this, &HErst::List1_Click);
     connect(Text1, &QLineEdit::textChanged, this, &HErst::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &HErst::Text2_Change);
+    // Enter in the soldiers' box moves on to the mercenaries'; the key still
+    // reaches the default button after that.
+    connect(Text2, &QLineEdit::returnPressed, this, [this] {
+        int key = 13;
+        Text2_KeyPress(key);
+    });
     setCancelButton(Command1);
+    setDefaultButton(Command2);
 }
 
 void HErst::Form_Load() { HeeresSchritt = 0; }
 
-// Enter presses "Weiter -->" while it is enabled, as the window's default
-// button; otherwise it goes to the box that has the focus.
-void HErst::keyPressEvent(QKeyEvent *e)
+// Disabled along with the map (while its popup or size dialog is open), the
+// wizard lost its focus; the step's answer box takes it back, so what the
+// player types next is an answer and Enter goes on.
+void HErst::changeEvent(QEvent *e)
 {
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        if (Command2->isEnabled() && Command2->isVisible()) {
-            Command2->click();
-            return;
-        }
-        if (focusWidget() == Text2) {
-            int key = 13;
-            Text2_KeyPress(key);
-            return;
-        }
+    if (e->type() == QEvent::EnabledChange && isEnabled() && !focusWidget()) {
+        QWidget *antwort = HeeresSchritt == 1 ? static_cast<QWidget *>(List1) : HeeresSchritt >= 4 ? Text2 : Text1;
+        if (antwort->isVisibleTo(this) && antwort->isEnabled())
+            antwort->setFocus();
     }
-    Form::keyPressEvent(e);
+    Form::changeEvent(e);
 }
 
 void HErst::Text2_KeyPress(int &KeyAscii)
@@ -142,12 +142,16 @@ void HErst::Text2_KeyPress(int &KeyAscii)
 
 void HErst::List1_Click()
 {
+    const QList<QListWidgetItem *> gewaehlt = List1->selectedItems();
+    const int row = gewaehlt.isEmpty() ? -1 : List1->row(gewaehlt.first());
     if (HeeresSchritt == 1) {
-        const int row = List1->currentRow();
         if (row >= 0 && row < int(std::size(kArten)))
             Art = QString::fromUtf8(kArten[row].art);
-        Command2->setEnabled(true);
+        // A kind taken back (Ctrl with a click) lets no one go on with it.
+        Command2->setEnabled(row >= 0);
     }
+    if (row < 0)
+        return;
     if (BestaetigungsKlangAn == 1)
         Abspielen(klangspieler().MMControl4);
 }

@@ -47,6 +47,14 @@ public:
     // Puts the wizard and the map back to no path under way.
     void abbrechen();
 
+    // Where the wizard's frame of size `groesse` goes: beside the map window
+    // `karte` where the screen has room, else below or above it, else where
+    // it covers least of the map's grid `gitter`, then of the map window;
+    // always within `bildschirm`. All in screen pixels.
+    static QPoint lage(const QRect &bildschirm, const QRect &karte, const QRect &gitter, const QSize &groesse);
+
+    void setVisible(bool visible) override;
+
     // ---- the map window's side of the wizard (herst_karte.cpp)
     // The order line's working copy on the map appears, holding the head.
     static void karteZeileBeginnen(const QString &kopf);
@@ -55,11 +63,17 @@ public:
     static void karteZuruecksetzen();
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void moveEvent(QMoveEvent *e) override;
 
 private:
     HErst();
     void buildControls();
     void weiter();
     void fertig();
+    // Puts the wizard where it leaves the map's grid free (herst_karte.cpp).
+    void anordnen();
+    bool ueberGitter() const;
+    bool m_rahmenOffen = false; // shown, the window manager's frame not yet known
 };

@@ -188,6 +188,16 @@ void Form::setDefaultButton(QPushButton *button)
 {
     m_default = button;
     button->setDefault(true);
+    // The button that Enter presses looks it: a focused button, else the
+    // default one.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *jetzt) {
+        if (!m_default || !jetzt || jetzt->window() != this)
+            return;
+        auto *fokus = qobject_cast<QPushButton *>(jetzt);
+        for (QPushButton *b : findChildren<QPushButton *>())
+            if (b->window() == this)
+                b->setDefault(b == (fokus ? fokus : m_default.data()));
+    });
 }
 
 void Form::keyPressEvent(QKeyEvent *e)

@@ -42,7 +42,7 @@ public:
     // Esc presses this button, as the window's cancel button.
     void setCancelButton(QAbstractButton *button);
     // Enter presses this button, unless another button has the focus: that
-    // one takes Enter itself.
+    // one takes Enter itself and shows the default frame meanwhile.
     void setDefaultButton(QPushButton *button);
 
     void setVisible(bool visible) override;

@@ -28,13 +28,13 @@ class TstHErst : public QObject {
     void bisSchritt(int schritt)
     {
         f1->HBefErst_Click();
+        QTRY_VERIFY(h->isActiveWindow()); // the focus moves on as the player answers
         const QList<std::function<void()>> antworten{
             [&] { h->Text1->setText(QStringLiteral("1")); h->Command2->click(); },
-            [&] { h->List1->setCurrentRow(0); h->Command2->click(); },
+            [&] { QTest::keyClick(h->List1, Qt::Key_Down); h->Command2->click(); }, // a player's choice
             [&] { h->Text1->setText(QStringLiteral("10")); },
             [&] { h->Command2->click(); },
             [&] { // Enter in the soldiers' box goes on to the mercenaries'
-                h->activateWindow();
                 h->Text2->setText(QStringLiteral("10"));
                 QTest::keyClick(h->Text2, Qt::Key_Return);
                 QCOMPARE(h->focusWidget(), h->Text1);
@@ -82,30 +82,30 @@ private slots:
     // 12 Gubs: steps add 12/5, 36/5, 108/5; the title keeps its cost over a refused click ("-") and a GubHort.
     void pathThenFertigOrCancel_data()
     {
-        QTest::addColumn<int>("ende"); // 0: "Fertig", 1: "Abbrechen", 2: close box
+        QTest::addColumn<int>("ende"); // 0: "Fertig", 1: Enter on "Abbrechen", 2: close box
         QTest::addColumn<QString>("befehle");
         QTest::addColumn<QList<int>>("felder");
         QTest::addColumn<int>("hort");
         QTest::addColumn<QStringList>("kosten");
         QTest::addColumn<QString>("ergebnis");
         QTest::newRow("empty orders, castle alone") << 0 << "" << QList<int>{13, 13} << 0
-                                                    << QStringList{"0", "-"} << "RG V10 S2 B13 W";
+                                                    << QStringList{"0", "-"} << "RS V10 S2 B13 W";
         QTest::newRow("one line") << 0 << "#BEF 1" << QList<int>{13, 14, 34, 15, 25, 45} << 0
                                   << QStringList{"0", "2,4", "-", "9,6", "31,2", "-"}
-                                  << "#BEF 1\r\nRG V10 S2 B13 W14 15 25 ";
+                                  << "#BEF 1\r\nRS V10 S2 B13 W14 15 25 ";
         QTest::newRow("ending in a line end, a GubHort on the way")
             << 0 << "#BEF 1\r\n" << QList<int>{13, 23, 43, 33} << 23 << QStringList{"0", "0", "-", "2,4"}
-            << "#BEF 1\r\n\r\nRG V10 S2 B13 W23 33 ";
+            << "#BEF 1\r\n\r\nRS V10 S2 B13 W23 33 ";
         QTest::newRow("GubHort start") << 0 << "" << QList<int>{13, 14, 15} << 13
-                                       << QStringList{"0", "0", "2,4"} << "RG V10 S2 B13 W14 15 ";
+                                       << QStringList{"0", "0", "2,4"} << "RS V10 S2 B13 W14 15 ";
         QTest::newRow("round the edge") << 0 << "" << QList<int>{11, 10, 20, 1} << 0
-                                        << QStringList{"0", "-", "-", "2,4"} << "RG V10 S2 B11 W1 ";
+                                        << QStringList{"0", "-", "-", "2,4"} << "RS V10 S2 B11 W1 ";
         QTest::newRow("back and forth") << 0 << "" << QList<int>{13, 14, 13} << 0
-                                        << QStringList{"0", "2,4", "9,6"} << "RG V10 S2 B13 W14 13 ";
-        QTest::newRow("Abbrechen") << 1 << "#BEF 1" << QList<int>{13} << 0 << QStringList{"0"}
-                                   << "RG V10 S2 B13 W";
+                                        << QStringList{"0", "2,4", "9,6"} << "RS V10 S2 B13 W14 13 ";
+        QTest::newRow("Enter on Abbrechen") << 1 << "#BEF 1" << QList<int>{13} << 0 << QStringList{"0"}
+                                            << "RS V10 S2 B13 W";
         QTest::newRow("close box") << 2 << "#BEF 1" << QList<int>{13} << 0 << QStringList{"0"}
-                                   << "RG V10 S2 B13 W";
+                                   << "RS V10 S2 B13 W";
     }
     void pathThenFertigOrCancel()
     {
@@ -117,10 +117,11 @@ private slots:
         QFETCH(QString, ergebnis);
         f1->Text1->setText(befehle);
         Felder[hort].GubHortFlag = 1; // none: field 0, never on the map
+        h->move(k->Picture1->mapToGlobal(QPoint())); // where a window manager puts it: over the map
         bisSchritt(6);
-        QVERIFY(k->isVisible() && k->Text3->isVisible());
-        QVERIFY(FelderKlickModus == 1 && MarkierFarbe == 0xC0FFC0);
-        QVERIFY(!h->Command2->isEnabled() && !h->Text1->isEnabled());
+        const QRect gitter(k->Picture1->mapToGlobal(QPoint()), k->Picture1->size());
+        QVERIFY(k->isVisible() && k->Text3->isVisible() && !h->frameGeometry().intersects(gitter));
+        QVERIFY(FelderKlickModus == 1 && MarkierFarbe == 0xC0FFC0 && !h->Command2->isEnabled() && !h->Text1->isEnabled());
         QSignalSpy troeoets(Form3::instance()->MMControl6, &WavePlayer::gespielt);
         QSignalSpy horte(Form3::instance()->MMControl8, &WavePlayer::gespielt);
         KlickKlangAn = TippKlangAn = 1;
@@ -134,13 +135,14 @@ private slots:
             QCOMPARE(troeoets.count(), kosten.mid(0, i + 1).count(QStringLiteral("-")));
             QCOMPARE(horte.count(), felder.mid(0, i + 1).count(hort));
             QCOMPARE(h->Text1->text(), k->Text3->text());
-            QVERIFY(ergebnis.mid(ergebnis.indexOf(QLatin1String("RG"))).startsWith(k->Text3->text()));
+            QVERIFY(ergebnis.mid(ergebnis.indexOf(QLatin1String("RS"))).startsWith(k->Text3->text()));
         }
         Felder[hort].GubHortFlag = 0;
         QCOMPARE(h->Command2->text(), QStringLiteral("Fertig"));
         QSignalSpy duis(Form3::instance()->MMControl4, &WavePlayer::gespielt);
         f1->verandert = 0;
-        ende == 0 ? h->Command2->click() : ende == 1 ? h->Command1->click() : void(h->close());
+        QVERIFY(h->Command1->isDefault() && !h->Command2->isDefault()); // the focus is on it: Enter cancels
+        ende == 0 ? h->Command2->click() : ende == 1 ? QTest::keyClick(h->Command1, Qt::Key_Return) : void(h->close());
         QCOMPARE(f1->Text1->text(), ende ? befehle : ergebnis);
         QCOMPARE(f1->verandert, qint16(ende == 0));
         QCOMPARE(duis.count(), int(ende == 0));
@@ -157,13 +159,52 @@ private slots:
         QCOMPARE(h->List1->count(), 5);
     }
 
+    // The list taking the focus, and Enter, choose no kind ("Weiter -->" stays off); a key does; Ctrl+Space takes it back.
+    void orderKindOnlyByChoice_data()
+    {
+        QTest::addColumn<QKeySequence>("tasten");
+        QTest::addColumn<QString>("art"); // empty: none chosen
+        QTest::newRow("Enter twice") << QKeySequence(Qt::Key_Return, Qt::Key_Return) << "";
+        QTest::newRow("Space on the framed row") << QKeySequence(Qt::Key_Space) << "RG";
+        QTest::newRow("taken back") << QKeySequence(QKeyCombination(Qt::Key_Space), Qt::CTRL | Qt::Key_Space) << "";
+    }
+    void orderKindOnlyByChoice()
+    {
+        QFETCH(QKeySequence, tasten);
+        QFETCH(QString, art);
+        bisSchritt(1);
+        k->setEnabled(false); // the map's popup is open: the wizard is disabled with it
+        k->setEnabled(true);
+        QCOMPARE(h->focusWidget(), h->List1);
+        QTest::keySequence(h->List1, tasten);
+        QCOMPARE(HeeresSchritt, qint16(1));
+        QCOMPARE(h->Command2->isEnabled() ? h->Art : QString(), art);
+    }
+
+    // Beside the map where the screen has room, else below or above, else over its panel (right 200 px); never on the grid.
+    void wizardLeavesGridFree_data()
+    {
+        QTest::addColumn<QRect>("karte");
+        QTest::addColumn<QPoint>("lage");
+        QTest::newRow("right") << QRect(270, 180, 484, 410) << QPoint(754, 180);
+        QTest::newRow("left") << QRect(600, 100, 420, 410) << QPoint(410, 100);
+        QTest::newRow("below") << QRect(141, 100, 742, 480) << QPoint(141, 580);
+        QTest::newRow("above, kept on the screen") << QRect(141, 140, 742, 489) << QPoint(141, 0);
+        QTest::newRow("over the panel") << QRect(0, 100, 1024, 600) << QPoint(834, 100);
+    }
+    void wizardLeavesGridFree()
+    {
+        QFETCH(QRect, karte);
+        QFETCH(QPoint, lage);
+        QCOMPARE(HErst::lage(QRect(0, 0, 1024, 768), karte, karte.adjusted(8, 50, -200, -20), QSize(190, 160)), lage);
+    }
+
     void badAnswers_data()
     {
         QTest::addColumn<int>("schritt");
         QTest::addColumn<QString>("antwort");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("price empty") << 0 << "" << "Bitte gültige Werte angeben";
-        QTest::newRow("price no number") << 0 << "abc" << "Bitte gültige Werte angeben";
         QTest::newRow("price too high") << 0 << "40000" << "Laufzeitfehler Nr.6: Überlauf";
         QTest::newRow("defenders empty") << 3 << "" << "Bitte gültige Werte angeben";
         QTest::newRow("mercenaries too dear") << 5 << "40000" << "Laufzeitfehler Nr.6: Überlauf";

@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QAbstractItemView>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -475,11 +474,6 @@ void Form1::drawBar(double length, bool visible)
     m_barVisible = visible;
     if (!same)
         client()->update(twipsRect(x1, y1 - breite, 2.0 * hoehe + 200, breite).adjusted(-2, -2, 2, 2));
-}
-
-void Form1::paintEvent(QPaintEvent *e)
-{
-    Form::paintEvent(e);
 }
 
 void Form1::paintBar()

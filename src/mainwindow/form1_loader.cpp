@@ -13,7 +13,6 @@
 #include "platform/units.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <new>
 
 using namespace platform;
@@ -24,8 +23,6 @@ QString zeitText(double s) { return QStringLiteral("Benötigte Zeit: ") + str(qi
 
 void Form1::lad()
 {
-    const QString kopie = Text1->text();
-    Q_UNUSED(kopie);
     Label14->setCaption(QString());
 
     if (arbeit == 1) {

@@ -205,7 +205,7 @@ private:
     void paintBar();
     void ladFehler(int number, const QString &description);
     void ladschnellFehler(int number, const QString &description);
-    void keinZeichensatz(const QString &hinweis);
+    void ladFertig();
     void abschnitt(int row);
 
     bool m_ausListe = true;

@@ -131,25 +131,11 @@ void Form1::lad()
 
         for (qsizetype i = 0;; ++i) {
             if (i >= laenge) {
-                // Slow path: no complete head line in the file.
+                // Slow path: no complete head line in the file; it is shown as scanned.
                 Inhalt = scan.shown();
                 zeigeZeichensatz();
-                arbeit = 0;
-                m_berichtLaedt = false;
-                zeitsek = CLng(secondsSince(zeitsek));
-                Label14->setCaption(zeitText(zeitsek));
-                Label13->setCaption(QString());
-                enableFileMenus(true);
-                if (BestaetigungsKlangAn == 1)
-                    Abspielen(Form3::instance()->MMControl1);
-                Label3->setCaption(QStringLiteral("FERTIG"));
-                Text2->setText(QString());
                 Text2->setText(reportText(Inhalt));
-                eraseBar();
-                Command3->hide();
-                if (u == 0) {
-                    keinZeichensatz(QStringLiteral("Kein eindeutiges Format"));
-                }
+                ladFertig();
                 return;
             }
             const report::HeadScan::Step step = scan.feed(p[i]);
@@ -207,14 +193,28 @@ void Form1::ladFehler(int number, const QString &description)
     }
 }
 
-// No character set found: the report box goes back to its default font.
-void Form1::keinZeichensatz(const QString &hinweis)
+// The end of a load that read its report through, by either road.
+void Form1::ladFertig()
 {
-    Label5->setCaption(hinweis);
-    Combo2->setEditText(QStringLiteral("Courier New"));
-    Text3->setText(str(Auswertungsgroesse));
-    Text2->setFontSize(Auswertungsgroesse);
-    Text2->setFontName(Combo2->currentText());
+    arbeit = 0;
+    m_berichtLaedt = false;
+    zeitsek = CLng(secondsSince(zeitsek));
+    Label14->setCaption(zeitText(zeitsek));
+    Label13->setCaption(QString());
+    enableFileMenus(true);
+    if (BestaetigungsKlangAn == 1)
+        Abspielen(Form3::instance()->MMControl1);
+    Label3->setCaption(QStringLiteral("FERTIG"));
+    eraseBar();
+    Command3->hide();
+    if (u == 0) {
+        // No character set found: the report box goes back to its default font.
+        Label5->setCaption(QStringLiteral("Kein eindeutiges Format"));
+        Combo2->setEditText(QStringLiteral("Courier New"));
+        Text3->setText(str(Auswertungsgroesse));
+        Text2->setFontSize(Auswertungsgroesse);
+        Text2->setFontName(Combo2->currentText());
+    }
 }
 
 void Form1::schluss()
@@ -306,20 +306,7 @@ void Form1::ladschnell()
         AuswertungAufteilen(Alles);
 
         Alles.clear();
-        arbeit = 0;
-        m_berichtLaedt = false;
-        zeitsek = CLng(secondsSince(zeitsek));
-        Label14->setCaption(zeitText(zeitsek));
-        Label13->setCaption(QString());
-        enableFileMenus(true);
-        if (BestaetigungsKlangAn == 1)
-            Abspielen(Form3::instance()->MMControl1);
-        Label3->setCaption(QStringLiteral("FERTIG"));
-        eraseBar();
-        Command3->hide();
-        if (u == 0) {
-            keinZeichensatz(QStringLiteral("Kein eindeutiges Format"));
-        }
+        ladFertig();
     } catch (const platform::Error &e) {
         ladschnellFehler(e.number, e.description);
     } catch (const std::bad_alloc &) {

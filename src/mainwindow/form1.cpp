@@ -404,13 +404,7 @@ void Form1::File1_Click()
         lad();
         Text2->setFocus();
     } catch (const platform::Error &e) {
-        schluss();
-        MsgBox(e.description);
-        Label13->setCaption(QString());
-        enableFileMenus(true);
-        Label3->setCaption(QStringLiteral("FEHLER"));
-        eraseBar();
-        Command3->hide();
+        ladFehler(Ladeschritt::Klick, e.number, e.description);
     }
 }
 

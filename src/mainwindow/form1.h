@@ -203,8 +203,9 @@ private:
     void buildControls();
     void buildMenu();
     void paintBar();
-    void ladFehler(int number, const QString &description);
-    void ladschnellFehler(int number, const QString &description);
+    // Where a load failed: its head scan, its line load, or the file click around both.
+    enum class Ladeschritt { Kopfsuche, Zeilen, Klick };
+    void ladFehler(Ladeschritt wo, int number, const QString &description);
     void ladFertig();
     void abschnitt(int row);
 

@@ -164,33 +164,56 @@ void Form1::lad()
             }
         }
     } catch (const platform::Error &e) {
-        ladFehler(e.number, e.description);
+        ladFehler(Ladeschritt::Kopfsuche, e.number, e.description);
     } catch (const std::bad_alloc &) {
-        ladFehler(7, errorDescription(7));
+        ladFehler(Ladeschritt::Kopfsuche, 7, errorDescription(7));
     }
 }
 
-void Form1::ladFehler(int number, const QString &description)
+// A failed load stops and says why, and a new load can start. The head scan
+// stops through schluss and names the fault in the player's words; the line
+// load says so first and stops without loading a file chosen meanwhile; a
+// fault in the file click around both is told as it stands.
+void Form1::ladFehler(Ladeschritt wo, int number, const QString &description)
 {
-    enableFileMenus(true);
-    Command3->hide();
-    Label14->setCaption(QString());
-    schluss();
-    switch (number) {
-    case 62:
-        Label3->setCaption(QStringLiteral("FERTIG"));
+    switch (wo) {
+    case Ladeschritt::Kopfsuche:
+        enableFileMenus(true);
+        Command3->hide();
+        Label14->setCaption(QString());
+        schluss();
+        if (number == 62)
+            Label3->setCaption(QStringLiteral("FERTIG"));
+        else if (number == 7)
+            MsgBox(QStringLiteral("Die geladene Datei ist zu gross."));
+        else if (number == 53)
+            MsgBox(QStringLiteral("Datei nicht gefunden: ") + datei);
+        else
+            MsgBox(QStringLiteral("Fehler ") + str(number) + QStringLiteral(": ") + description
+                   + QStringLiteral(". Bitte mir eine Mail schreiben."));
+        return;
+    case Ladeschritt::Zeilen:
+        MsgBox(QStringLiteral("Laufzeitfehler Nr.") + str(number) + QStringLiteral(": ") + description);
+        Inhalt = Alles;
+        try {
+            Text2->setText(reportText(Inhalt));
+        } catch (...) {
+        }
+        abbruch = 0;
+        arbeit = 0;
+        neuedatei = 0;
+        m_berichtLaedt = false;
         break;
-    case 7:
-        MsgBox(QStringLiteral("Die geladene Datei ist zu gross."));
-        break;
-    case 53:
-        MsgBox(QStringLiteral("Datei nicht gefunden: ") + datei);
-        break;
-    default:
-        MsgBox(QStringLiteral("Fehler ") + str(number) + QStringLiteral(": ") + description
-               + QStringLiteral(". Bitte mir eine Mail schreiben."));
+    case Ladeschritt::Klick:
+        schluss();
+        MsgBox(description);
         break;
     }
+    Label13->setCaption(QString());
+    enableFileMenus(true);
+    Label3->setCaption(QStringLiteral("FEHLER"));
+    eraseBar();
+    Command3->hide();
 }
 
 // The end of a load that read its report through, by either road.
@@ -308,30 +331,10 @@ void Form1::ladschnell()
         Alles.clear();
         ladFertig();
     } catch (const platform::Error &e) {
-        ladschnellFehler(e.number, e.description);
+        ladFehler(Ladeschritt::Zeilen, e.number, e.description);
     } catch (const std::bad_alloc &) {
-        ladschnellFehler(7, errorDescription(7));
+        ladFehler(Ladeschritt::Zeilen, 7, errorDescription(7));
     }
-}
-
-// A failed line load ends like a stopped one, so a new load can start.
-void Form1::ladschnellFehler(int number, const QString &description)
-{
-    MsgBox(QStringLiteral("Laufzeitfehler Nr.") + str(number) + QStringLiteral(": ") + description);
-    Inhalt = Alles;
-    try {
-        Text2->setText(reportText(Inhalt));
-    } catch (...) {
-    }
-    abbruch = 0;
-    arbeit = 0;
-    neuedatei = 0;
-    m_berichtLaedt = false;
-    enableFileMenus(true);
-    Command3->hide();
-    Label13->setCaption(QString());
-    eraseBar();
-    Label3->setCaption(QStringLiteral("FEHLER"));
 }
 
 void Form1::AuswertungAufteilen(const QByteArray &text)

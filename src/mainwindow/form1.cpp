@@ -385,11 +385,7 @@ void Form1::Dir1_Click()
         return;
     if (MsgBox(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?"), YesNo) != Yes)
         return;
-    enableFileMenus(true);
-    Command3->hide();
-    zeitsek = CLng(secondsSince(zeitsek));
-    Label14->setCaption(QStringLiteral("Benötigte Zeit: ") + str(qint64(zeitsek)) + QStringLiteral(" Sekunden"));
-    abbruch = 1;
+    ladAbbrechen();
     Dir1->setPath(Dir1->entryPath());
 }
 

@@ -207,6 +207,7 @@ private:
     enum class Ladeschritt { Kopfsuche, Zeilen, Klick };
     void ladFehler(Ladeschritt wo, int number, const QString &description);
     void ladFertig();
+    void ladAbbrechen();
     void abschnitt(int row);
 
     bool m_ausListe = true;

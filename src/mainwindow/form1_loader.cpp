@@ -267,16 +267,22 @@ void Form1::schluss()
     }
 }
 
+// The player stops the running load; it sees abbruch after its current step.
+void Form1::ladAbbrechen()
+{
+    enableFileMenus(true);
+    Command3->hide();
+    zeitsek = CLng(secondsSince(zeitsek));
+    Label14->setCaption(zeitText(zeitsek));
+    abbruch = 1;
+}
+
 void Form1::Command3_Click()
 {
     KlickSpielen();
-    enableFileMenus(true);
-    abbruch = 1;
-    Command3->hide();
+    ladAbbrechen();
     if (BestaetigungsKlangAn == 1)
         Abspielen(Form3::instance()->MMControl2);
-    zeitsek = CLng(secondsSince(zeitsek));
-    Label14->setCaption(zeitText(zeitsek));
 }
 
 void Form1::ladschnell()

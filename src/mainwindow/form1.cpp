@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QAbstractItemView>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -391,11 +390,7 @@ void Form1::Dir1_Click()
         return;
     if (MsgBox(QStringLiteral("Den aktuellen Ladevorgang wirklich abbrechen?"), YesNo) != Yes)
         return;
-    enableFileMenus(true);
-    Command3->hide();
-    zeitsek = CLng(secondsSince(zeitsek));
-    Label14->setCaption(QStringLiteral("Benötigte Zeit: ") + str(qint64(zeitsek)) + QStringLiteral(" Sekunden"));
-    abbruch = 1;
+    ladAbbrechen();
     Dir1->setPath(Dir1->entryPath());
 }
 
@@ -410,13 +405,7 @@ void Form1::File1_Click()
         lad();
         Text2->setFocus();
     } catch (const platform::Error &e) {
-        schluss();
-        MsgBox(e.description);
-        Label13->setCaption(QString());
-        enableFileMenus(true);
-        Label3->setCaption(QStringLiteral("FEHLER"));
-        eraseBar();
-        Command3->hide();
+        ladFehler(Ladeschritt::Klick, e.number, e.description);
     }
 }
 
@@ -480,11 +469,6 @@ void Form1::drawBar(double length, bool visible)
     m_barVisible = visible;
     if (!same)
         client()->update(twipsRect(x1, y1 - breite, 2.0 * hoehe + 200, breite).adjusted(-2, -2, 2, 2));
-}
-
-void Form1::paintEvent(QPaintEvent *e)
-{
-    Form::paintEvent(e);
 }
 
 void Form1::paintBar()

@@ -81,7 +81,6 @@ public:
     // The report's character set for display.
     codepage::Charset reportCharset() const { return u == 2 ? codepage::Charset::Oem : codepage::Charset::Windows; }
     QString reportText(const QByteArray &bytes) const { return codepage::decode(bytes, reportCharset()); }
-    void showReport(const QByteArray &bytes);
 
     // ---- the window itself
     void Form_Load();
@@ -109,8 +108,6 @@ public:
     void leerzeichfuegein_Click();
     void Chr10Pruefen();
     void auswertungspeicherrrrn_Click();
-    bool ladAusListe() const { return m_ausListe; }
-    bool berichtLaedt() const { return m_berichtLaedt; }
 
     // ---- report sections
     void bevoelkerruuung_Click();
@@ -197,10 +194,8 @@ public:
     void enableFileMenus(bool on);
     void setLoadStatus(const QString &status) { Label3->setCaption(status); }
     bool barVisible() const { return m_barVisible; }
-    double barLength() const { return m_barLength; }
 
 protected:
-    void paintEvent(QPaintEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -208,9 +203,11 @@ private:
     void buildControls();
     void buildMenu();
     void paintBar();
-    void ladFehler(int number, const QString &description);
-    void ladschnellFehler(int number, const QString &description);
-    void keinZeichensatz(const QString &hinweis);
+    // Where a load failed: its head scan, its line load, or the file click around both.
+    enum class Ladeschritt { Kopfsuche, Zeilen, Klick };
+    void ladFehler(Ladeschritt wo, int number, const QString &description);
+    void ladFertig();
+    void ladAbbrechen();
     void abschnitt(int row);
 
     bool m_ausListe = true;

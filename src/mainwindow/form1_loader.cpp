@@ -13,7 +13,6 @@
 #include "platform/units.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <new>
 
 using namespace platform;
@@ -24,8 +23,6 @@ QString zeitText(double s) { return QStringLiteral("Benötigte Zeit: ") + str(qi
 
 void Form1::lad()
 {
-    const QString kopie = Text1->text();
-    Q_UNUSED(kopie);
     Label14->setCaption(QString());
 
     if (arbeit == 1) {
@@ -134,25 +131,11 @@ void Form1::lad()
 
         for (qsizetype i = 0;; ++i) {
             if (i >= laenge) {
-                // Slow path: no complete head line in the file.
+                // Slow path: no complete head line in the file; it is shown as scanned.
                 Inhalt = scan.shown();
                 zeigeZeichensatz();
-                arbeit = 0;
-                m_berichtLaedt = false;
-                zeitsek = CLng(secondsSince(zeitsek));
-                Label14->setCaption(zeitText(zeitsek));
-                Label13->setCaption(QString());
-                enableFileMenus(true);
-                if (BestaetigungsKlangAn == 1)
-                    Abspielen(klangspieler().MMControl1);
-                Label3->setCaption(QStringLiteral("FERTIG"));
-                Text2->setText(QString());
                 Text2->setText(reportText(Inhalt));
-                eraseBar();
-                Command3->hide();
-                if (u == 0) {
-                    keinZeichensatz(QStringLiteral("Kein eindeutiges Format"));
-                }
+                ladFertig();
                 return;
             }
             const report::HeadScan::Step step = scan.feed(p[i]);
@@ -181,43 +164,80 @@ void Form1::lad()
             }
         }
     } catch (const platform::Error &e) {
-        ladFehler(e.number, e.description);
+        ladFehler(Ladeschritt::Kopfsuche, e.number, e.description);
     } catch (const std::bad_alloc &) {
-        ladFehler(7, errorDescription(7));
+        ladFehler(Ladeschritt::Kopfsuche, 7, errorDescription(7));
     }
 }
 
-void Form1::ladFehler(int number, const QString &description)
+// A failed load stops and says why, and a new load can start. The head scan
+// stops through schluss and names the fault in the player's words; the line
+// load says so first and stops without loading a file chosen meanwhile; a
+// fault in the file click around both is told as it stands.
+void Form1::ladFehler(Ladeschritt wo, int number, const QString &description)
 {
+    switch (wo) {
+    case Ladeschritt::Kopfsuche:
+        enableFileMenus(true);
+        Command3->hide();
+        Label14->setCaption(QString());
+        schluss();
+        if (number == 62)
+            Label3->setCaption(QStringLiteral("FERTIG"));
+        else if (number == 7)
+            MsgBox(QStringLiteral("Die geladene Datei ist zu gross."));
+        else if (number == 53)
+            MsgBox(QStringLiteral("Datei nicht gefunden: ") + datei);
+        else
+            MsgBox(QStringLiteral("Fehler ") + str(number) + QStringLiteral(": ") + description
+                   + QStringLiteral(". Bitte mir eine Mail schreiben."));
+        return;
+    case Ladeschritt::Zeilen:
+        MsgBox(QStringLiteral("Laufzeitfehler Nr.") + str(number) + QStringLiteral(": ") + description);
+        Inhalt = Alles;
+        try {
+            Text2->setText(reportText(Inhalt));
+        } catch (...) {
+        }
+        abbruch = 0;
+        arbeit = 0;
+        neuedatei = 0;
+        m_berichtLaedt = false;
+        break;
+    case Ladeschritt::Klick:
+        schluss();
+        MsgBox(description);
+        break;
+    }
+    Label13->setCaption(QString());
     enableFileMenus(true);
+    Label3->setCaption(QStringLiteral("FEHLER"));
+    eraseBar();
     Command3->hide();
-    Label14->setCaption(QString());
-    schluss();
-    switch (number) {
-    case 62:
-        Label3->setCaption(QStringLiteral("FERTIG"));
-        break;
-    case 7:
-        MsgBox(QStringLiteral("Die geladene Datei ist zu gross."));
-        break;
-    case 53:
-        MsgBox(QStringLiteral("Datei nicht gefunden: ") + datei);
-        break;
-    default:
-        MsgBox(QStringLiteral("Fehler ") + str(number) + QStringLiteral(": ") + description
-               + QStringLiteral(". Bitte mir eine Mail schreiben."));
-        break;
-    }
 }
 
-// No character set found: the report box goes back to its default font.
-void Form1::keinZeichensatz(const QString &hinweis)
+// The end of a load that read its report through, by either road.
+void Form1::ladFertig()
 {
-    Label5->setCaption(hinweis);
-    Combo2->setEditText(QStringLiteral("Courier New"));
-    Text3->setText(str(Auswertungsgroesse));
-    Text2->setFontSize(Auswertungsgroesse);
-    Text2->setFontName(Combo2->currentText());
+    arbeit = 0;
+    m_berichtLaedt = false;
+    zeitsek = CLng(secondsSince(zeitsek));
+    Label14->setCaption(zeitText(zeitsek));
+    Label13->setCaption(QString());
+    enableFileMenus(true);
+    if (BestaetigungsKlangAn == 1)
+        Abspielen(klangspieler().MMControl1);
+    Label3->setCaption(QStringLiteral("FERTIG"));
+    eraseBar();
+    Command3->hide();
+    if (u == 0) {
+        // No character set found: the report box goes back to its default font.
+        Label5->setCaption(QStringLiteral("Kein eindeutiges Format"));
+        Combo2->setEditText(QStringLiteral("Courier New"));
+        Text3->setText(str(Auswertungsgroesse));
+        Text2->setFontSize(Auswertungsgroesse);
+        Text2->setFontName(Combo2->currentText());
+    }
 }
 
 void Form1::schluss()
@@ -247,16 +267,22 @@ void Form1::schluss()
     }
 }
 
+// The player stops the running load; it sees abbruch after its current step.
+void Form1::ladAbbrechen()
+{
+    enableFileMenus(true);
+    Command3->hide();
+    zeitsek = CLng(secondsSince(zeitsek));
+    Label14->setCaption(zeitText(zeitsek));
+    abbruch = 1;
+}
+
 void Form1::Command3_Click()
 {
     KlickSpielen();
-    enableFileMenus(true);
-    abbruch = 1;
-    Command3->hide();
+    ladAbbrechen();
     if (BestaetigungsKlangAn == 1)
         Abspielen(klangspieler().MMControl2);
-    zeitsek = CLng(secondsSince(zeitsek));
-    Label14->setCaption(zeitText(zeitsek));
 }
 
 void Form1::ladschnell()
@@ -309,45 +335,12 @@ void Form1::ladschnell()
         AuswertungAufteilen(Alles);
 
         Alles.clear();
-        arbeit = 0;
-        m_berichtLaedt = false;
-        zeitsek = CLng(secondsSince(zeitsek));
-        Label14->setCaption(zeitText(zeitsek));
-        Label13->setCaption(QString());
-        enableFileMenus(true);
-        if (BestaetigungsKlangAn == 1)
-            Abspielen(klangspieler().MMControl1);
-        Label3->setCaption(QStringLiteral("FERTIG"));
-        eraseBar();
-        Command3->hide();
-        if (u == 0) {
-            keinZeichensatz(QStringLiteral("Kein eindeutiges Format"));
-        }
+        ladFertig();
     } catch (const platform::Error &e) {
-        ladschnellFehler(e.number, e.description);
+        ladFehler(Ladeschritt::Zeilen, e.number, e.description);
     } catch (const std::bad_alloc &) {
-        ladschnellFehler(7, errorDescription(7));
+        ladFehler(Ladeschritt::Zeilen, 7, errorDescription(7));
     }
-}
-
-// A failed line load ends like a stopped one, so a new load can start.
-void Form1::ladschnellFehler(int number, const QString &description)
-{
-    MsgBox(QStringLiteral("Laufzeitfehler Nr.") + str(number) + QStringLiteral(": ") + description);
-    Inhalt = Alles;
-    try {
-        Text2->setText(reportText(Inhalt));
-    } catch (...) {
-    }
-    abbruch = 0;
-    arbeit = 0;
-    neuedatei = 0;
-    m_berichtLaedt = false;
-    enableFileMenus(true);
-    Command3->hide();
-    Label13->setCaption(QString());
-    eraseBar();
-    Label3->setCaption(QStringLiteral("FEHLER"));
 }
 
 void Form1::AuswertungAufteilen(const QByteArray &text)

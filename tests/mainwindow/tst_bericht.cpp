@@ -39,7 +39,6 @@ private slots:
         QTest::newRow("chr28 im kopf") << QByteArray("#BE\x1C" "XYF 1\r\n") << QByteArray("#BEF 1\r\n") << QByteArray("#BEF 1\r") << 0;
         QTest::newRow("# versteckt: kopf") << QByteArray("x;\xAE" "#geheim\nmehr\n#BEF 1 2 3\n") << QByteArray("#geheim\r\n") << QByteArray("x") << 0;
         QTest::newRow("# ohne zeilenende") << QByteArray("Text\r\n#BEF 1 2 3") << QByteArray() << QByteArray("Text\r\n#BEF 1 2 3") << 0;
-        QTest::newRow("windows ß") << QByteArray("\xDF") << QByteArray() << QByteArray("\xDF") << 1;
         QTest::newRow("oem ß") << QByteArray("\xE1") << QByteArray() << QByteArray("\xE1") << 2;
         QTest::newRow("ö dann oem ä") << QByteArray("\xF6\x84") << QByteArray() << QByteArray("\xF6\x84") << 2;
         QTest::newRow("oem ä dann ß") << QByteArray("\x84\xDF") << QByteArray() << QByteArray("\x84\xDF") << 2;
@@ -76,13 +75,8 @@ private slots:
         QFETCH(int, zuViel);
         QFETCH(int, first);
         report::Parts p;
-        report::split(text(70000), 100, p);
-        const QByteArray altLL = p.LL;
         report::split(text(n), 100, p);
         QCOMPARE(p.zuViel, zuViel);
-        // Halves of at most 30000 get no quarters: the old ones stay.
-        if (zuViel < 2 && first <= 30000)
-            QCOMPARE(p.LL, altLL);
         if (zuViel == 0)
             return;
         QCOMPARE((zuViel == 1 ? p.L : p.LL).size(), first);

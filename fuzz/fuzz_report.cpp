@@ -147,20 +147,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         zeile.chop(1);
     pruefe(ausDerFolge(kopf.chopped(2), zeile), "Kopfzeile aus der Zeile ab #");
 
-    // The line load: the lines with their ends give the file back.
+    // The line load: its lines, without CR, and their ends give the file back.
     QByteArray speicher;
-    qsizetype pos = 0;
+    report::LineLoad zeilen(datei, speicher);
+    qsizetype gedeckt = 0;
     do {
-        const qsizetype von = pos;
-        qsizetype anfang = 0;
-        qsizetype laenge = 0;
-        codepage::nextLine(datei, pos, anfang, laenge);
-        const QByteArray zeile = datei.mid(anfang, laenge);
-        const QByteArray ende = datei.mid(anfang + laenge, pos - anfang - laenge);
-        pruefe(anfang == von && pos > von && !zeile.contains('\r'), "Zeile ohne CR, dicht an der vorigen");
-        pruefe(ende == "\r\n" || ende == "\r" || (ende.isEmpty() && pos == datei.size()), "Zeilenende CR oder CR LF");
-        speicher += "\r\n" + zeile;
-    } while (pos < datei.size());
+        const qsizetype vorher = speicher.size();
+        const qsizetype laenge = zeilen.step();
+        const QByteArray zeile = speicher.mid(vorher + 2);
+        pruefe(speicher.mid(vorher, 2) == "\r\n" && zeile.size() == laenge && !zeile.contains('\r'),
+               "Zeile ohne CR hinter CR LF");
+        pruefe(datei.mid(gedeckt, laenge) == zeile, "Zeile dicht an der vorigen");
+        gedeckt += laenge;
+        if (datei.mid(gedeckt, 2) == "\r\n")
+            gedeckt += 2;
+        else if (datei.mid(gedeckt, 1) == "\r")
+            gedeckt += 1;
+        else
+            pruefe(gedeckt == datei.size(), "Zeilenende CR oder CR LF");
+    } while (!zeilen.done());
+    pruefe(gedeckt == datei.size(), "die Zeilen decken die Datei");
 
     pruefeTeilung(speicher);
     // Long reports from the same lines, at a length the bytes choose.

@@ -1,5 +1,7 @@
 #include "mainwindow/report.h"
 
+#include "platform/codepage.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -75,6 +77,20 @@ QByteArray HeadScan::headLine() const
 
 namespace {
 qsizetype nearest(double v) { return qsizetype(std::nearbyint(v)); }
+}
+
+LineLoad::LineLoad(const QByteArray &file, QByteArray &store) : m_file(file), m_store(store)
+{
+    m_store.reserve(file.size() + file.size() / 16 + 16);
+}
+
+qsizetype LineLoad::step()
+{
+    qsizetype anfang = 0, laenge = 0;
+    codepage::nextLine(m_file, m_pos, anfang, laenge);
+    m_store.append("\r\n", 2);
+    m_store.append(m_file.constData() + anfang, laenge);
+    return laenge;
 }
 
 void split(const QByteArray &text, int overlap, Parts &p)

@@ -32,6 +32,22 @@ private:
     QByteArray m_anfang;
 };
 
+// The line load: the file's lines, each behind a CR LF, appended to the
+// store (a line ends at CR LF or CR; a lone LF stays in its line). One line
+// per step, so the caller can yield and stop between them.
+class LineLoad {
+public:
+    LineLoad(const QByteArray &file, QByteArray &store);
+    // Appends the next line; returns its length without its line end.
+    qsizetype step();
+    bool done() const { return m_pos >= m_file.size(); }
+
+private:
+    QByteArray m_file;
+    QByteArray &m_store;
+    qsizetype m_pos = 0;
+};
+
 // Split for display: whole, halves or quarters, neighbours overlapping by
 // about 2 * overlap characters.
 struct Parts {

@@ -153,11 +153,13 @@ void Form1::lad()
             if (batch.due()) {
                 zeigeZeichensatz();
                 zeigeFortschritt();
-                Inhalt = scan.shown();
                 DoEvents();
                 if (programmEndet())
                     return;
                 if (abbruch == 1) {
+                    // Taken only now: a copy at every pause would copy the
+                    // text read so far again and again.
+                    Inhalt = scan.shown();
                     schluss();
                     return;
                 }
@@ -231,12 +233,14 @@ void Form1::ladFertig()
     eraseBar();
     Command3->hide();
     if (u == 0) {
-        // No character set found: the report box goes back to its default font.
+        // No character set found: the report box goes back to its default
+        // font. The name comes first, or the size box's change would copy
+        // the font of the report before back into the chooser.
         Label5->setCaption(QStringLiteral("Kein eindeutiges Format"));
         Combo2->setEditText(QStringLiteral("Courier New"));
+        Text2->setFontName(Combo2->currentText());
         Text3->setText(str(Auswertungsgroesse));
         Text2->setFontSize(Auswertungsgroesse);
-        Text2->setFontName(Combo2->currentText());
     }
 }
 
@@ -300,16 +304,12 @@ void Form1::ladschnell()
             MsgBox(QStringLiteral("Diese Datei kann höchstwahrscheinlich nicht angezeigt werden, da sie zu groß ist.\r\nAm Besten drückst du 'Abbrechen'."));
         if (daten.isEmpty())
             platform::raise(62);
-        Alles.reserve(daten.size() + daten.size() / 16 + 16);
+        report::LineLoad zeilen(daten, Alles);
 
         Batch batch;
         double startWert = startBalken->value();
-        qsizetype pos = 0;
         do {
-            qsizetype anfangZeile = 0, zeilenLaenge = 0;
-            codepage::nextLine(daten, pos, anfangZeile, zeilenLaenge);
-            Alles.append("\r\n", 2);
-            Alles.append(daten.constData() + anfangZeile, zeilenLaenge);
+            const qsizetype zeilenLaenge = zeilen.step();
             addition = hoehe / (laenge / (double(zeilenLaenge) + 1));
             zusatz += addition;
             startWert += addition - 1;
@@ -329,7 +329,7 @@ void Form1::ladschnell()
                     return;
                 }
             }
-        } while (pos < daten.size());
+        } while (!zeilen.done());
 
         UebergangsText->Text = Alles;
         AuswertungAufteilen(Alles);

@@ -111,6 +111,11 @@ private slots:
         QCOMPARE(f->Text2->text(), QStringLiteral("\r\n#BEF 5 6 7 >Mäuse>\r\nKörner ß"));
         // The orders keep the report's own bytes.
         QCOMPARE(codepage::encode(f->Text1->text()), QByteArray("#BEF 5 6 7 >M\x84use>\r\n"));
+        // A report without marks after it goes back to the default font.
+        f->Text3->setText(QStringLiteral("9"));
+        lade(QStringLiteral("ohne.txt"), "#BEF 1\r\nText\r\n");
+        QCOMPARE(f->Text2->fontName(), QStringLiteral("Courier New"));
+        QCOMPARE(f->Text2->fontSize(), 7.0);
     }
 
     void reportWithoutHeadLine()

@@ -5,7 +5,6 @@
 #include "map/groesse.h"
 #include "map/symbolbilder.h"
 #include "platform/dialogs.h"
-#include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/units.h"
 #include "platform/yield.h"
@@ -472,15 +471,6 @@ void Karte::neuMalen()
 }
 
 void Karte::FelderWerteInitialisieren() { feldtafel.FelderWerteInitialisieren(); spiegeln(); }
-void Karte::FeldDatenAnzeigen() { feldtafel.FeldDatenAnzeigen(); spiegeln(); }
-void Karte::FelderDatenSpeichern()
-{
-    // A box without a whole number ends the store there, silently.
-    try {
-        feldtafel.FelderDatenSpeichern();
-    } catch (const Error &) {
-    }
-}
 void Karte::EnableTruen() { feldtafel.EnableTruen(); spiegeln(); }
 void Karte::EnableFalsen() { feldtafel.EnableFalsen(); spiegeln(); }
 
@@ -517,19 +507,6 @@ void Karte::TxtSpielerNummer_GotFocus() { alleMarkieren(TxtSpielerNummer); }
 
 // ---- symbols
 
-void Karte::BurgZeichnen() { feldtafel.BurgZeichnen(); spiegeln(); }
-void Karte::BurgEntfernen() { feldtafel.BurgEntfernen(); spiegeln(); }
-void Karte::TerrainZeichnen() { feldtafel.TerrainZeichnen(); spiegeln(); }
-void Karte::TerrainEntfernen() { feldtafel.TerrainEntfernen(); spiegeln(); }
-void Karte::GubHortZeichnen() { feldtafel.GubHortZeichnen(); spiegeln(); }
-void Karte::GubHortEntfernen() { feldtafel.GubHortEntfernen(); spiegeln(); }
-void Karte::BesZeichnen() { feldtafel.BesZeichnen(); spiegeln(); }
-void Karte::BesEntfernen() { feldtafel.BesEntfernen(); spiegeln(); }
-// The load-time variants run once per field: the canvas repaints later.
-void Karte::BurgZeichnenBeimLADEN() { feldtafel.BurgZeichnenBeimLADEN(); Picture1->update(); }
-void Karte::TerrainZeichnenBeimLADEN() { feldtafel.TerrainZeichnenBeimLADEN(); Picture1->update(); }
-void Karte::GubHortZeichnenBeimLADEN() { feldtafel.GubHortZeichnenBeimLADEN(); Picture1->update(); }
-void Karte::BesZeichnenBeimLADEN() { feldtafel.BesZeichnenBeimLADEN(); Picture1->update(); }
 void Karte::SteuerElementeEntladen() { feldtafel.SteuerElementeEntladen(); m_letzterFokus.reset(); Picture1->update(); }
 
 void Karte::symbolGotFocus(Symbol art, int Index)

@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(Felder[6].SpielerName, festerText(QStringLiteral("Harald")));
         QCOMPARE(k->TxtBurgArt->currentIndex(), 0);
         k->setFocus(); // the panel's boxes show what a click brings
-        k->Bes_MouseDown(6);
+        k->symbolMouseDown(Bes, 6);
         QCOMPARE(AktuellesFeld, qint16(6));
         QCOMPARE(k->TxtFeldNummer->text(), QStringLiteral("6"));
         QCOMPARE(k->TxtSpielerName->text(), festerText(QStringLiteral("Harald")));

@@ -139,12 +139,14 @@ protected:
 private:
     Karte();
     void buildControls();
-    void rollen();
+    void rollen(QPushButton *richtung);
     void rollenStarten(QPushButton *knopf);
     void rollenStoppen();
+    void radDrehen(QWheelEvent *e);
     void ladenAbschliessen();
     QPushButton *m_rollKnopf = nullptr;
     QTimer m_rollTakt;
+    QPoint m_rad; // wheel turned, not yet a whole notch
     QRectF m_bild;           // Picture1 in twips, inside the frame
     bool m_spiegeln = false;
     bool m_gewaehlt = false; // the last click selected a field

@@ -29,6 +29,13 @@ class TstKarte : public QObject {
         k->Command1_Click();
     }
 
+    void rad(QWidget *w, QPoint winkel, Qt::KeyboardModifiers m = {})
+    {
+        QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, winkel, Qt::NoButton, m, Qt::NoScrollPhase,
+                      false);
+        QApplication::sendEvent(w, &e);
+    }
+
     void klick(int feld)
     {
         const QRectF z = zelle(spalteVon(feld), zeileVon(feld));
@@ -176,18 +183,39 @@ private slots:
         QTest::mouseClick(k->Command4, Qt::LeftButton); // the left edge: no step
         QTest::mouseClick(k->Command5, Qt::LeftButton);
         QCOMPARE(k->bildTwips().topLeft(), QPointF(0, 0));
-        QTest::mouseClick(k->Command3, Qt::LeftButton); // a click: exactly one field
-        QTest::mouseClick(k->Command6, Qt::LeftButton);
+        QTest::mouseClick(k->Command3, Qt::LeftButton); // a quick double click: two fields
+        QTest::mouseDClick(k->Command3, Qt::LeftButton);
+        QTest::mouseRelease(k->Command3, Qt::LeftButton);
+        QTest::mouseClick(k->Command6, Qt::LeftButton); // a click: exactly one field
         QTest::qWait(250);
-        QCOMPARE(k->bildTwips().topLeft(), QPointF(-500, -500));
+        QCOMPARE(k->bildTwips().topLeft(), QPointF(-1000, -500));
         QTest::mousePress(k->Command4, Qt::LeftButton);
-        QTest::qWait(250); // held: on every 100 ms, stopped at the edge
+        QTRY_COMPARE(k->bildTwips().left(), 0.0); // held: a step every 100 ms
         QTest::mouseRelease(k->Command4, Qt::LeftButton);
-        QCOMPARE(k->bildTwips().left(), 0.0);
+        rad(k->Picture1, {0, -120}); // a notch down: one row
+        rad(k->Picture1, {0, -120}, Qt::ShiftModifier); // with shift: one column
+        QCOMPARE(k->bildTwips().topLeft(), QPointF(-500, -1000));
+        rad(k->Picture2, {0, 360}); // three notches up, stopped at the edge
+        QCOMPARE(k->bildTwips().top(), 0.0);
         k->setRahmenGroesseTwips(3000, 3000); // made short by a title bar: the last row still comes in
         for (int i = 0; i < 120; ++i)
             QTest::mouseClick(k->Command6, Qt::LeftButton);
         QVERIFY(k->bildTwips().bottom() - 60 <= 3000);
+    }
+
+    // The wheel changes a panel list only while it has the focus.
+    void radNurMitFokus()
+    {
+        neu(QStringLiteral("4"), QStringLiteral("4"));
+        klick(6);
+        k->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(k));
+        k->Text1->setFocus();
+        rad(k->TxtBurgArt, {0, -120});
+        QCOMPARE(Felder[6].BurgArt, qint16(0));
+        k->TxtBurgArt->setFocus();
+        rad(k->TxtBurgArt, {0, -120});
+        QCOMPARE(Felder[6].BurgArt, qint16(1));
     }
 
     void panelFolgtDenRegeln()

@@ -90,14 +90,23 @@ private slots:
         QVERIFY(k->Command1->isEnabled());
     }
 
+    // The lines alone keep records and symbols; drawn at a new field size, every symbol moves to its cell.
     void nurLinienBehaeltSymbole()
     {
         neu(QStringLiteral("5"), QStringLiteral("5"));
         klick(7);
+        k->TxtTerrain->setCurrentIndex(6); // Sumpf, hidden again by Wald
         k->TxtTerrain->setCurrentIndex(7);
+        k->Command2_Click();
+        Groesse::instance()->Text1->setText(QStringLiteral("7000"));
+        Groesse::instance()->Text2->setText(QStringLiteral("7000"));
+        Groesse::instance()->Command1_Click();
+        QCOMPARE(k->feldtafel.symbole.element(Wald, 7).ort, QPointF(800, 550)); // "OK" moves nothing
         neu(QStringLiteral("5"), QStringLiteral("5"), 2);
         QCOMPARE(Felder[7].Terrain, qint16(7));
         QVERIFY(k->feldtafel.symbole.sichtbar(Wald, 7));
+        for (Symbol s : {Wald, Sumpf})
+            QCOMPARE(k->feldtafel.symbole.element(s, 7).ort, QPointF(1120, 770));
     }
 
     void popupEintraege()

@@ -126,6 +126,7 @@ private slots:
     {
         t->setTerrain(7);
         const QPointF ort = t->symbole.element(Wald, 23).ort;
+        FeldBreite = FeldHoehe = 7000; // a new size, not drawn yet: a symbol shown again keeps its place
         t->setTerrain(6);
         QVERIFY(!t->symbole.sichtbar(Wald, 23) && t->symbole.sichtbar(Sumpf, 23));
         QCOMPARE(t->symbole.fokussiert(), (SymbolTreffer{Sumpf, 23}));

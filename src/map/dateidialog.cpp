@@ -9,13 +9,14 @@ namespace {
 Hook g_hook;
 
 // "Text (*.a)|*.a|..." to the dialog's "Text (*.a);;...": the text of each
-// pair carries its pattern in brackets already.
+// pair carries its pattern in brackets already. "*.*" means every file,
+// one without a dot too, which the dialog writes "*".
 QString qtFilter(const QString &filter)
 {
     const QStringList teile = filter.split(QLatin1Char('|'));
     QStringList texte;
     for (int i = 0; i + 1 < teile.size(); i += 2)
-        texte << teile[i];
+        texte << QString(teile[i]).replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
     return texte.join(QStringLiteral(";;"));
 }
 } // namespace

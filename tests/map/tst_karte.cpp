@@ -3,12 +3,15 @@
 #include "core/globals.h"
 #include "core/windowmenu.h"
 #include "mainwindow/form1.h"
+#include "map/dateidialog.h"
 #include "map/groesse.h"
 #include "map/karte.h"
 #include "map/ladenmenu.h"
 #include "testmain.h"
 #include "testsupport.h"
 
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QtTest>
 
 using namespace kartenmodell;
@@ -279,6 +282,30 @@ private slots:
         klick(5);
         QCOMPARE(Felder[1].FeldName, festerText(QStringLiteral("Ecke")));
         QCOMPARE(Felder[99].FeldName, festerText(QString()));
+    }
+
+    // "Alle Dateien" in the open dialog lists every file, one without a dot too.
+    void alleDateien()
+    {
+        QTemporaryDir dir;
+        const QString ohnePunkt = dir.filePath(QStringLiteral("karte"));
+        QVERIFY(QFile(ohnePunkt).open(QIODevice::WriteOnly));
+        bool gelistet = false;
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            auto *m = d->findChild<QFileSystemModel *>();
+            auto da = [&] {
+                const QModelIndex erste = m->index(0, 0, m->index(dir.path()));
+                return !m->match(erste, Qt::DisplayRole, QStringLiteral("karte"), 1, Qt::MatchExactly).isEmpty();
+            };
+            d->selectNameFilter(d->nameFilters().last());
+            gelistet = QTest::qWaitFor(da, 3000);
+            d->reject();
+        });
+        dateidialog::zeigen(k, {.titel = QStringLiteral("Befehlswart Karte laden"),
+                                .filter = QStringLiteral("Befehlswart Karten (*.bwk)|*.bwk|Alle Dateien (*.*)|*.*"),
+                                .name = dir.filePath(QStringLiteral("Karte.bwk"))});
+        QVERIFY(gelistet);
     }
 
     void schliessenVersteckt()

@@ -128,7 +128,13 @@ private slots:
             QCOMPARE(m->Label1->caption(), QStringLiteral("Neue Karte zeichnen"));
             m->Label2_Click();
         });
+        const QFont schrift = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 16));
         QCOMPARE(m->waehlen(k->Command1, {"Neue Karte zeichnen", "Nur die Linien neu zeichnen"}), 1);
+        for (Label *l : {m->Label1, m->Label2}) // a large desktop font cuts no entry
+            QVERIFY(l->fontMetrics().horizontalAdvance(l->caption()) <= l->contentsRect().width()
+                    && l->fontMetrics().height() <= l->height());
+        QApplication::setFont(schrift);
         QVERIFY(k->StatusBar1->isHidden() && k->isEnabled());
 
         QTimer::singleShot(0, [m, this] {

@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QToolTip>
 #include <QWheelEvent>
 
 using namespace platform;
@@ -349,6 +351,17 @@ bool Karte::eventFilter(QObject *watched, QEvent *event)
         // A panel list takes the wheel only while it has the focus.
         if (auto *w = qobject_cast<QWidget *>(watched); w && !w->hasFocus())
             return true;
+    }
+    if (auto *cb = qobject_cast<QComboBox *>(watched); cb && event->type() == QEvent::ToolTip) {
+        // An entry wider than its list box shows whole in a tooltip.
+        QStyleOptionComboBox o;
+        o.initFrom(cb);
+        const QSize text = cb->fontMetrics().size(Qt::TextSingleLine, cb->currentText());
+        if (cb->style()->sizeFromContents(QStyle::CT_ComboBox, &o, text, cb).width() > cb->width())
+            QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), cb->currentText(), cb);
+        else
+            QToolTip::hideText();
+        return true;
     }
     if (event->type() == QEvent::FocusIn) {
         if (watched == Text1) Text1_GotFocus();

@@ -248,7 +248,7 @@ private slots:
     {
         const QString filter = dateidialog::dialogFilter(QStringLiteral("K (*.bwk)|*.bwk|Alle Dateien (*.*)|*.*"));
         const QStringList f = filter.split(QStringLiteral(";;"));
-        auto passt = [&f](int i, const char *name) { return QDir::match(f[i].section(u'(', -1).chopped(1), QLatin1String(name)); };
+        auto passt = [&f](int i, const QString &name) { return QDir::match(f[i].section(u'(', -1).chopped(1), name); };
         QVERIFY(passt(1, "karte") && passt(1, "a.bwk") && passt(0, "a.bwk") && !passt(0, "karte"));
     }
 

@@ -7,18 +7,18 @@ namespace dateidialog {
 
 namespace {
 Hook g_hook;
+} // namespace
 
-// "Text (*.a)|*.a|..." to the dialog's "Text (*.a);;...": the text of each
-// pair carries its pattern in brackets already.
-QString qtFilter(const QString &filter)
+QString dialogFilter(const QString &filter)
 {
+    // The text of each pair carries its pattern in brackets already; the
+    // dialog writes "every file" as "*".
     const QStringList teile = filter.split(QLatin1Char('|'));
     QStringList texte;
     for (int i = 0; i + 1 < teile.size(); i += 2)
-        texte << teile[i];
+        texte << QString(teile[i]).replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
     return texte.join(QStringLiteral(";;"));
 }
-} // namespace
 
 void setHook(Hook hook) { g_hook = std::move(hook); }
 
@@ -26,7 +26,7 @@ QString zeigen(QWidget *eltern, const Frage &frage)
 {
     if (g_hook)
         return g_hook(frage);
-    QFileDialog d(eltern, frage.titel, frage.name, qtFilter(frage.filter));
+    QFileDialog d(eltern, frage.titel, frage.name, dialogFilter(frage.filter));
     d.setAcceptMode(frage.speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(frage.speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d.setDefaultSuffix(frage.endung);

@@ -19,6 +19,9 @@ struct Frage {
 
 // The chosen file's full name, or empty.
 QString zeigen(QWidget *eltern, const Frage &frage);
+// The filter as the dialog takes it: "Text (*.a);;..."; "*.*" lists every
+// file, one without a dot too.
+QString dialogFilter(const QString &filter);
 
 using Hook = std::function<QString(const Frage &frage)>;
 void setHook(Hook hook);

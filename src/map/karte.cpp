@@ -5,7 +5,6 @@
 #include "map/groesse.h"
 #include "map/symbolbilder.h"
 #include "platform/dialogs.h"
-#include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/units.h"
 #include "platform/yield.h"
@@ -15,7 +14,10 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QToolTip>
 #include <QValidator>
+#include <QWheelEvent>
 
 using namespace platform;
 using namespace kartenmodell;
@@ -91,7 +93,7 @@ Karte::Karte() : Form(QStringLiteral("Karte"))
     m_rollTakt.setInterval(100);
     connect(&m_rollTakt, &QTimer::timeout, this, [this] {
         if (fertig == 0)
-            rollen();
+            rollen(m_rollKnopf);
         else
             m_rollTakt.stop();
     });
@@ -111,9 +113,11 @@ void Karte::buildControls()
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     };
-    auto liste = [c](const char *name, double t, const QStringList &eintraege) {
+    auto liste = [this, c](const char *name, double t, const QStringList &eintraege) {
         auto *cb = new QComboBox(c);
         cb->setObjectName(QLatin1String(name));
+        cb->setFocusPolicy(Qt::StrongFocus); // the wheel alone gives no focus
+        cb->installEventFilter(this);
         cb->addItems(eintraege);
         cb->setMaxVisibleItems(eintraege.size());
         place(cb, 5400, t, 1692, 288);
@@ -217,8 +221,8 @@ void Karte::buildControls()
     connect(Command2, &QPushButton::clicked, this, &Karte::Command2_Click);
     connect(Command7, &QPushButton::clicked, this, &Karte::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &Karte::Command8_Click);
-    for (QPushButton *b : {Command3, Command4, Command5, Command6})
-        b->installEventFilter(this);
+    for (QObject *o : std::initializer_list<QObject *>{Command3, Command4, Command5, Command6, Picture1, Picture2})
+        o->installEventFilter(this);
 
     connect(TxtTerrain, &QComboBox::currentIndexChanged, this, &Karte::TxtTerrain_Click);
     connect(TxtBesonderheiten, &QComboBox::currentIndexChanged, this, &Karte::TxtBesonderheiten_Click);
@@ -332,7 +336,8 @@ void Karte::setRahmenGroesseTwips(double breite, double hoehe) { place(Picture2,
 bool Karte::eventFilter(QObject *watched, QEvent *event)
 {
     if (auto *knopf = qobject_cast<QPushButton *>(watched)) {
-        if (event->type() == QEvent::MouseButtonPress) {
+        // The second press of a quick double click comes as a double click.
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
             if (knopf == Command4) Command4_MouseDown();
             else if (knopf == Command3) Command3_MouseDown();
             else if (knopf == Command5) Command5_MouseDown();
@@ -344,6 +349,26 @@ bool Karte::eventFilter(QObject *watched, QEvent *event)
             else if (knopf == Command6) Command6_MouseUp();
         }
         return false;
+    }
+    if (event->type() == QEvent::Wheel) {
+        if (watched == Picture1 || watched == Picture2) {
+            radDrehen(static_cast<QWheelEvent *>(event));
+            return true;
+        }
+        // A panel list takes the wheel only while it has the focus.
+        if (auto *w = qobject_cast<QWidget *>(watched); w && !w->hasFocus())
+            return true;
+    }
+    if (auto *cb = qobject_cast<QComboBox *>(watched); cb && event->type() == QEvent::ToolTip) {
+        // An entry wider than its list box shows whole in a tooltip.
+        QStyleOptionComboBox o;
+        o.initFrom(cb);
+        const QSize text = cb->fontMetrics().size(Qt::TextSingleLine, cb->currentText());
+        if (cb->style()->sizeFromContents(QStyle::CT_ComboBox, &o, text, cb).width() > cb->width())
+            QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), cb->currentText(), cb);
+        else
+            QToolTip::hideText();
+        return true;
     }
     if (event->type() == QEvent::FocusIn) {
         if (watched == Text1) Text1_GotFocus();
@@ -362,7 +387,7 @@ void Karte::rollenStarten(QPushButton *knopf)
 {
     fertig = 0;
     m_rollKnopf = knopf;
-    rollen();
+    rollen(knopf);
     m_rollTakt.start();
 }
 
@@ -372,10 +397,10 @@ void Karte::rollenStoppen()
     m_rollTakt.stop();
 }
 
-void Karte::rollen()
+void Karte::rollen(QPushButton *richtung)
 {
     // Before the first drawing there is no step.
-    if (Massstab == 0 || !m_rollKnopf)
+    if (Massstab == 0 || !richtung)
         return;
     QRectF b = m_bild;
     const double sx = FeldBreite / Massstab, sy = FeldHoehe / Massstab;
@@ -386,19 +411,37 @@ void Karte::rollen()
     // Title bar and borders take room the screen's bounds do not know of:
     // the last column and row may also come into the frame.
     const double rahmenB = pixelsToTwipsX(Picture2->width()), rahmenH = pixelsToTwipsX(Picture2->height());
-    if (m_rollKnopf == Command4 && b.left() < 0)
+    if (richtung == Command4 && b.left() < 0)
         b.moveLeft(b.left() + sx);
-    else if (m_rollKnopf == Command3
+    else if (richtung == Command3
              && (b.left() + b.width() + AbstandRechts > schirmB || b.right() - kRand > rahmenB))
         b.moveLeft(b.left() - sx);
-    else if (m_rollKnopf == Command5 && b.top() < 0)
+    else if (richtung == Command5 && b.top() < 0)
         b.moveTop(b.top() + sy);
-    else if (m_rollKnopf == Command6
+    else if (richtung == Command6
              && (b.top() + b.height() + 1.5 * sy > schirmH || b.bottom() - kRand > rahmenH))
         b.moveTop(b.top() - sy);
     else
         return;
     setBildTwips(b);
+}
+
+void Karte::radDrehen(QWheelEvent *e)
+{
+    // A notch moves the map one field as a scroll button does; with shift
+    // the wheel turns sideways.
+    QPoint d = e->angleDelta();
+    if ((e->modifiers() & Qt::ShiftModifier) && d.x() == 0)
+        d = QPoint(d.y(), 0);
+    m_rad += d;
+    for (; m_rad.y() >= 120; m_rad.ry() -= 120)
+        rollen(Command5);
+    for (; m_rad.y() <= -120; m_rad.ry() += 120)
+        rollen(Command6);
+    for (; m_rad.x() >= 120; m_rad.rx() -= 120)
+        rollen(Command4);
+    for (; m_rad.x() <= -120; m_rad.rx() += 120)
+        rollen(Command3);
 }
 
 void Karte::Command4_MouseDown() { rollenStarten(Command4); }
@@ -479,15 +522,6 @@ void Karte::neuMalen()
 }
 
 void Karte::FelderWerteInitialisieren() { feldtafel.FelderWerteInitialisieren(); spiegeln(); }
-void Karte::FeldDatenAnzeigen() { feldtafel.FeldDatenAnzeigen(); spiegeln(); }
-void Karte::FelderDatenSpeichern()
-{
-    // A box without a whole number ends the store there, silently.
-    try {
-        feldtafel.FelderDatenSpeichern();
-    } catch (const Error &) {
-    }
-}
 void Karte::EnableTruen() { feldtafel.EnableTruen(); spiegeln(); }
 void Karte::EnableFalsen() { feldtafel.EnableFalsen(); spiegeln(); }
 
@@ -524,19 +558,6 @@ void Karte::TxtSpielerNummer_GotFocus() { alleMarkieren(TxtSpielerNummer); }
 
 // ---- symbols
 
-void Karte::BurgZeichnen() { feldtafel.BurgZeichnen(); spiegeln(); }
-void Karte::BurgEntfernen() { feldtafel.BurgEntfernen(); spiegeln(); }
-void Karte::TerrainZeichnen() { feldtafel.TerrainZeichnen(); spiegeln(); }
-void Karte::TerrainEntfernen() { feldtafel.TerrainEntfernen(); spiegeln(); }
-void Karte::GubHortZeichnen() { feldtafel.GubHortZeichnen(); spiegeln(); }
-void Karte::GubHortEntfernen() { feldtafel.GubHortEntfernen(); spiegeln(); }
-void Karte::BesZeichnen() { feldtafel.BesZeichnen(); spiegeln(); }
-void Karte::BesEntfernen() { feldtafel.BesEntfernen(); spiegeln(); }
-// The load-time variants run once per field: the canvas repaints later.
-void Karte::BurgZeichnenBeimLADEN() { feldtafel.BurgZeichnenBeimLADEN(); Picture1->update(); }
-void Karte::TerrainZeichnenBeimLADEN() { feldtafel.TerrainZeichnenBeimLADEN(); Picture1->update(); }
-void Karte::GubHortZeichnenBeimLADEN() { feldtafel.GubHortZeichnenBeimLADEN(); Picture1->update(); }
-void Karte::BesZeichnenBeimLADEN() { feldtafel.BesZeichnenBeimLADEN(); Picture1->update(); }
 void Karte::SteuerElementeEntladen() { feldtafel.SteuerElementeEntladen(); m_letzterFokus.reset(); Picture1->update(); }
 
 void Karte::symbolGotFocus(Symbol art, int Index)

@@ -18,16 +18,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-// The handlers of one symbol kind, named after it as the others are.
-#define KARTE_SYMBOL_HANDLER(A)                                                                                \
-    void A##_GotFocus(qint16 Index) { symbolGotFocus(kartenmodell::A, Index); }                                \
-    void A##_LostFocus(qint16 Index) { symbolLostFocus(kartenmodell::A, Index); }                              \
-    void A##_MouseDown(qint16 Index, qint16 Button = 1, qint16 Shift = 0, float X = 0, float Y = 0)          \
-    {                                                                                                          \
-        Q_UNUSED(Button); Q_UNUSED(Shift); Q_UNUSED(X); Q_UNUSED(Y);                                           \
-        symbolMouseDown(kartenmodell::A, Index);                                                               \
-    }
-
 class Karte : public Form {
     Q_OBJECT
 public:
@@ -106,8 +96,6 @@ public:
 
     // ---- panel
     void FelderWerteInitialisieren();
-    void FeldDatenAnzeigen();
-    void FelderDatenSpeichern();
     void EnableTruen();
     void EnableFalsen();
     void TxtBurgArt_Click();
@@ -124,34 +112,8 @@ public:
     void TxtOberHerr_GotFocus();
     void TxtSpielerNummer_GotFocus();
 
-    // ---- symbols of the selected field
-    void BurgZeichnen();
-    void BurgEntfernen();
-    void TerrainZeichnen();
-    void TerrainEntfernen();
-    void GubHortZeichnen();
-    void GubHortEntfernen();
-    void BesZeichnen();
-    void BesEntfernen();
-    void BurgZeichnenBeimLADEN();
-    void TerrainZeichnenBeimLADEN();
-    void GubHortZeichnenBeimLADEN();
-    void BesZeichnenBeimLADEN();
+    // ---- symbols: all unloaded; one takes or loses the focus, or is pressed
     void SteuerElementeEntladen();
-
-    KARTE_SYMBOL_HANDLER(Bes)
-    KARTE_SYMBOL_HANDLER(Ebene)
-    KARTE_SYMBOL_HANDLER(Gebirge)
-    KARTE_SYMBOL_HANDLER(GebirgeGM)
-    KARTE_SYMBOL_HANDLER(HochGebirge)
-    KARTE_SYMBOL_HANDLER(NBurg)
-    KARTE_SYMBOL_HANDLER(GubHort)
-    KARTE_SYMBOL_HANDLER(SBurg)
-    KARTE_SYMBOL_HANDLER(See)
-    KARTE_SYMBOL_HANDLER(Sumpf)
-    KARTE_SYMBOL_HANDLER(Wald)
-    KARTE_SYMBOL_HANDLER(WaldNG)
-
     void symbolGotFocus(kartenmodell::Symbol art, int Index);
     void symbolLostFocus(kartenmodell::Symbol art, int Index);
     void symbolMouseDown(kartenmodell::Symbol art, int Index);
@@ -174,12 +136,14 @@ protected:
 private:
     Karte();
     void buildControls();
-    void rollen();
+    void rollen(QPushButton *richtung);
     void rollenStarten(QPushButton *knopf);
     void rollenStoppen();
+    void radDrehen(QWheelEvent *e);
     void ladenAbschliessen();
     QPushButton *m_rollKnopf = nullptr;
     QTimer m_rollTakt;
+    QPoint m_rad; // wheel turned, not yet a whole notch
     QRectF m_bild;           // Picture1 in twips, inside the frame
     bool m_spiegeln = false;
     bool m_gewaehlt = false; // the last click selected a field

@@ -117,6 +117,8 @@ void KarteZeichnen()
                 k->spiegeln();
             }
         }
+        // The symbols go with the grid: each to its cell at the new size.
+        k->feldtafel.symbole.anIhreZellen();
         k->Picture1->gitterZeichnen(w, h, zw, zh);
         aufblitzen(k);
         k->activateWindow();

@@ -32,6 +32,8 @@ LadenMenu::LadenMenu() : Form(QStringLiteral("LadenMenu"))
 {
     setWindowTitle(QStringLiteral("Laden"));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // The entries are written as the map window's buttons, whatever the desktop's font.
+    setFont(Karte::instance()->Command8->font());
     QWidget *c = client();
     auto label = [this, c](const char *name, double top) {
         auto *lb = new Label(c);

@@ -15,7 +15,7 @@ const QColor kBlassHimmel(215, 235, 245);
 void malen(QPainter &p, Symbol art)
 {
     p.setPen(Qt::NoPen);
-    auto berge = [&p](bool schrift) {
+    auto berge = [&p] {
         p.fillRect(QRectF(0, 0, 13, 14), kHimmel);
         p.setBrush(QColor(140, 90, 40));
         const QPointF a[] = {{-1, 14}, {4.5, 4}, {8, 10}, {10, 6.5}, {14, 14}};
@@ -23,16 +23,8 @@ void malen(QPainter &p, Symbol art)
         p.setBrush(Qt::white);
         const QPointF s[] = {{3.4, 6}, {4.5, 4}, {5.6, 6}};
         p.drawPolygon(s, 3);
-        if (schrift) {
-            QFont f(QStringLiteral("DejaVu Sans"));
-            f.setPixelSize(6);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(Qt::white);
-            p.drawText(QRectF(0, 7.5, 13, 6.5), Qt::AlignCenter, QStringLiteral("GM"));
-        }
     };
-    auto baeume = [&p](bool schrift) {
+    auto baeume = [&p] {
         p.fillRect(QRectF(0, 0, 13, 14), kHimmel);
         p.fillRect(QRectF(0, 12, 13, 2), QColor(70, 120, 40));
         for (double x : {3.0, 9.5}) {
@@ -40,14 +32,6 @@ void malen(QPainter &p, Symbol art)
             const QPointF t[] = {{x, 1.5}, {x + 3.3, 10.5}, {x - 3.3, 10.5}};
             p.drawPolygon(t, 3);
             p.fillRect(QRectF(x - 0.6, 10.5, 1.2, 2), QColor(100, 60, 20));
-        }
-        if (schrift) {
-            QFont f(QStringLiteral("DejaVu Sans"));
-            f.setPixelSize(6);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(Qt::white);
-            p.drawText(QRectF(0, 7.5, 13, 6.5), Qt::AlignCenter, QStringLiteral("NG"));
         }
     };
     auto turm = [&p](const QColor &fahne) {
@@ -70,8 +54,8 @@ void malen(QPainter &p, Symbol art)
         p.drawLine(QPointF(8, 6), QPointF(10, 4.5));
         p.drawLine(QPointF(8, 10.5), QPointF(10, 9));
         break;
-    case Gebirge: berge(false); break;
-    case GebirgeGM: berge(true); break;
+    case Gebirge:
+    case GebirgeGM: berge(); break;
     case HochGebirge: {
         p.fillRect(QRectF(0, 0, 26, 28), kBlassHimmel);
         p.setBrush(QColor(120, 120, 125));
@@ -108,8 +92,8 @@ void malen(QPainter &p, Symbol art)
         p.drawEllipse(QRectF(4, 2, 1.2, 2.5));
         p.drawEllipse(QRectF(9, 3, 1.2, 2.5));
         break;
-    case Wald: baeume(false); break;
-    case WaldNG: baeume(true); break;
+    case Wald:
+    case WaldNG: baeume(); break;
     case SBurg: turm(QColor(220, 20, 20)); break;
     case NBurg: turm(QColor(30, 60, 220)); break;
     case GubHort:
@@ -128,6 +112,49 @@ void malen(QPainter &p, Symbol art)
         p.fillRect(QRectF(3, 3, 3, 3), Qt::black);
         break;
     default: break;
+    }
+}
+
+// Letters of whole pixels, five high: a drawn font of that size would blur
+// into a smudge on a symbol ten pixels wide.
+struct Glyphe {
+    char zeichen;
+    const char *zeilen[5];
+};
+constexpr Glyphe kPixelSchrift[] = {
+    {'G', {".###", "#...", "#.##", "#..#", ".###"}},
+    {'M', {"#...#", "##.##", "#.#.#", "#...#", "#...#"}},
+    {'N', {"#..#", "##.#", "#.##", "#..#", "#..#"}},
+};
+
+const Glyphe &glyphe(char c)
+{
+    for (const Glyphe &g : kPixelSchrift)
+        if (g.zeichen == c)
+            return g;
+    return kPixelSchrift[0];
+}
+
+// White letters on a dark band across the symbol's foot, as large as whole
+// pixels allow.
+void beschriften(QPainter &p, QSize pixel, const char *text)
+{
+    int breite = -1;
+    for (const char *c = text; *c; ++c)
+        breite += int(qstrlen(glyphe(*c).zeilen[0])) + 1;
+    const int s = std::max(1, std::min(pixel.width() / breite, pixel.height() / 7));
+    p.resetTransform();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(QRect(0, pixel.height() - 7 * s, pixel.width(), 7 * s), QColor(0, 0, 0, 150));
+    int x = (pixel.width() - breite * s) / 2;
+    const int y = pixel.height() - 6 * s;
+    for (const char *c = text; *c; ++c) {
+        const Glyphe &g = glyphe(*c);
+        for (int r = 0; r < 5; ++r)
+            for (int k = 0; g.zeilen[r][k]; ++k)
+                if (g.zeilen[r][k] == '#')
+                    p.fillRect(x + k * s, y + r * s, s, s, Qt::white);
+        x += (int(qstrlen(g.zeilen[0])) + 1) * s;
     }
 }
 
@@ -155,6 +182,8 @@ QImage symbolBild(Symbol art, QSize pixel)
     const QSizeF e = einheiten(art);
     p.scale(pm.width() / e.width(), pm.height() / e.height());
     malen(p, art);
+    if (art == GebirgeGM || art == WaldNG)
+        beschriften(p, pm.size(), art == GebirgeGM ? "GM" : "NG");
     p.end();
     cache.insert(key, pm);
     return pm;

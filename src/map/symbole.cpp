@@ -46,6 +46,14 @@ void SymbolBestand::zeigen(Symbol art, int feld, bool an)
     e.sichtbar = an;
 }
 
+void SymbolBestand::anIhreZellen()
+{
+    for (int a = 0; a < SymbolAnzahl; ++a)
+        for (int i = 1; i < int(m_elemente[a].size()); ++i)
+            if (m_elemente[a][i].geladen)
+                m_elemente[a][i].ort = symbolOrt(Symbol(a), spalteVon(i), zeileVon(i));
+}
+
 void SymbolBestand::alleEntladen()
 {
     for (auto &v : m_elemente)

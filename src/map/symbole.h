@@ -35,6 +35,9 @@ public:
     // A new element at its place, shown, in the highlight colour.
     void laden(kartenmodell::Symbol art, int feld, QPointF ort, quint32 farbe);
     void zeigen(kartenmodell::Symbol art, int feld, bool an);
+    // Every element, shown or hidden, to its own field's cell at the
+    // current field size and map width.
+    void anIhreZellen();
     // Every element gone; the focus too.
     void alleEntladen();
     int anzahlGeladen() const { return m_geladen; }

@@ -1,5 +1,6 @@
 #include "map/dateidialog.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -7,17 +8,22 @@ namespace dateidialog {
 
 namespace {
 Hook g_hook;
+
+// The texts of "Text (*.a)|*.a|...", each carrying its pattern in brackets.
+QStringList typTexte(const QString &filter)
+{
+    const QStringList teile = filter.split(QLatin1Char('|'));
+    QStringList texte;
+    for (int i = 0; i + 1 < teile.size(); i += 2)
+        texte << teile[i];
+    return texte;
+}
 } // namespace
 
 QString dialogFilter(const QString &filter)
 {
-    // The text of each pair carries its pattern in brackets already; the
-    // dialog writes "every file" as "*".
-    const QStringList teile = filter.split(QLatin1Char('|'));
-    QStringList texte;
-    for (int i = 0; i + 1 < teile.size(); i += 2)
-        texte << QString(teile[i]).replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
-    return texte.join(QStringLiteral(";;"));
+    // The dialog writes "every file" as "*": "*.*" would want a dot.
+    return typTexte(filter).join(QStringLiteral(";;")).replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
 }
 
 void setHook(Hook hook) { g_hook = std::move(hook); }
@@ -27,6 +33,11 @@ QString zeigen(QWidget *eltern, const Frage &frage)
     if (g_hook)
         return g_hook(frage);
     QFileDialog d(eltern, frage.titel, frage.name, dialogFilter(frage.filter));
+    // The list of file types shows each type's own text, "(*.*)" included.
+    const QStringList texte = typTexte(frage.filter);
+    if (auto *typen = d.findChild<QComboBox *>(QStringLiteral("fileTypeCombo")))
+        for (int i = 0; i < typen->count() && i < texte.size(); ++i)
+            typen->setItemText(i, texte[i]);
     d.setAcceptMode(frage.speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(frage.speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d.setDefaultSuffix(frage.endung);

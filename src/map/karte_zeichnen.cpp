@@ -87,7 +87,7 @@ void KarteZeichnen()
             raise(380);
         k->Picture1->leeren();
         if (PositionBehalten == 0) {
-            QRectF bild(BildLinks, BildOben, w * zw + kRand, h * zh + kRand);
+            const QRectF bild = leinwand(w, h).translated(BildLinks, BildOben);
             k->setBildTwips(bild);
             const double noetigB = 120 + bild.width() + AbstandRechts;
             const double noetigH = 2 * 480 + bild.height();

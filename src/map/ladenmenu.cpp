@@ -12,7 +12,6 @@ using namespace platform;
 namespace {
 LadenMenu *g_menu = nullptr;
 constexpr quint32 kKnopfFlaeche = 0x8000000F;
-constexpr quint32 kKnopfText = 0x80000012;
 constexpr quint32 kMarkiert = 0x8000000D;
 constexpr quint32 kMarkiertText = 0x80000009;
 constexpr quint32 kHellgruen = 0x80FF80;

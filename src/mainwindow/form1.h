@@ -207,6 +207,7 @@ private:
     enum class Ladeschritt { Kopfsuche, Zeilen, Klick };
     void ladFehler(Ladeschritt wo, int number, const QString &description);
     void ladFertig();
+    void keinZeichensatz(const QString &format);
     void ladAbbrechen();
     void abschnitt(int row);
 

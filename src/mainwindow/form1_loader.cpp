@@ -232,16 +232,20 @@ void Form1::ladFertig()
     Label3->setCaption(QStringLiteral("FERTIG"));
     eraseBar();
     Command3->hide();
-    if (u == 0) {
-        // No character set found: the report box goes back to its default
-        // font. The name comes first, or the size box's change would copy
-        // the font of the report before back into the chooser.
-        Label5->setCaption(QStringLiteral("Kein eindeutiges Format"));
-        Combo2->setEditText(QStringLiteral("Courier New"));
-        Text2->setFontName(Combo2->currentText());
-        Text3->setText(str(Auswertungsgroesse));
-        Text2->setFontSize(Auswertungsgroesse);
-    }
+    if (u == 0)
+        keinZeichensatz(QStringLiteral("Kein eindeutiges Format"));
+}
+
+// No character set found: the report box goes back to its default font.
+// The name comes first, or the size box's change would copy the font of the
+// report before back into the chooser.
+void Form1::keinZeichensatz(const QString &format)
+{
+    Label5->setCaption(format);
+    Combo2->setEditText(QStringLiteral("Courier New"));
+    Text2->setFontName(Combo2->currentText());
+    Text3->setText(str(Auswertungsgroesse));
+    Text2->setFontSize(Auswertungsgroesse);
 }
 
 void Form1::schluss()
@@ -256,15 +260,8 @@ void Form1::schluss()
     arbeit = 0;
     m_berichtLaedt = false;
     Text2->setFocus();
-    if (u == 0) {
-        // The font name first: the size box's change handler copies the
-        // report box's font name into the chooser.
-        Label5->setCaption(QStringLiteral("Unbekanntes Format."));
-        Combo2->setEditText(QStringLiteral("Courier New"));
-        Text2->setFontName(Combo2->currentText());
-        Text3->setText(str(Auswertungsgroesse));
-        Text2->setFontSize(Auswertungsgroesse);
-    }
+    if (u == 0)
+        keinZeichensatz(QStringLiteral("Unbekanntes Format."));
     if (neuedatei == 1) {
         neuedatei = 0;
         lad();

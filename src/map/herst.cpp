@@ -252,9 +252,10 @@ void HErst::weiter()
     }
 }
 
-void HErst::fertig()
+// Both ends of a run: the wizard hidden, the map out of path mode, the
+// orders box in front.
+void HErst::schliessen()
 {
-    Form1 *f1 = Form1::instance();
     FelderKlickModus = 0;
     HeeresSchritt = 0;
     Command2->setText(QStringLiteral("Weiter -->"));
@@ -264,16 +265,24 @@ void HErst::fertig()
     Command2->setEnabled(true);
     karteZuruecksetzen();
     Text1->setEnabled(true);
+    Form1 *f1 = Form1::instance();
     f1->activateWindow();
     f1->Text1->setFocus();
-    // An edit at the end of the orders, so they count as changed.
-    const QString anhang = heerespfad::anBefehle(f1->Text1->text(), Text1->text());
-    f1->Text1->setSelStart(f1->Text1->length());
-    f1->Text1->setSelLength(0);
-    f1->Text1->setSelText(anhang);
     Text1->clear();
     place(Text1, kText1Links, 1320, kText1Breite, 288);
     MarkierFarbe = kMarkierGrau;
+}
+
+void HErst::fertig()
+{
+    const QString zeile = Text1->text();
+    schliessen();
+    // An edit at the end of the orders, so they count as changed.
+    Form1 *f1 = Form1::instance();
+    const QString anhang = heerespfad::anBefehle(f1->Text1->text(), zeile);
+    f1->Text1->setSelStart(f1->Text1->length());
+    f1->Text1->setSelLength(0);
+    f1->Text1->setSelText(anhang);
 }
 
 void HErst::Command1_Click()
@@ -284,25 +293,11 @@ void HErst::Command1_Click()
 
 void HErst::abbrechen()
 {
-    Form1 *f1 = Form1::instance();
-    FelderKlickModus = 0;
-    HeeresSchritt = 0;
-    Command2->setText(QStringLiteral("Weiter -->"));
-    Text1->hide();
-    hide();
-    karteZuruecksetzen();
-    Text1->setEnabled(true);
-    f1->activateWindow();
-    f1->Text1->setFocus();
-    Text1->clear();
-    place(Text1, kText1Links, 1320, kText1Breite, 288);
-    List1->hide();
+    schliessen();
     List1->clear();
     Label2->hide();
     Text2->clear();
     Text2->hide();
-    Command2->setEnabled(true);
-    MarkierFarbe = kMarkierGrau;
 }
 
 // The close box leaves no path mode behind: it cancels as "Abbrechen" does.

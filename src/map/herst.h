@@ -72,6 +72,7 @@ private:
     void buildControls();
     void weiter();
     void fertig();
+    void schliessen();
     // Puts the wizard where it leaves the map's grid free (herst_karte.cpp).
     void anordnen();
     bool ueberGitter() const;

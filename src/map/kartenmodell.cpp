@@ -58,9 +58,16 @@ QString festerText(const QString &text, int laenge)
     return text.left(laenge).leftJustified(laenge, QLatin1Char(' '));
 }
 
+const QString &nullName()
+{
+    static const QString name(kNamenLaenge, QChar(0));
+    return name;
+}
+
 void FeldDaten::leeren()
 {
-    const QString leer = festerText(QString());
+    // One blank name for all records: a reset of 10000 fields allocates nothing.
+    static const QString leer = festerText(QString());
     GubHortFlag = 0;
     FeldName = leer;
     Terrain = Besonderheiten = BurgArt = Burgklasse = 0;

@@ -16,19 +16,22 @@ constexpr int kMaxFelder = 10000;  // fields of the largest map
 
 // Text into a fixed text: blank-padded or cut on the right.
 QString festerText(const QString &text, int laenge = kNamenLaenge);
+// The 30 zero characters of a name never filled; one text that all such
+// records share, so a map of 10001 records is made without allocating.
+const QString &nullName();
 
 // One map field, members in the order of the map file's record.
 struct FeldDaten {
     qint16 FeldNummer = 0;    // written when the field is shown
     qint16 SpielerNummer = 0;
     qint16 GubHortFlag = 0;   // 0 or 1
-    QString FeldName = QString(kNamenLaenge, QChar(0)); // always 30 characters
+    QString FeldName = nullName(); // always 30 characters
     qint16 Terrain = 0;       // index of kTerrain
     qint16 Besonderheiten = 0; // index of kBesonderheiten
     qint16 BurgArt = 0;       // 0 none, 1 StammesBurg, 2 NebenBurg
     qint16 Burgklasse = 0;
     QString Besitzer;         // number text of the owner's StammesBurg field
-    QString SpielerName = QString(kNamenLaenge, QChar(0)); // always 30 characters
+    QString SpielerName = nullName(); // always 30 characters
     qint16 SpielerRang = 0;   // index of kSpielerRang
     qint16 OberHerr = 0;
     qint16 EchtBit = 0;       // 0 none, 1 Echtspieler, 2 Bitgub

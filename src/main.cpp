@@ -1,9 +1,8 @@
 #include "core/form5.h"
 #include "platform/ende.h"
+#include "platform/sprache.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -11,10 +10,7 @@ int main(int argc, char *argv[])
     {
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("Befehlswart"));
-        // The toolkit's own words (file dialog, a text box's menu) in German too.
-        QTranslator qtDeutsch;
-        if (qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(&qtDeutsch);
+        platform::deutscheOberflaeche();
 
         // The splash window's load runs the whole start; it is not shown
         // again afterwards, so the window that hid it stays in front.

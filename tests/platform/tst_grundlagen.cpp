@@ -2,10 +2,12 @@
 #include "platform/codepage.h"
 #include "platform/controls.h"
 #include "platform/numbers.h"
+#include "platform/sprache.h"
 #include "platform/yield.h"
 #include "testmain.h"
 #include "testsupport.h"
 
+#include <QMenu>
 #include <QtTest>
 
 class TstGrundlagen : public QObject {
@@ -125,6 +127,18 @@ private slots:
         QTest::keyClick(&box, Qt::Key_Right);
         QCOMPARE(box.selLength(), 0);
         QCOMPARE(box.selStart(), 5);
+    }
+
+    void toolkitMenusSpeakGerman()
+    {
+        QVERIFY(platform::deutscheOberflaeche());
+        TextBox box;
+        std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QStringList texte;
+        for (const QAction *a : menu->actions())
+            texte << a->text().remove(u'&').section(u'\t', 0, 0);
+        for (const char *wort : {"Rückgängig", "Einfügen", "Alles auswählen"})
+            QVERIFY2(texte.contains(QString::fromUtf8(wort)), qPrintable(texte.join(u'|')));
     }
 };
 

@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 QPointer<Form> g_lastActive;
 
@@ -75,11 +77,18 @@ void Form::setVisible(bool visible)
                 move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
         }
     }
+    // The state set while hidden reaches the system only now: asked of a
+    // hidden window, leaving the minimised state would put up its frame
+    // without the window being shown or painted.
+    if (visible && !isVisible() && m_zustandBeimZeigen >= 0)
+        zustandSetzen(std::exchange(m_zustandBeimZeigen, -1));
     QMainWindow::setVisible(visible);
 }
 
 int Form::fensterZustand() const
 {
+    if (m_zustandBeimZeigen >= 0)
+        return m_zustandBeimZeigen;
     if (windowState() & Qt::WindowMinimized)
         return 1;
     if (windowState() & Qt::WindowMaximized)
@@ -88,6 +97,14 @@ int Form::fensterZustand() const
 }
 
 void Form::setFensterZustand(int state)
+{
+    if (isVisible())
+        zustandSetzen(state);
+    else
+        m_zustandBeimZeigen = state;
+}
+
+void Form::zustandSetzen(int state)
 {
     Qt::WindowStates s = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
     if (state == 1)

@@ -21,7 +21,8 @@ public:
     void setCentredOnFirstShow() { m_zentrieren = true; }
     QWidget *client() const { return m_client; }
 
-    // Window state as a number: 0 normal, 1 minimised, 2 maximised.
+    // Window state as a number: 0 normal, 1 minimised, 2 maximised. A hidden
+    // window stays hidden and takes the state when it is shown.
     int fensterZustand() const;
     void setFensterZustand(int state);
     double leftTwips() const;
@@ -56,8 +57,11 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    void zustandSetzen(int state);
+
     QWidget *m_client;
     QPointer<QPushButton> m_default;
     bool m_zentrieren = false;
     bool m_gezeigt = false;
+    int m_zustandBeimZeigen = -1; // set while hidden, taken on when shown
 };

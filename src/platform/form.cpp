@@ -18,6 +18,7 @@
 
 namespace {
 QPointer<Form> g_lastActive;
+QPointer<Form> g_fokusVerlangt; // given the focus, which the system has not yet moved
 
 // Every window carries the program's 32 x 32 icon: a sealed order scroll.
 QIcon programmIcon()
@@ -233,10 +234,35 @@ void Form::keyPressEvent(QKeyEvent *e)
 
 Form *Form::lastActive() { return g_lastActive.data(); }
 
+void Form::SetFocus()
+{
+    g_fokusVerlangt = this;
+    raise();
+    activateWindow();
+}
+
+namespace {
+bool offen(const QWidget *w) { return w && w->isVisible() && !w->isMinimized(); }
+} // namespace
+
+QWidget *Form::aktivesFenster()
+{
+    // The system moves the focus later; until then the window given it counts.
+    if (offen(g_fokusVerlangt))
+        return g_fokusVerlangt;
+    // A box that has just closed stays the active window until the focus is
+    // back on the window it opened over.
+    QWidget *w = QApplication::activeWindow();
+    while (w && !w->isVisible())
+        w = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+    return offen(w) ? w : nullptr;
+}
+
 void Form::changeEvent(QEvent *e)
 {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !platform::dialogOpen()) {
-        if (g_lastActive != this) {
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        g_fokusVerlangt = nullptr; // the system has moved the focus
+        if (g_lastActive != this && !platform::dialogOpen()) {
             QPointer<Form> vorher = g_lastActive;
             g_lastActive = this;
             if (vorher)

@@ -48,8 +48,14 @@ public:
 
     void setVisible(bool visible) override;
 
+    // Brings the window to the front and gives it the focus.
+    void SetFocus();
+
     // The program window that was active last (message boxes don't count).
     static Form *lastActive();
+    // The program window that has the focus now, or was given it by SetFocus
+    // and is still waiting for it; nullptr while none of them is active.
+    static QWidget *aktivesFenster();
 
 protected:
     void changeEvent(QEvent *e) override;

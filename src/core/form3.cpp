@@ -382,14 +382,12 @@ void Form3::Command1_Click(int Index)
         wechsleOrdner(Text1->text());
         Form4 *f = Form4::instance();
         f->show();
-        f->raise();
-        f->activateWindow();
+        f->SetFocus();
     } catch (const platform::Error &e) {
         if (e.number == 76) {
             Form4 *f = Form4::instance();
             f->show();
-            f->raise();
-            f->activateWindow();
+            f->SetFocus();
             QDir::setCurrent(heimOrdner());
         } else {
             MsgBox(QStringLiteral("Fehler Nummer ") + QString::number(e.number) + QStringLiteral(": '") + e.description

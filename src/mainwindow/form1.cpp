@@ -52,6 +52,7 @@ Form1::Form1() : Form(QStringLiteral("Form1"))
     buildMenu();
     connectFontHandlers();
     connectRulesHandlers();
+    setHauptfenster(this);
 }
 
 void Form1::buildControls()

@@ -431,7 +431,7 @@ void Form1::Chr10Pruefen()
     setEnabled(false);
     leer->show();
     leer->ProgressBar1->setMax(double(store().size()));
-    leer->activateWindow();
+    leer->SetFocus();
     leer->setFocus();
     DoEvents();
     if (programmEndet())
@@ -443,7 +443,7 @@ void Form1::Chr10Pruefen()
         setEnabled(true);
         leer->hide();
         if (eigenerTest) {
-            activateWindow();
+            SetFocus();
             setFocus();
         }
     };

@@ -78,7 +78,7 @@ void druckeAusHauptfenster(Form1 *f, TextBox *quelle, const QString &keinText, v
         f6->setFensterZustand(1);
         if (!sichtbar)
             f6->hide();
-        f->activateWindow();
+        f->SetFocus();
     } catch (const Error &e) {
         druckFehlerMelden(e);
     }

@@ -105,12 +105,6 @@ void Form6::Unload()
     designState();
 }
 
-void Form6::SetFocus()
-{
-    raise();
-    activateWindow();
-}
-
 void Form6::Text1_Change()
 {
     if (verandert == 0)

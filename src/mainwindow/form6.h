@@ -40,9 +40,6 @@ public:
     // Prints what the view holds (FensterInhalt), with the text's font.
     void inhaltDrucken();
 
-    // Brings the window to the front and gives it the focus.
-    void SetFocus();
-
     // Discards the window's content: hidden and as freshly created. The
     // object itself stays, so a handler still running over it keeps a live
     // window.

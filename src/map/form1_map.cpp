@@ -14,8 +14,7 @@ void Form1::HBefErst_Click()
     platform::DoEvents();
     HErst *h = HErst::instance();
     h->show();
-    h->raise();
-    h->activateWindow();
+    h->SetFocus();
     // A run under way is only brought forward; its answers and path stay.
     if (HeeresSchritt != 0)
         return;
@@ -31,6 +30,5 @@ void Form1::starttt_Click()
     Karte *k = Karte::instance();
     k->show();
     k->setFensterZustand(0);
-    k->raise();
-    k->activateWindow();
+    k->SetFocus();
 }

@@ -76,8 +76,7 @@ void Groesse::zeigen()
     if (QScreen *s = Karte::instance()->screen())
         move(s->availableGeometry().center() - rect().center());
     show();
-    raise();
-    activateWindow();
+    SetFocus();
     Form_Activate();
 }
 

@@ -266,7 +266,7 @@ void HErst::schliessen()
     karteZuruecksetzen();
     Text1->setEnabled(true);
     Form1 *f1 = Form1::instance();
-    f1->activateWindow();
+    f1->SetFocus();
     f1->Text1->setFocus();
     Text1->clear();
     place(Text1, kText1Links, 1320, kText1Breite, 288);

@@ -121,9 +121,9 @@ void KarteZeichnen()
         k->feldtafel.symbole.anIhreZellen();
         k->Picture1->gitterZeichnen(w, h, zw, zh);
         aufblitzen(k);
-        k->activateWindow();
+        k->SetFocus();
     } catch (const Error &e) {
-        k->activateWindow();
+        k->SetFocus();
         if (KeineMeldung == 1)
             return;
         if (e.number == 13)

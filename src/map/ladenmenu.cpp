@@ -183,8 +183,7 @@ int LadenMenu::waehlen(QWidget *knopf, const QStringList &eintraege)
     GeKlickt = 0;
     Form_Activate();
     show();
-    raise();
-    activateWindow();
+    SetFocus();
     QEventLoop warten;
     while (!karte->isEnabled() && isVisible())
         warten.processEvents(QEventLoop::WaitForMoreEvents);

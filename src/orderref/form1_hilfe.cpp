@@ -23,8 +23,7 @@ void Form1::hilfemoeglichkeiten()
         Form2 *f = Form2::instance();
         f->show();
         f->setFensterZustand(0);
-        f->raise();
-        f->activateWindow();
+        f->SetFocus();
         return;
     }
     for (const orderref::HilfeBox &b : antwort.boxen)

@@ -1,8 +1,9 @@
 #include "platform/dialogs.h"
+#include "platform/form.h"
 
-#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -12,6 +13,7 @@ namespace {
 MsgBoxHook g_msgHook;
 InputBoxHook g_inputHook;
 int g_dialogDepth = 0;
+QPointer<QWidget> g_hauptfenster;
 
 struct DialogGuard {
     DialogGuard() { ++g_dialogDepth; }
@@ -22,6 +24,15 @@ struct DialogGuard {
 void setMsgBoxHook(MsgBoxHook hook) { g_msgHook = std::move(hook); }
 void setInputBoxHook(InputBoxHook hook) { g_inputHook = std::move(hook); }
 bool dialogOpen() { return g_dialogDepth > 0; }
+void setHauptfenster(QWidget *w) { g_hauptfenster = w; }
+
+QWidget *boxFenster()
+{
+    if (QWidget *w = Form::aktivesFenster())
+        return w;
+    return g_hauptfenster && g_hauptfenster->isVisible() && !g_hauptfenster->isMinimized() ? g_hauptfenster.data()
+                                                                                          : nullptr;
+}
 
 int MsgBox(const QString &prompt, int buttons, const QString &title)
 {
@@ -29,7 +40,7 @@ int MsgBox(const QString &prompt, int buttons, const QString &title)
     if (g_msgHook)
         return g_msgHook(prompt, buttons, title);
 
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(boxFenster());
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(prompt);
@@ -68,7 +79,7 @@ QString InputBox(const QString &prompt, const QString &title, const QString &def
     DialogGuard guard;
     if (g_inputHook)
         return g_inputHook(prompt, title, defaultText);
-    QInputDialog dlg(QApplication::activeWindow());
+    QInputDialog dlg(boxFenster());
     dlg.setWindowTitle(title);
     dlg.setLabelText(prompt);
     dlg.setTextValue(defaultText);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace platform {
 
 // Buttons and icons of a message box; a box takes one of each, added.
@@ -24,6 +26,11 @@ using MsgBoxHook = std::function<int(const QString &prompt, int buttons, const Q
 using InputBoxHook = std::function<QString(const QString &prompt, const QString &title, const QString &def)>;
 void setMsgBoxHook(MsgBoxHook hook);
 void setInputBoxHook(InputBoxHook hook);
+// Boxes open over the program's active window; with none active, over this
+// one (the main window) while it is open.
+void setHauptfenster(QWidget *w);
+// The window the next box opens over; nullptr for the middle of the screen.
+QWidget *boxFenster();
 // True while a message or input box of ours is open (such a box is not a
 // window of the program for activation purposes).
 bool dialogOpen();

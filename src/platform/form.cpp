@@ -14,8 +14,11 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 QPointer<Form> g_lastActive;
+QPointer<Form> g_fokusVerlangt; // given the focus, which the system has not yet moved
 
 // Every window carries the program's 32 x 32 icon: a sealed order scroll.
 QIcon programmIcon()
@@ -75,11 +78,18 @@ void Form::setVisible(bool visible)
                 move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
         }
     }
+    // The state set while hidden reaches the system only now: asked of a
+    // hidden window, leaving the minimised state would put up its frame
+    // without the window being shown or painted.
+    if (visible && !isVisible() && m_zustandBeimZeigen >= 0)
+        zustandSetzen(std::exchange(m_zustandBeimZeigen, -1));
     QMainWindow::setVisible(visible);
 }
 
 int Form::fensterZustand() const
 {
+    if (m_zustandBeimZeigen >= 0)
+        return m_zustandBeimZeigen;
     if (windowState() & Qt::WindowMinimized)
         return 1;
     if (windowState() & Qt::WindowMaximized)
@@ -88,6 +98,14 @@ int Form::fensterZustand() const
 }
 
 void Form::setFensterZustand(int state)
+{
+    if (isVisible())
+        zustandSetzen(state);
+    else
+        m_zustandBeimZeigen = state;
+}
+
+void Form::zustandSetzen(int state)
 {
     Qt::WindowStates s = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
     if (state == 1)
@@ -216,10 +234,35 @@ void Form::keyPressEvent(QKeyEvent *e)
 
 Form *Form::lastActive() { return g_lastActive.data(); }
 
+void Form::SetFocus()
+{
+    g_fokusVerlangt = this;
+    raise();
+    activateWindow();
+}
+
+namespace {
+bool offen(const QWidget *w) { return w && w->isVisible() && !w->isMinimized(); }
+} // namespace
+
+QWidget *Form::aktivesFenster()
+{
+    // The system moves the focus later; until then the window given it counts.
+    if (offen(g_fokusVerlangt))
+        return g_fokusVerlangt;
+    // A box that has just closed stays the active window until the focus is
+    // back on the window it opened over.
+    QWidget *w = QApplication::activeWindow();
+    while (w && !w->isVisible())
+        w = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+    return offen(w) ? w : nullptr;
+}
+
 void Form::changeEvent(QEvent *e)
 {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !platform::dialogOpen()) {
-        if (g_lastActive != this) {
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        g_fokusVerlangt = nullptr; // the system has moved the focus
+        if (g_lastActive != this && !platform::dialogOpen()) {
             QPointer<Form> vorher = g_lastActive;
             g_lastActive = this;
             if (vorher)

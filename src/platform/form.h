@@ -21,7 +21,8 @@ public:
     void setCentredOnFirstShow() { m_zentrieren = true; }
     QWidget *client() const { return m_client; }
 
-    // Window state as a number: 0 normal, 1 minimised, 2 maximised.
+    // Window state as a number: 0 normal, 1 minimised, 2 maximised. A hidden
+    // window stays hidden and takes the state when it is shown.
     int fensterZustand() const;
     void setFensterZustand(int state);
     double leftTwips() const;
@@ -47,8 +48,14 @@ public:
 
     void setVisible(bool visible) override;
 
+    // Brings the window to the front and gives it the focus.
+    void SetFocus();
+
     // The program window that was active last (message boxes don't count).
     static Form *lastActive();
+    // The program window that has the focus now, or was given it by SetFocus
+    // and is still waiting for it; nullptr while none of them is active.
+    static QWidget *aktivesFenster();
 
 protected:
     void changeEvent(QEvent *e) override;
@@ -56,8 +63,11 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    void zustandSetzen(int state);
+
     QWidget *m_client;
     QPointer<QPushButton> m_default;
     bool m_zentrieren = false;
     bool m_gezeigt = false;
+    int m_zustandBeimZeigen = -1; // set while hidden, taken on when shown
 };

@@ -1,4 +1,4 @@
-// The window menu routines over all windows, and the info, help and description boxes.
+// The window menu routines over all windows, a hidden window's state, and the info, help and description boxes.
 #include "core/fensterliste.h"
 #include "core/form3.h"
 #include "core/form4.h"
@@ -116,6 +116,21 @@ private slots:
         if (zustand >= 0)
             QVERIFY(g->fensterZustand() == zustand && g->pos() == QPoint(0, 0));
         g->Unload();
+    }
+
+    // A hidden window stays hidden in any state; the system hears of it only when shown, else it puts up a frame.
+    void hiddenWindowTakesItsStateWhenShown()
+    {
+        Form w(QStringLiteral("Probe"));
+        w.show();
+        for (int zustand : {0, 1}) {
+            w.setFensterZustand(1 - zustand);
+            w.hide();
+            w.setFensterZustand(zustand);
+            QVERIFY(!w.isVisible() && w.fensterZustand() == zustand && w.isMinimized() == (zustand == 0));
+            w.show();
+            QVERIFY(w.fensterZustand() == zustand && w.isMinimized() == (zustand == 1));
+        }
     }
 
     void infoHelpAndDescription()

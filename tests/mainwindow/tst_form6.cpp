@@ -200,6 +200,7 @@ private slots:
         f->Label3->setCaption(QStringLiteral("FERTIG"));
         wo == 2 ? (f->befmax_Click(), g->drr_Click()) : QTest::keyClick(f, wo ? Qt::Key_F12 : Qt::Key_F11);
         QCOMPARE(dlg->eingabeFragen, QStringList{kBemerkung});
+        QCOMPARE(dlg->ueber, QList<QWidget *>(dlg->ueber.size(), g)); // over the view, which has the focus
         if (drucker) {
             QCOMPARE(dlg->prompts(), QStringList{QStringLiteral(
                 "Natürlich musst du schon einen Drucker haben und ihn unter Windows als Standard installiert haben.\n"

@@ -56,12 +56,14 @@ Dialoge::Dialoge()
 {
     platform::setMsgBoxHook([this](const QString &prompt, int buttons, const QString &title) {
         boxen.append({prompt, buttons, title});
+        ueber.append(platform::boxFenster());
         if (!antworten.isEmpty())
             return antworten.takeFirst();
         return (buttons & 0x0F) == platform::OkOnly ? int(platform::Ok) : standardAntwort;
     });
     platform::setInputBoxHook([this](const QString &prompt, const QString &, const QString &) {
         eingabeFragen.append(prompt);
+        ueber.append(platform::boxFenster());
         return eingaben.isEmpty() ? QString() : eingaben.takeFirst();
     });
 }

@@ -38,10 +38,11 @@ struct Dialoge {
     int standardAntwort = platform::No;
     QStringList eingaben;        // answers of input boxes in turn
     QStringList eingabeFragen;
+    QList<QWidget *> ueber;      // the window each box opened over
 
     Dialoge();
     ~Dialoge();
-    void leeren() { boxen.clear(); eingabeFragen.clear(); }
+    void leeren() { boxen.clear(); eingabeFragen.clear(); ueber.clear(); }
     QStringList prompts() const;
     QString letzter() const { return boxen.isEmpty() ? QString() : boxen.last().prompt; }
 };

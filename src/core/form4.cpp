@@ -3,6 +3,7 @@
 #include "core/fensterliste.h"
 #include "core/form3.h"
 #include "core/sound.h"
+#include "core/startup.h"
 #include "platform/units.h"
 
 #include <QDir>
@@ -61,13 +62,6 @@ Form4::Form4() : Form(QStringLiteral("Form4"))
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
 }
 
-QString Form4::ordnerMitTrenner(const QString &pfad)
-{
-    if (QDir(pfad).isRoot() || pfad.endsWith(QLatin1Char('/')))
-        return pfad;
-    return pfad + QLatin1Char('/');
-}
-
 void Form4::Unload()
 {
     hide();
@@ -101,7 +95,7 @@ void Form4::Form_Unload(qint16 &)
 void Form4::Dir1_Click()
 {
     // A single click only picks; the lists move on a double click.
-    const QString r = ordnerMitTrenner(Dir1->entryPath(Dir1->currentRow()));
+    const QString r = start::ordnerMitTrenner(Dir1->entryPath(Dir1->currentRow()));
     Text1->setText(r);
     if (AuswahlModus == 0)
         Form3::instance()->Text1->setText(r);

@@ -110,9 +110,9 @@ private slots:
     {
         schreibeWave(ProgrammPfad + "sounds/gub3.wav", 40);
         schreibeDatei(m_a + "/Runde 7.txt", "Gub Auswertung\r\n#BEF 12 34 Spieler\r\nRest\r\n");
-        // Settings as the player saved them, with confirmation sounds on.
+        // Settings as the player saved them, the folder typed without its "/", confirmation sounds on.
         schreibeDatei(ProgrammPfad + "Tramsel's Einstellungen.dat",
-                      "\"" + m_a.toLatin1() + "/\"\r\n\"Befehle.txt\"\r\n\"Runde 7.txt\"\r\n1\r\n1\r\n0\r\n0\r\n");
+                      "\"" + m_a.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"Runde 7.txt\"\r\n1\r\n1\r\n0\r\n0\r\n");
         delete Form3::instance();
         Form3 *f = Form3::instance();
         f->show();

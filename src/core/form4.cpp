@@ -52,6 +52,8 @@ Form4::Form4() : Form(QStringLiteral("Form4"))
     Label1->setCaption(QStringLiteral("Pfad:"));
     place(Label1, 120, 2070, 552, 252);
     Text1 = steuerelement<QLineEdit>(c, QStringLiteral("Text1"), 720, 2016, 3852, 300);
+    // It shows the last pick; nothing reads what would be typed there.
+    Text1->setReadOnly(true);
     Command1 = steuerelement<QPushButton>(c, QStringLiteral("Command1"), 4740, 1992, 1044, 360, QStringLiteral("Ok"));
     setDefaultButton(Command1);
 

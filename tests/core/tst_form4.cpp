@@ -53,6 +53,8 @@ private slots:
         QCOMPARE(f->Text1->text(), m_a + "/b/");
         QCOMPARE(f3->Text1->text(), m_a + "/b/");
         QCOMPARE(f->Dir1->path(), m_a); // a single click does not move the lists
+        QTest::keyClicks(f->Text1, "x"); // the box only shows the pick
+        QCOMPARE(f->Text1->text(), m_a + "/b/");
 
         klickOrdner(f, QStringLiteral("/"));
         QCOMPARE(f3->Text1->text(), QStringLiteral("/"));

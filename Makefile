@@ -9,7 +9,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:intercept_tls_get
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz clean
+.PHONY: all deps configure program build run test test-sanitize bench fuzz clean
 
 all: build
 
@@ -19,10 +19,15 @@ deps:
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
+# The program and its media alone, so that a first start waits for nothing else.
+program: configure
+	@cmake --build $(BUILD) --target befehlswart -j$(JOBS)
+
+# Everything: the program, the tests, the corpus drivers and the benchmarks.
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+run: program
 	@bash scripts/run.sh $(BUILD)
 
 test: build

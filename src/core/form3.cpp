@@ -6,6 +6,7 @@
 #include "core/form4.h"
 #include "core/globals.h"
 #include "core/sound.h"
+#include "core/startup.h"
 #include "core/windowmenu.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
@@ -431,11 +432,12 @@ void Form3::Command3_Click()
         else
             StartAuswertung.clear();
         StandardBefehlsdatei = Text2->text();
-        StandardPfad = Text1->text();
+        // A folder typed without its last "/" is the same folder; the names
+        // are joined to it as they stand.
+        StandardPfad = start::ordnerMitTrenner(Text1->text());
         wechsleOrdner(StandardPfad);
         Dir1->setPath(StandardPfad);
 
-        // Folder and names are joined as they stand: the folder has to end in "/".
         // An empty name is no file to look for: the refusal itself tells the
         // player to empty the boxes when he wants none.
         const bool befehle = StandardBefehlsdatei.isEmpty() || QFileInfo(StandardPfad + StandardBefehlsdatei).isFile();

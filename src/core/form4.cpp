@@ -3,6 +3,7 @@
 #include "core/fensterliste.h"
 #include "core/form3.h"
 #include "core/sound.h"
+#include "core/startup.h"
 #include "platform/units.h"
 
 #include <QDir>
@@ -51,6 +52,8 @@ Form4::Form4() : Form(QStringLiteral("Form4"))
     Label1->setCaption(QStringLiteral("Pfad:"));
     place(Label1, 120, 2070, 552, 252);
     Text1 = steuerelement<QLineEdit>(c, QStringLiteral("Text1"), 720, 2016, 3852, 300);
+    // It shows the last pick; nothing reads what would be typed there.
+    Text1->setReadOnly(true);
     Command1 = steuerelement<QPushButton>(c, QStringLiteral("Command1"), 4740, 1992, 1044, 360, QStringLiteral("Ok"));
     setDefaultButton(Command1);
 
@@ -59,13 +62,6 @@ Form4::Form4() : Form(QStringLiteral("Form4"))
     connect(File1, &FileListBox::clicked, this, &Form4::File1_Click);
     connect(File1, &QListWidget::itemDoubleClicked, this, &Form4::File1_DblClick);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-}
-
-QString Form4::ordnerMitTrenner(const QString &pfad)
-{
-    if (QDir(pfad).isRoot() || pfad.endsWith(QLatin1Char('/')))
-        return pfad;
-    return pfad + QLatin1Char('/');
 }
 
 void Form4::Unload()
@@ -101,7 +97,7 @@ void Form4::Form_Unload(qint16 &)
 void Form4::Dir1_Click()
 {
     // A single click only picks; the lists move on a double click.
-    const QString r = ordnerMitTrenner(Dir1->entryPath(Dir1->currentRow()));
+    const QString r = start::ordnerMitTrenner(Dir1->entryPath(Dir1->currentRow()));
     Text1->setText(r);
     if (AuswahlModus == 0)
         Form3::instance()->Text1->setText(r);

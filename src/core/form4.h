@@ -33,10 +33,6 @@ public:
     void File1_DblClick();
     void Command1_Click();
 
-    // The folder as a pick returns it: the root as it stands, any other
-    // folder with one "/" added.
-    static QString ordnerMitTrenner(const QString &pfad);
-
 private:
     Form4();
 };

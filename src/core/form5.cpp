@@ -77,7 +77,7 @@ void Form5::Form_Load()
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     platform::DoEvents();
 
-    ProgrammPfad = start::programmPfad(start::anwendungsPfad());
+    ProgrammPfad = start::ordnerMitTrenner(start::anwendungsPfad());
 
     const start::Film film = start::filmEntscheiden(ProgrammPfad);
     zeigenUndZeichnen();

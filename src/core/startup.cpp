@@ -20,11 +20,11 @@ QString anwendungsPfad()
 
 void setAnwendungsPfad(const QString &pfad) { g_anwendungsPfad = pfad; }
 
-QString programmPfad(const QString &anwendungsPfad)
+QString ordnerMitTrenner(const QString &ordner)
 {
-    if (anwendungsPfad.endsWith(QLatin1Char('/')))
-        return anwendungsPfad;
-    return anwendungsPfad + QLatin1Char('/');
+    if (ordner.isEmpty() || ordner.endsWith(QLatin1Char('/')))
+        return ordner;
+    return ordner + QLatin1Char('/');
 }
 
 bool vorhanden(const QString &pfad)

@@ -17,8 +17,9 @@ inline const QString kKeinFilm = QStringLiteral("no.film");
 QString anwendungsPfad();
 void setAnwendungsPfad(const QString &pfad);
 
-// The program folder ending in one "/"; a root keeps the one it has.
-QString programmPfad(const QString &anwendungsPfad);
+// A folder as names are joined to it: ending in one "/", which a root and a
+// folder written with it already have. No folder stays no folder.
+QString ordnerMitTrenner(const QString &ordner);
 
 // A plain file of that name exists.
 bool vorhanden(const QString &pfad);

@@ -202,12 +202,13 @@ private slots:
             "Die ausgewählten und angegebenen Dateien müssen sich beide im oben angegebenen Verzeichnis "
             "befinden.\r\nWenn du keine angeben möchtest, dann lösche einfach die Einträge. Die entsprechenden "
             "Dateien können nachher immer noch angegeben werden.");
-        // A missing folder, one without its trailing "/", a missing orders file or start report;
+        // A missing folder, an orders file only beside one typed without its "/", a missing orders file or start report;
         // busy with the settings file, "Ok" does nothing.
+        schreibeDatei(m_spiel.chopped(1) + "Fehlt.txt", "x");
         const QList<std::tuple<QString, const char *, bool, const char *, qint16, QString>> faelle{
             {m_dir.path() + "/fehlt/", "Befehle.txt", false, "", 0,
              kDateienFehlen.section("\r\n", 0, 0) + "\nAusserdem"},
-            {m_spiel.chopped(1), "Befehle.txt", false, "", 0, kDateienFehlen},
+            {m_spiel.chopped(1), "Fehlt.txt", false, "", 0, kDateienFehlen},
             {m_spiel, "Fehlt.txt", false, "", 0, kDateienFehlen},
             {m_spiel, "Befehle.txt", true, "Fehlt.txt", 0, kDateienFehlen},
             {m_spiel, "Fehlt.txt", false, "", 1, QString()}};

@@ -50,6 +50,7 @@ private slots:
         QCOMPARE(f->Dir1->path(), m_a);
 
         klickOrdner(f, m_a + "/b");
+        QTest::keyClicks(f->Text1, "x"); // the box only shows the pick
         QCOMPARE(f->Text1->text(), m_a + "/b/");
         QCOMPARE(f3->Text1->text(), m_a + "/b/");
         QCOMPARE(f->Dir1->path(), m_a); // a single click does not move the lists
@@ -112,7 +113,7 @@ private slots:
         schreibeDatei(m_a + "/Runde 7.txt", "Gub Auswertung\r\n#BEF 12 34 Spieler\r\nRest\r\n");
         // Settings as the player saved them, with confirmation sounds on.
         schreibeDatei(ProgrammPfad + "Tramsel's Einstellungen.dat",
-                      "\"" + m_a.toLatin1() + "/\"\r\n\"Befehle.txt\"\r\n\"Runde 7.txt\"\r\n1\r\n1\r\n0\r\n0\r\n");
+                      "\"" + m_a.toLatin1() + "\"\r\n\"Befehle.txt\"\r\n\"Runde 7.txt\"\r\n1\r\n1\r\n0\r\n0\r\n");
         delete Form3::instance();
         Form3 *f = Form3::instance();
         f->show();

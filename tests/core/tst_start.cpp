@@ -27,10 +27,10 @@ QString alle(const Werte &w)
 class TestStart : public QObject {
     Q_OBJECT
 private slots:
-    void programmPfad()
+    void ordnerMitTrenner()
     {
-        for (auto [ein, aus] : {std::pair{"/opt/befehlswart", "/opt/befehlswart/"}, {"/", "/"}, {"/home/gub/", "/home/gub/"}})
-            QCOMPARE(start::programmPfad(QString::fromLatin1(ein)), QString::fromLatin1(aus));
+        for (auto [ein, aus] : {std::pair{"/opt/befehlswart", "/opt/befehlswart/"}, {"/", "/"}, {"/home/gub/", "/home/gub/"}, {"", ""}})
+            QCOMPARE(start::ordnerMitTrenner(QString::fromLatin1(ein)), QString::fromLatin1(aus));
         start::setAnwendungsPfad(QStringLiteral("/anders"));
         QCOMPARE(start::anwendungsPfad(), QStringLiteral("/anders"));
         start::setAnwendungsPfad(QString());

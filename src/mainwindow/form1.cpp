@@ -159,7 +159,7 @@ void Form1::buildControls()
     // The narrow cut of the window's face: in the full one the longest
     // category is wider than the box's text field.
     Combo3->setFont(platform::font(QStringLiteral("Liberation Sans Narrow"), 8.25));
-    List1 = new QListWidget(c);
+    List1 = new ListBox(c);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFont(platform::font(QStringLiteral("Courier New"), 7.8));
     place(List1, 9000, 4920, 3132, 1392);

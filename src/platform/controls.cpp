@@ -381,6 +381,18 @@ void Label::setBackColor(quint32 v)
     setAutoFillBackground(true);
 }
 
+// ---------------------------------------------------------------- ListBox
+
+ListBox::ListBox(QWidget *parent) : QListWidget(parent) { setSelectionMode(QAbstractItemView::SingleSelection); }
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    const QItemSelectionModel::SelectionFlags befehl = QListWidget::selectionCommand(index, event);
+    if (befehl & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::NoUpdate;
+    return befehl;
+}
+
 // ---------------------------------------------------------------- FileListBox
 
 namespace {

@@ -164,7 +164,9 @@ void Form3::buildControls()
                      QStringLiteral("Als Standardeinstellungen verwenden"));
     Command3 = knopf(c, QStringLiteral("Command3"), 3540, 3780, 780, 372, QStringLiteral("Ok"));
 
-    Label1 = label(c, "Label1", 120, 4212, 4260, 216, QString());
+    // As wide as the frames above: the message about a missing sound file
+    // takes one line, and the row below leaves no room for a second.
+    Label1 = label(c, "Label1", 120, 4212, 5652, 216, QString());
     Label1->setForeColor(0x000000FF);
     Label3 = label(c, "Label3", 120, 4440, 960, 204, QStringLiteral("Autor:"));
     Label6 = label(c, "Label6", 120, 4650, 960, 204, QStringLiteral("EMail:"));

@@ -156,7 +156,10 @@ void Form1::buildControls()
                       QStringLiteral("Stammerweiterungen"), QStringLiteral("Terraintabelle"),
                       QStringLiteral("Verarbeitungsreihenfolge"), QStringLiteral("Zaubersprüche")});
     place(Combo3, 9000, 4560, 3132, 288);
-    List1 = new QListWidget(c);
+    // The narrow cut of the window's face: in the full one the longest
+    // category is wider than the box's text field.
+    Combo3->setFont(platform::font(QStringLiteral("Liberation Sans Narrow"), 8.25));
+    List1 = new ListBox(c);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFont(platform::font(QStringLiteral("Courier New"), 7.8));
     place(List1, 9000, 4920, 3132, 1392);

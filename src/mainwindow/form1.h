@@ -38,7 +38,7 @@ public:
     QWidget *Picture1;
     TextBox *Text1, *Text2, *Text6;
     TextStore *UebergangsText;
-    QListWidget *List1;
+    ListBox *List1;
 
     // ---- menu
     QMenu *d, *befehle, *auswww, *searchforsomething, *drr, *winwindowdow, *mappp, *Fragezeichen;

@@ -38,12 +38,14 @@ public:
     }
 };
 
-// The heading's script font, or a serif italic where it is missing.
+// The heading's script font, or where it is missing a serif italic whose
+// lines are as high as the heading's box: the installed chancery faces
+// need 19 pixels at this size and would cut off the descenders.
 QFont ueberschriftFont()
 {
     QFont f = platform::font(QStringLiteral("QuillScript"), 10.2);
     if (!QFontDatabase::hasFamily(QStringLiteral("QuillScript"))) {
-        f.setFamilies({QStringLiteral("URW Chancery L"), QStringLiteral("Z003"), QStringLiteral("DejaVu Serif")});
+        f.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
         f.setStyleHint(QFont::Serif);
         f.setItalic(true);
     }

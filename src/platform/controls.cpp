@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -76,8 +77,9 @@ QFont platform::font(const QString &name, double pointSize)
     // 76 typewriter letters at 9 points is 532 pixels, not 546.
     f.setHintingPreference(QFont::PreferFullHinting);
     const QString lower = name.toLower();
-    if (lower.contains(QLatin1String("courier")) || lower == QLatin1String("terminal")
-        || lower.contains(QLatin1String("fixedsys")) || lower.contains(QLatin1String("mono"))) {
+    const bool schreibmaschine = lower.contains(QLatin1String("courier")) || lower == QLatin1String("terminal")
+                                 || lower.contains(QLatin1String("fixedsys")) || lower.contains(QLatin1String("mono"));
+    if (schreibmaschine) {
         f.setStyleHint(QFont::TypeWriter);
         f.setFixedPitch(true);
     } else {
@@ -85,6 +87,12 @@ QFont platform::font(const QString &name, double pointSize)
     }
     if (pointSize > 0)
         f.setPointSizeF(pointSize);
+    // Yet never wider than the face: where whole pixels would round a
+    // typewriter letter up (6.6 to 7 at 8 points), it keeps its own width.
+    QFont frei = f;
+    frei.setHintingPreference(QFont::PreferVerticalHinting);
+    if (schreibmaschine && QFontMetricsF(f).horizontalAdvance(u'x') > QFontMetricsF(frei).horizontalAdvance(u'x'))
+        return frei;
     return f;
 }
 
@@ -371,6 +379,18 @@ void Label::setBackColor(quint32 v)
     p.setColor(QPalette::Window, platform::color(v));
     setPalette(p);
     setAutoFillBackground(true);
+}
+
+// ---------------------------------------------------------------- ListBox
+
+ListBox::ListBox(QWidget *parent) : QListWidget(parent) { setSelectionMode(QAbstractItemView::SingleSelection); }
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    const QItemSelectionModel::SelectionFlags befehl = QListWidget::selectionCommand(index, event);
+    if (befehl & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::NoUpdate;
+    return befehl;
 }
 
 // ---------------------------------------------------------------- FileListBox

@@ -95,6 +95,17 @@ private:
     bool m_autoSize = false;
 };
 
+// List of single choice: a click chooses an entry, with Ctrl held too;
+// nothing but another choice takes the chosen one back.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
+};
+
 // File list of one folder: hidden files left out, sorted without case.
 class FileListBox : public QListWidget {
     Q_OBJECT

@@ -140,7 +140,6 @@ QStringList listenTexte(const QList<rulesref::Zauber> &z)
 
 void Form1::connectRulesHandlers()
 {
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
     // A long step is cut at the list's edge; a click shows it whole below.
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Every choice counts, also the category already shown.

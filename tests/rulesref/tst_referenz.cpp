@@ -185,6 +185,8 @@ private slots:
         klicke(67); // a processing step explains itself, nothing added
         QCOMPARE(gespielt.count(), 3);
         QCOMPARE(f->Text6->text(), QStringLiteral("Gubhorte"));
+        QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, Qt::ControlModifier, f->List1->visualItemRect(f->List1->item(67)).center());
+        QVERIFY(f->List1->item(67)->isSelected() && f->Text6->text() == QStringLiteral("Gubhorte")); // Ctrl takes nothing back
         m->Command(QStringLiteral("Close"));
     }
 

@@ -79,7 +79,7 @@ void HErst::buildControls()
     Text2 = steuerelement<QLineEdit>(c, QStringLiteral("Text2"), 120, 480, 612, 288);
     Text2->hide();
 
-    List1 = steuerelement<QListWidget>(c, QStringLiteral("List1"), 120, 600, 2532, 1008);
+    List1 = steuerelement<ListBox>(c, QStringLiteral("List1"), 120, 600, 2532, 1008);
     List1->hide();
 
     Label2 = new Label(c);
@@ -147,7 +147,7 @@ void HErst::List1_Click()
     if (HeeresSchritt == 1) {
         if (row >= 0 && row < int(std::size(kArten)))
             Art = QString::fromUtf8(kArten[row].art);
-        // A kind taken back (Ctrl with a click) lets no one go on with it.
+        // With no kind chosen (the list emptied) no one goes on.
         Command2->setEnabled(row >= 0);
     }
     if (row < 0)

@@ -20,7 +20,7 @@ public:
     // ---- controls, by their names
     Label *Label1;
     QLineEdit *Text2;
-    QListWidget *List1;
+    ListBox *List1;
     Label *Label2;
     QLineEdit *Text1;
     QPushButton *Command1;

@@ -81,9 +81,8 @@ void Form2::buildControls()
 {
     QWidget *c = client();
 
-    List1 = new QListWidget(c);
+    List1 = new ListBox(c);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setFont(platform::font(QStringLiteral("Courier New"), 9));
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *zeilen = new SchmaleZeilen(QApplication::style()->name());

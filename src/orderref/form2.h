@@ -17,7 +17,7 @@ public:
     static bool exists();
 
     // ---- controls, by their names
-    QListWidget *List1;
+    ListBox *List1;
     Label *Label1;
     QPushButton *Command2;
     TextBox *Text1;

@@ -405,10 +405,9 @@ void zeilenNachSchrift(QListWidget *liste)
 }
 } // namespace
 
-FileListBox::FileListBox(QWidget *parent) : QListWidget(parent)
+FileListBox::FileListBox(QWidget *parent) : ListBox(parent)
 {
     zeilenNachSchrift(this);
-    setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemClicked, this, [this] { emit clicked(); });
 }
 
@@ -477,10 +476,9 @@ void FileListBox::selectFile(const QString &name)
 
 // ---------------------------------------------------------------- DirListBox
 
-DirListBox::DirListBox(QWidget *parent) : QListWidget(parent), m_path(QDir::currentPath())
+DirListBox::DirListBox(QWidget *parent) : ListBox(parent), m_path(QDir::currentPath())
 {
     zeilenNachSchrift(this);
-    setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemClicked, this, [this] { emit clicked(); });
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *it) {
         setPath(m_paths.value(row(it)));

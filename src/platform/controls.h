@@ -107,7 +107,7 @@ protected:
 };
 
 // File list of one folder: hidden files left out, sorted without case.
-class FileListBox : public QListWidget {
+class FileListBox : public ListBox {
     Q_OBJECT
 public:
     explicit FileListBox(QWidget *parent = nullptr);
@@ -130,7 +130,7 @@ private:
 
 // Folder tree: the folders from the root down to the current one, then the
 // current one's subfolders. A double click opens a folder.
-class DirListBox : public QListWidget {
+class DirListBox : public ListBox {
     Q_OBJECT
 public:
     explicit DirListBox(QWidget *parent = nullptr);

@@ -1,6 +1,8 @@
 // Loads a generated 10 MB report from the click to "FERTIG" and compares
-// that with merely reading and decoding the same file; then measures how
-// fast "Abbruch" ends such a load.
+// that with merely reading and decoding the same file; measures how fast
+// "Abbruch" ends such a load; then loads 20 MB reports with CR LF and with
+// LF line ends and measures the longest stretch without events and the time
+// from "FERTIG" until the program is idle.
 #include "platform/codepage.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
@@ -8,10 +10,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 QByteArray bericht(qsizetype groesse)
@@ -32,6 +36,71 @@ QByteArray bericht(qsizetype groesse)
         t += saetze[i++ % 4];
     return t;
 }
+
+bool schreibe(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+double cpuSekunden()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+// Loads a report by a click and measures the longest stretch in which a
+// 5 ms timer could not fire, and how long after "FERTIG" the process still
+// works: the end of the last 50 ms window in which it used a quarter of a
+// core or more, watched for up to 10 s.
+void lastUndRuhe(Form1 *form, const QString &name, const char *was)
+{
+    form->Text1->setText(QString());
+    form->verandert = 0;
+    form->File1->setListIndex(-1);
+
+    QElapsedTimer uhr;
+    qint64 zuletzt = 0, laengste = 0;
+    QTimer takt;
+    takt.setInterval(5);
+    QObject::connect(&takt, &QTimer::timeout, [&] {
+        const qint64 jetzt = uhr.nsecsElapsed();
+        laengste = std::max(laengste, jetzt - zuletzt);
+        zuletzt = jetzt;
+    });
+    uhr.start();
+    takt.start();
+    form->File1->selectFile(name);
+    const double fertig = uhr.nsecsElapsed() / 1e9;
+    const QString status = form->Label3->caption();
+
+    double ruhe = 0;
+    const double ende = fertig + 10.0;
+    double cpu = cpuSekunden();
+    double fensterStart = uhr.nsecsElapsed() / 1e9;
+    QEventLoop schleife;
+    QTimer fenster;
+    fenster.setInterval(50);
+    QObject::connect(&fenster, &QTimer::timeout, [&] {
+        const double jetzt = uhr.nsecsElapsed() / 1e9;
+        const double c = cpuSekunden();
+        if ((c - cpu) / (jetzt - fensterStart) >= 0.25)
+            ruhe = jetzt - fertig;
+        cpu = c;
+        fensterStart = jetzt;
+        // Idle for a whole second after the last busy window: done.
+        if (jetzt >= ende || jetzt - fertig - ruhe >= 1.0)
+            schleife.quit();
+    });
+    fenster.start();
+    schleife.exec();
+    const bool offen = uhr.nsecsElapsed() / 1e9 >= ende;
+
+    std::printf("20 MB, %-6s  load %6.0f ms (%s), longest stretch without events %5.0f ms"
+                "  (target: under 500 ms), idle %s%5.0f ms after FERTIG  (target: under 2000 ms)\n",
+                was, fertig * 1000, qPrintable(status), laengste / 1e6, offen ? "over " : "", ruhe * 1000);
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -41,12 +110,11 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString name = QStringLiteral("gross.txt");
     const QString path = dir.filePath(name);
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return 1;
-        f.write(bericht(10 * 1024 * 1024));
-    }
+    const QByteArray gross20 = bericht(20 * 1024 * 1024);
+    if (!schreibe(path, bericht(10 * 1024 * 1024))
+        || !schreibe(dir.filePath(QStringLiteral("crlf20.txt")), gross20)
+        || !schreibe(dir.filePath(QStringLiteral("lf20.txt")), QByteArray(gross20).replace("\r\n", "\n")))
+        return 1;
 
     QElapsedTimer t;
     t.start();
@@ -98,5 +166,8 @@ int main(int argc, char **argv)
         std::printf("(the load ended as %s before the click)\n", qPrintable(form->Label3->caption()));
     std::printf("Abbruch to ABGEBROCHEN: %7.1f ms  (target: under 100 ms)\n", abbruch);
     delete c;
+
+    lastUndRuhe(form, QStringLiteral("crlf20.txt"), "CR LF");
+    lastUndRuhe(form, QStringLiteral("lf20.txt"), "LF");
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -17,6 +18,12 @@
 namespace {
 constexpr char16_t kCrMark = 0x240D; // shown for a lone CR
 constexpr char16_t kLfMark = 0x240A; // shown for a lone LF
+// Qt lays out and paints a line whole; a shown line of this length breaks
+// after its next mark of a lone CR or LF, or at twice it anywhere.
+constexpr int kZeileBricht = 4096;
+// The box's own breaks carry this in their format, so edits and undo keep
+// them apart from the text's line breaks.
+constexpr int kEigenerUmbruch = QTextFormat::UserProperty + 1;
 }
 
 namespace {
@@ -178,43 +185,69 @@ TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
         m_auswahl.start = -1;
         emit changed();
     });
+    // Text pasted into an empty line after a break of the box's own takes
+    // that break's format; a line break in it would pass for one of them.
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (m_mitUmbruechen && textCursor().charFormat().hasProperty(kEigenerUmbruch))
+            setCurrentCharFormat(QTextCharFormat());
+    });
 }
 
-QString TextBox::toDisplay(const QString &exact)
+QString TextBox::toDisplay(const QString &exact, QList<int> &umbrueche)
 {
+    umbrueche.clear();
     const qsizetype n = exact.size();
-    QString out(n, Qt::Uninitialized);
+    // At most one break of the box's own per kZeileBricht characters.
+    QString out(n + n / kZeileBricht + 1, Qt::Uninitialized);
     QChar *d = out.data();
     const QChar *s = exact.constData();
     qsizetype j = 0;
+    qsizetype zeile = 0; // characters shown since the last break
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = s[i].unicode();
+        bool marke = false;
         if (c == u'\r') {
             if (i + 1 < n && s[i + 1].unicode() == u'\n') {
                 d[j++] = QLatin1Char('\n');
                 ++i;
-            } else {
-                d[j++] = QChar(kCrMark);
+                zeile = 0;
+                continue;
             }
+            d[j++] = QChar(kCrMark);
+            marke = true;
         } else if (c == u'\n') {
             d[j++] = QChar(kLfMark);
+            marke = true;
         } else {
             d[j++] = s[i];
+        }
+        ++zeile;
+        // Never at the end, before a line break or inside a pair of surrogates.
+        if ((zeile >= 2 * kZeileBricht || (marke && zeile >= kZeileBricht)) && i + 1 < n
+            && !s[i + 1].isLowSurrogate() && !(s[i + 1] == u'\r' && i + 2 < n && s[i + 2] == u'\n')) {
+            umbrueche.append(int(j));
+            d[j++] = QLatin1Char('\n');
+            zeile = 0;
         }
     }
     out.truncate(j);
     return out;
 }
 
-QString TextBox::fromDisplay(const QString &display)
+QString TextBox::fromDisplay(const QString &display, const QList<int> &umbrueche)
 {
     QString out;
     out.reserve(display.size() + display.size() / 32);
-    for (QChar ch : display) {
+    qsizetype k = 0;
+    for (qsizetype i = 0; i < display.size(); ++i) {
+        const QChar ch = display.at(i);
         switch (ch.unicode()) {
         case QChar::ParagraphSeparator:
         case u'\n':
-            out.append(QLatin1String("\r\n"));
+            if (k < umbrueche.size() && umbrueche.at(k) == i)
+                ++k;
+            else
+                out.append(QLatin1String("\r\n"));
             break;
         case kCrMark: out.append(QLatin1Char('\r')); break;
         case kLfMark: out.append(QLatin1Char('\n')); break;
@@ -227,7 +260,13 @@ QString TextBox::fromDisplay(const QString &display)
 QString TextBox::text() const
 {
     if (m_dirty) {
-        m_text = fromDisplay(document()->toRawText());
+        m_umbrueche.clear();
+        if (m_mitUmbruechen) {
+            for (QTextBlock b = document()->begin().next(); b.isValid(); b = b.next())
+                if (b.charFormat().hasProperty(kEigenerUmbruch))
+                    m_umbrueche.append(b.position() - 1);
+        }
+        m_text = fromDisplay(document()->toRawText(), m_umbrueche);
         m_dirty = false;
     }
     return m_text;
@@ -241,42 +280,109 @@ void TextBox::setText(const QString &t)
     m_text = t;
     m_dirty = false;
     m_auswahl.start = -1;
-    setPlainText(toDisplay(t));
+    setPlainText(toDisplay(t, m_umbrueche));
+    m_mitUmbruechen = !m_umbrueche.isEmpty();
+    if (m_mitUmbruechen)
+        umbruecheMarkieren();
     m_setting = false;
     emit changed();
 }
 
+// Marks the box's own breaks, out of the undo history.
+void TextBox::umbruecheMarkieren()
+{
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    QTextCharFormat eigen;
+    eigen.setProperty(kEigenerUmbruch, true);
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    for (const int p : std::as_const(m_umbrueche)) {
+        c.setPosition(p + 1);
+        c.mergeBlockCharFormat(eigen);
+    }
+    c.endEditBlock();
+    doc->setUndoRedoEnabled(true);
+}
+
+// A break of the box's own stands for no character of the text; a position
+// just before one is shown after it, at the start of the next shown line.
 int TextBox::displayPos(int exact) const
 {
     const QString t = text();
     exact = std::clamp(exact, 0, int(t.size()));
-    int pairs = 0;
     const QChar *s = t.constData();
-    for (int i = 0; i + 1 < exact + 1 && i + 1 < t.size(); ++i) {
-        if (s[i] == QLatin1Char('\r') && s[i + 1] == QLatin1Char('\n')) {
-            if (i + 1 < exact)
-                ++pairs;       // the whole pair lies before the position
+    const int n = t.size();
+    int i = 0, d = 0;
+    qsizetype k = 0;
+    for (;;) {
+        if (k < m_umbrueche.size() && m_umbrueche.at(k) == d) {
+            ++k;
+            ++d;
+            continue;
+        }
+        if (i >= exact)
+            break;
+        if (s[i] == QLatin1Char('\r') && i + 1 < n && s[i + 1] == QLatin1Char('\n')) {
+            if (i + 2 > exact)
+                return d + 1; // between CR and LF: after the line break
+            i += 2;
+        } else {
             ++i;
         }
+        ++d;
     }
-    return exact - pairs;
+    return d;
 }
 
 int TextBox::exactPos(int display) const
 {
     const QString t = text();
-    int d = 0;
-    int i = 0;
     const QChar *s = t.constData();
     const int n = t.size();
-    while (i < n && d < display) {
-        if (s[i] == QLatin1Char('\r') && i + 1 < n && s[i + 1] == QLatin1Char('\n'))
+    int i = 0, d = 0;
+    qsizetype k = 0;
+    while (d < display) {
+        if (k < m_umbrueche.size() && m_umbrueche.at(k) == d) {
+            ++k;
+        } else if (i >= n) {
+            break;
+        } else if (s[i] == QLatin1Char('\r') && i + 1 < n && s[i + 1] == QLatin1Char('\n')) {
             i += 2;
-        else
+        } else {
             ++i;
+        }
         ++d;
     }
     return i;
+}
+
+// Copied text holds none of the box's own breaks.
+QMimeData *TextBox::createMimeDataFromSelection() const
+{
+    QMimeData *mime = QPlainTextEdit::createMimeDataFromSelection();
+    if (!m_mitUmbruechen)
+        return mime;
+    text(); // brings the breaks up to date
+    const QTextCursor c = textCursor();
+    const int von = c.selectionStart(), bis = c.selectionEnd();
+    QString kopie = mime->text();
+    if (kopie.size() != bis - von)
+        return mime;
+    bool entfernt = false;
+    for (qsizetype k = m_umbrueche.size() - 1; k >= 0; --k) {
+        const int p = m_umbrueche.at(k);
+        if (p >= von && p < bis) {
+            kopie.remove(p - von, 1);
+            entfernt = true;
+        }
+    }
+    if (!entfernt)
+        return mime;
+    delete mime;
+    mime = new QMimeData;
+    mime->setText(kopie);
+    return mime;
 }
 
 bool TextBox::auswahlWieGesetzt() const

@@ -29,7 +29,9 @@ void alsBildknopf(QPushButton *knopf);
 // Multi-line text box. Qt's editor turns CR, LF and CR LF each into a line
 // break; this box shows a lone CR or LF as a mark and counts CR LF as two
 // characters. The exact text is kept here, so positions and written bytes
-// stay exact.
+// stay exact. Qt lays out a line whole, so a very long line (a report with
+// lone LFs is one) is shown in pieces, broken where the box chose; those
+// breaks are no part of the text.
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -54,12 +56,16 @@ public:
     void setFontName(const QString &name);
     void setFontSize(double points);
 
-    static QString toDisplay(const QString &exact);
-    static QString fromDisplay(const QString &display);
+    // The shown text, and the positions of the breaks the box adds to it.
+    static QString toDisplay(const QString &exact, QList<int> &umbrueche);
+    static QString fromDisplay(const QString &display, const QList<int> &umbrueche);
 
 signals:
     // Any change of the text, by the user or by code.
     void changed();
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     int displayPos(int exact) const;
@@ -67,7 +73,13 @@ private:
     void setSelection(int start, int length);
     bool auswahlWieGesetzt() const;
 
+    void umbruecheMarkieren();
+
     mutable QString m_text;
+    // Where the shown text holds a break of the box's own, in order.
+    mutable QList<int> m_umbrueche;
+    // The text was shown with such breaks: edits must look for them.
+    bool m_mitUmbruechen = false;
     mutable bool m_dirty = false;
     bool m_setting = false;
     // The selection as code set it, with the editor's cursor it became.

@@ -7,7 +7,9 @@
 #include "testmain.h"
 #include "testsupport.h"
 
+#include <QClipboard>
 #include <QMenu>
+#include <QTextBlock>
 #include <QtTest>
 
 class TstGrundlagen : public QObject {
@@ -114,6 +116,57 @@ private slots:
         box.setSelStart(0);
         box.setSelLength(1000);
         QCOMPARE(box.selLength(), int(text.size()) + 1);
+    }
+
+    void longLinesAreShownInPieces_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("LF") << QStringLiteral("Die Bauern ernten 500 e Getreide.\n");
+        QTest::newRow("CR") << QStringLiteral("Die Bauern ernten 500 e Getreide.\r");
+        QTest::newRow("ohne Zeilenende") << QStringLiteral("Die Bauern ernten 500 e Getreide. ");
+        QTest::newRow("Surrogatpaare") << QStringLiteral("x\U0001F4B0");
+    }
+    void longLinesAreShownInPieces()
+    {
+        QFETCH(QString, zeile);
+        QString text = QStringLiteral("Kopf\r\n");
+        while (text.size() < 200000)
+            text += zeile;
+        TextBox box;
+        box.show();
+        box.setText(text);
+        QCOMPARE(box.text(), text);
+        // Qt lays out and paints a shown line whole, so none may be long.
+        for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next())
+            QVERIFY2(b.length() < 10000 && !b.text().front().isLowSurrogate(), qPrintable(QString::number(b.length())));
+        // Past the end of the first piece the text goes on without a line break.
+        const QTextBlock stueck = box.document()->begin().next();
+        const int ende = 6 + stueck.text().size();
+        box.setSelStart(ende - 3);
+        box.setSelLength(6);
+        QCOMPARE(box.selText(), text.mid(ende - 3, 6));
+        box.copy();
+        QCOMPARE(QGuiApplication::clipboard()->text().size(), 6);
+        QTextCursor c(stueck);
+        c.movePosition(QTextCursor::EndOfBlock);
+        box.setTextCursor(c);
+        QTest::keyClicks(&box, QStringLiteral("x"));
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QCOMPARE(box.text(), QString(text).insert(ende, u'x'));
+        while (box.document()->isUndoAvailable())
+            box.undo();
+        QCOMPARE(box.text(), text);
+        // A line break pasted where the next piece stood is one of the text.
+        c = QTextCursor(stueck.next());
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        const int laenge = c.selectedText().size();
+        box.setTextCursor(c);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        box.moveCursor(QTextCursor::Start);
+        box.setTextCursor(QTextCursor(stueck.next()));
+        QCOMPARE(box.selStart(), ende);
+        box.insertPlainText(QStringLiteral("u\nv"));
+        QCOMPARE(box.text(), text.replace(ende, laenge, QStringLiteral("u\r\nv")));
     }
 
     void playerMovesTheSelection()

@@ -1,12 +1,14 @@
 #include "platform/controls.h"
 #include "platform/units.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
@@ -24,6 +26,32 @@ constexpr int kZeileBricht = 4096;
 // The box's own breaks carry this in their format, so edits and undo keep
 // them apart from the text's line breaks.
 constexpr int kEigenerUmbruch = QTextFormat::UserProperty + 1;
+// Qt takes in a text at some microseconds a line: a text of millions of
+// lines goes in by pieces of this many lines (or characters), and the
+// window stays live between them.
+constexpr int kStueckZeilen = 20000;
+constexpr qsizetype kStueckZeichen = qsizetype(1) << 20;
+
+// End of the piece of the shown text that starts at von: after a line break.
+qsizetype stueckEnde(const QString &s, qsizetype von)
+{
+    const qsizetype grenze = std::min(s.size(), von + kStueckZeichen);
+    if (grenze == s.size() && s.size() - von <= kStueckZeilen)
+        return grenze;
+    qsizetype letzte = -1;
+    int zeilen = 0;
+    for (qsizetype i = von; i < grenze; ++i) {
+        if (s[i] == u'\n') {
+            letzte = i + 1;
+            if (++zeilen == kStueckZeilen)
+                return letzte;
+        }
+    }
+    if (grenze == s.size())
+        return grenze;
+    // The box breaks its shown lines long before, so there is a break.
+    return letzte > von ? letzte : grenze;
+}
 }
 
 namespace {
@@ -276,12 +304,38 @@ void TextBox::setText(const QString &t)
 {
     if (!m_dirty && t == m_text)
         return;
+    const quint64 fuellung = ++m_fuellung;
     m_setting = true;
     m_text = t;
     m_dirty = false;
     m_auswahl.start = -1;
-    setPlainText(toDisplay(t, m_umbrueche));
+    const QString shown = toDisplay(t, m_umbrueche);
     m_mitUmbruechen = !m_umbrueche.isEmpty();
+    QTextDocument *doc = document();
+    qsizetype bis = stueckEnde(shown, 0);
+    if (bis < shown.size()) {
+        // The pieces are no steps to undo.
+        doc->setUndoRedoEnabled(false);
+        setPlainText(shown.left(bis));
+        const QPointer<TextBox> box(this);
+        while (bis < shown.size()) {
+            // The window is drawn and its timers run; the player's input
+            // waits, so no handler runs in the middle of the one that set
+            // this text.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            // A newer text, or the box gone with its window, ends this one.
+            if (!box || m_fuellung != fuellung)
+                return;
+            const qsizetype von = bis;
+            bis = stueckEnde(shown, von);
+            QTextCursor c(doc);
+            c.movePosition(QTextCursor::End);
+            c.insertText(shown.mid(von, bis - von));
+        }
+    } else {
+        setPlainText(shown);
+    }
+    doc->setUndoRedoEnabled(true);
     if (m_mitUmbruechen)
         umbruecheMarkieren();
     m_setting = false;

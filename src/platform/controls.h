@@ -82,6 +82,9 @@ private:
     bool m_mitUmbruechen = false;
     mutable bool m_dirty = false;
     bool m_setting = false;
+    // Counts the texts set: a long text shown by pieces stops when a newer
+    // one comes.
+    quint64 m_fuellung = 0;
     // The selection as code set it, with the editor's cursor it became.
     struct {
         int start = -1, laenge = 0;

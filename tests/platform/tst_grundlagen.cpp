@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QTextBlock>
+#include <QTimer>
 #include <QtTest>
 
 class TstGrundlagen : public QObject {
@@ -167,6 +168,30 @@ private slots:
         QCOMPARE(box.selStart(), ende);
         box.insertPlainText(QStringLiteral("u\nv"));
         QCOMPARE(box.text(), text.replace(ende, laenge, QStringLiteral("u\r\nv")));
+    }
+
+    // A text of many lines goes in by pieces: the window's timers run
+    // meanwhile, and a text set by one of them wins.
+    void manyLinesKeepTheWindowLive_data()
+    {
+        QTest::addColumn<QString>("neuer");
+        QTest::newRow("ruhig") << QString();
+        QTest::newRow("neuer Text dazwischen") << QStringLiteral("neu\r\nkurz");
+    }
+    void manyLinesKeepTheWindowLive()
+    {
+        QFETCH(QString, neuer);
+        const QString viele = QStringLiteral("Die Bauern ernten 500 e Getreide.\r\n").repeated(100000);
+        TextBox box;
+        box.show();
+        int takte = 0;
+        QTimer::singleShot(0, &box, [&] { ++takte; if (!neuer.isEmpty()) box.setText(neuer); });
+        box.setText(viele);
+        QCOMPARE(takte, 1);
+        const QString soll = neuer.isEmpty() ? viele : neuer;
+        QCOMPARE(box.text(), soll);
+        QCOMPARE(box.document()->blockCount(), int(soll.count(QStringLiteral("\r\n"))) + 1);
+        QVERIFY(!box.document()->isUndoAvailable() && box.document()->isUndoRedoEnabled());
     }
 
     void playerMovesTheSelection()

@@ -76,9 +76,7 @@ private slots:
     void jedeBeschriftungPasst()
     {
         QFETCH(QByteArray, bericht);
-        schreibeDatei(dir.filePath(QStringLiteral("bericht.txt")), bericht);
-        f->File1->refresh();
-        f->File1->selectFile(QStringLiteral("bericht.txt"));
+        ladeBericht(f, QStringLiteral("bericht.txt"), bericht);
         QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
         QStringList fehler;
         for (QWidget *top : QApplication::topLevelWidgets())

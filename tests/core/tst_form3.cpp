@@ -151,7 +151,6 @@ private slots:
         const QString kaputt = QStringLiteral("Es fehlen höchstwahrscheinlich die Dateien");
         QTest::newRow("gekuerzt") << QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\r\n1\r\n") << kaputt;
         QTest::newRow("keine Zahl") << QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\r\n1\r\nja\r\n0\r\n0\r\n") << kaputt;
-        QTest::newRow("leer") << QByteArray("") << kaputt;
         QTest::newRow("Ordner fehlt")
             << QByteArray("\"/gibt/es/nicht/\"\r\n\"b\"\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n")
             << QStringLiteral("error nr.76  Fehler: Pfad nicht gefunden");

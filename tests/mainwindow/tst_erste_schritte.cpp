@@ -37,12 +37,6 @@ class TstErsteSchritte : public QObject {
         dlg.leeren();
         return Form3::instance();
     }
-    void lade(const QString &name, const QByteArray &bytes)
-    {
-        schreibeDatei(spiel + name, bytes);
-        f->File1->refresh();
-        f->File1->selectFile(name);
-    }
 
 private slots:
     void initTestCase()
@@ -127,13 +121,13 @@ private slots:
     void auswahlZwischenCrUndLf()
     {
         // A store of 30001 characters in halves of 15100: the second starts at 14901, its 199 is the LF.
-        lade(QStringLiteral("haelften.txt"), "#BEF 1\r\n" + QByteArray(15089, 'a') + "\r\n" + QByteArray(14900, 'b'));
+        ladeBericht(f, QStringLiteral("haelften.txt"), "#BEF 1\r\n" + QByteArray(15089, 'a') + "\r\n" + QByteArray(14900, 'b'));
         f->Command4_Click();
         QCOMPARE(f->Text2->selStart(), 199);
         QCOMPARE(f->Text2->selLength(), 1);
         QCOMPARE(f->Text2->selText(), QStringLiteral("\n"));
         // A heading at a line start: from the LF before it to before "Gold:".
-        lade(QStringLiteral("produkte.txt"), "#BEF 1\r\nabc\r\n-Produkte-\r\nKorn 5\r\nGold: 7\r\n");
+        ladeBericht(f, QStringLiteral("produkte.txt"), "#BEF 1\r\nabc\r\n-Produkte-\r\nKorn 5\r\nGold: 7\r\n");
         const QString text = f->Text2->text();
         const int s = int(text.indexOf(QStringLiteral("-Produkte-"))) - 1;
         f->proodukte_Click();
@@ -196,7 +190,7 @@ private slots:
             f->Text5->setText(spiel + QStringLiteral("ende.txt"));
             f->laden_Click();
         } else {
-            lade(QStringLiteral("ende.txt"), wo == QLatin1String("Kopfzeile") ? QByteArray(400000, 'x') + zeilen : zeilen);
+            ladeBericht(f, QStringLiteral("ende.txt"), wo == QLatin1String("Kopfzeile") ? QByteArray(400000, 'x') + zeilen : zeilen);
         }
         QVERIFY(platform::programmEndet());
         QVERIFY(!frist.hasExpired());

@@ -179,10 +179,8 @@ private slots:
         QFETCH(bool, offen);
         QFETCH(QByteArray, bericht);
         if (!bericht.isEmpty()) {
-            schreibeDatei(dir.filePath(QStringLiteral("a.txt")), bericht);
             f->verandert = 0;
-            f->File1->refresh();
-            f->File1->selectFile(QStringLiteral("a.txt"));
+            ladeBericht(f, QStringLiteral("a.txt"), bericht);
             QTRY_COMPARE(f->arbeit, 0);
             QVERIFY(f->ZuViel != 0 || f->store().isEmpty());
             dlg->leeren(); // what the load told

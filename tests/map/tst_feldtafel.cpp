@@ -276,12 +276,6 @@ private slots:
             QCOMPARE(fehlerNummer([index] { Felder[index]; }), 9);
     }
 
-    void leinwandVonZehnMalZehn()
-    {
-        QVERIFY(feldAus(3, 3) == 23 && spalteVon(23) == 3 && zeileVon(23) == 3 && feldAus(10, 10) == 100);
-        QVERIFY(feldAus(0, 1) == 0 && feldAus(11, 1) == 0 && feldAus(1, 11) == 0);
-    }
-
     void spalteAmRand_data()
     {
         QTest::addColumn<double>("x");

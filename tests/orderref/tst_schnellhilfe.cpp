@@ -1,4 +1,4 @@
-// The order-code catalogue's shape, its public list and lookup; help by order code:
+// The order-code catalogue's shape and its public list; help by order code:
 // the short-help table, the lookup and the main window's help item.
 #include "core/form3.h"
 #include "core/globals.h"
@@ -61,14 +61,6 @@ private slots:
         QCOMPARE(geheim, 37);
         QCOMPARE(hilfezeilen, 516);
         QCOMPARE(laengsterTitel, 76);
-    }
-
-    void findsExactCodesOnly()
-    {
-        QCOMPARE(finde(QStringLiteral("VK")), &katalog().at(10));
-        QCOMPARE(finde(QStringLiteral("KF")), &katalog().at(97));
-        for (const char *s : {"vk", "VK ", " VK", "VK a, b [5*]", "XY", ""})
-            QVERIFY2(!finde(QString::fromLatin1(s)), s);
     }
 
     void publicListAndTableFollowTheCatalogue()

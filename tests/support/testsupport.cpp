@@ -46,6 +46,13 @@ Form1 *hauptfenster(const QString &ordner)
     return f;
 }
 
+void ladeBericht(Form1 *f, const QString &name, const QByteArray &bytes)
+{
+    schreibeDatei(QDir(f->File1->path()).filePath(name), bytes);
+    f->File1->refresh();
+    f->File1->selectFile(name);
+}
+
 bool dateiMenusAn(const Form1 *f)
 {
     return f->aktu->isEnabled() && f->speichern->isEnabled() && f->laden->isEnabled()

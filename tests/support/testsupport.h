@@ -24,6 +24,8 @@ int fehlerNummer(const std::function<void()> &fn);
 // The main window on a folder of its own, as after "Ok" in the start
 // settings: no report loads at start, and quitting never ends the tests.
 Form1 *hauptfenster(const QString &ordner);
+// Writes a report into the main window's file list folder and picks it there, which loads it.
+void ladeBericht(Form1 *f, const QString &name, const QByteArray &bytes);
 // The main window's four file entries are all enabled.
 bool dateiMenusAn(const Form1 *f);
 

@@ -52,9 +52,7 @@ qsizetype stueckEnde(const QString &s, qsizetype von)
     // The box breaks its shown lines long before, so there is a break.
     return letzte > von ? letzte : grenze;
 }
-}
 
-namespace {
 struct Ersatz {
     const char *name;
     const char *ersatz;
@@ -122,13 +120,13 @@ QFont platform::font(const QString &name, double pointSize)
     }
     if (pointSize > 0)
         f.setPointSizeF(pointSize);
+    if (!schreibmaschine)
+        return f;
     // Yet never wider than the face: where whole pixels would round a
     // typewriter letter up (6.6 to 7 at 8 points), it keeps its own width.
     QFont frei = f;
     frei.setHintingPreference(QFont::PreferVerticalHinting);
-    if (schreibmaschine && QFontMetricsF(f).horizontalAdvance(u'x') > QFontMetricsF(frei).horizontalAdvance(u'x'))
-        return frei;
-    return f;
+    return QFontMetricsF(f).horizontalAdvance(u'x') > QFontMetricsF(frei).horizontalAdvance(u'x') ? frei : f;
 }
 
 // ---------------------------------------------------------------- picture button

@@ -102,6 +102,11 @@ public:
     void schluss();
     void Command3_Click();
     void ladschnell();
+    // A step of the load: the report box takes a text by pieces, and the
+    // player's input comes through between them as at the load's other
+    // pauses. False when the load ends there: the program ends, or the stop
+    // was asked (the box keeps what it shows so far).
+    bool berichtZeigen(const QString &text);
     void AuswertungAufteilen(const QByteArray &text);
     void Command1_Click();
     void Command4_Click();
@@ -207,6 +212,11 @@ private:
     enum class Ladeschritt { Kopfsuche, Zeilen, Klick };
     void ladFehler(Ladeschritt wo, int number, const QString &description);
     void ladFertig();
+    // The end of a stopped load; the report box shows Inhalt unless it
+    // keeps what the load was showing when the stop came.
+    void ladStopp(bool inhaltZeigen);
+    // The split into parts and the paging controls; the part to show first.
+    QByteArray teileSetzen(const QByteArray &text);
     void keinZeichensatz(const QString &format);
     void ladAbbrechen();
     void abschnitt(int row);

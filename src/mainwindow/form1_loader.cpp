@@ -134,7 +134,11 @@ void Form1::lad()
                 // Slow path: no complete head line in the file; it is shown as scanned.
                 Inhalt = scan.shown();
                 zeigeZeichensatz();
-                Text2->setText(reportText(Inhalt));
+                if (!berichtZeigen(reportText(Inhalt))) {
+                    if (!programmEndet())
+                        ladStopp(false);
+                    return;
+                }
                 ladFertig();
                 return;
             }
@@ -248,11 +252,19 @@ void Form1::keinZeichensatz(const QString &format)
     Text2->setFontSize(Auswertungsgroesse);
 }
 
-void Form1::schluss()
+void Form1::schluss() { ladStopp(true); }
+
+void Form1::ladStopp(bool inhaltZeigen)
 {
-    try {
-        Text2->setText(reportText(Inhalt));
-    } catch (...) {
+    // The stop is taken; a newer one asked while the text goes in ends only
+    // the showing.
+    abbruch = 0;
+    if (inhaltZeigen) {
+        try {
+            if (!berichtZeigen(reportText(Inhalt)) && programmEndet())
+                return;
+        } catch (...) {
+        }
     }
     Label3->setCaption(QStringLiteral("ABGEBROCHEN"));
     eraseBar();
@@ -329,7 +341,13 @@ void Form1::ladschnell()
         } while (!zeilen.done());
 
         UebergangsText->Text = Alles;
-        AuswertungAufteilen(Alles);
+        if (!berichtZeigen(reportText(teileSetzen(Alles)))) {
+            if (!programmEndet()) {
+                Inhalt = Alles;
+                ladStopp(false);
+            }
+            return;
+        }
 
         Alles.clear();
         ladFertig();
@@ -340,7 +358,30 @@ void Form1::ladschnell()
     }
 }
 
-void Form1::AuswertungAufteilen(const QByteArray &text)
+bool Form1::berichtZeigen(const QString &text)
+{
+    Text2->fuellen(text);
+    Batch batch;
+    while (Text2->fuellt()) {
+        if (batch.due()) {
+            DoEvents();
+            if (programmEndet())
+                return false;
+            if (abbruch == 1) {
+                Text2->fuellenAnhalten();
+                return false;
+            }
+        }
+        Text2->weiterFuellen();
+    }
+    return true;
+}
+
+void Form1::AuswertungAufteilen(const QByteArray &text) { Text2->setText(reportText(teileSetzen(text))); }
+
+// The controls are in place before the text goes in, so that a click made
+// meanwhile lands where the player saw it.
+QByteArray Form1::teileSetzen(const QByteArray &text)
 {
     report::Parts p{ZuViel, L, R, LL, LR, RL, RR};
     report::split(text, Ueberschneidung, p);
@@ -351,16 +392,14 @@ void Form1::AuswertungAufteilen(const QByteArray &text)
     RL = p.RL;
     RR = p.RR;
     if (p.zuViel == 0) {
-        Text2->setText(reportText(store()));
         ZuViel = 0;
         place(Text2, 120, 4560, 8772, 3492);
         Command1->hide();
         Command4->hide();
         Label15->hide();
-        return;
+        return store();
     }
     ZuViel = qint16(p.zuViel);
-    Text2->setText(reportText(ZuViel == 1 ? L : LL));
     Teil = 1;
     place(Text2, 120, 4560, 8412, 3492);
     Command1->show();
@@ -369,6 +408,7 @@ void Form1::AuswertungAufteilen(const QByteArray &text)
     Command4->setEnabled(true);
     Label15->show();
     Label15->setCaption(QStringLiteral("1"));
+    return ZuViel == 1 ? L : LL;
 }
 
 void Form1::Command4_Click()

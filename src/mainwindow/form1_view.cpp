@@ -21,7 +21,7 @@ void vergroessern(TextBox *quelle, const QString &was, const QString &leer, cons
     f6->SetFocus();
     f6->Text1->setFontSize(quelle->fontSize());
     f6->Text1->setFontName(quelle->fontName());
-    f6->Text1->setText(quelle->text());
+    f6->fuellen(quelle->text());
     const QString schluss = QStringLiteral(", geladen mit Befehlswart, Version ") + ProgrammVersion
                             + QStringLiteral(", zu finden unter ") + HeimatSeite + QStringLiteral(".");
     f6->Label1->setCaption((f6->Text1->text().isEmpty() ? leer : was) + schluss);

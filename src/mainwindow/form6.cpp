@@ -93,9 +93,16 @@ void Form6::designState()
     Text1->setLocked(false);
     Text1->setFontName(QStringLiteral("MS Sans Serif"));
     Text1->setFontSize(8.25);
-    Text1->setText(QString());
+    fuellen(QString());
     drr->setVisible(true);
     verandert = 0;
+}
+
+void Form6::fuellen(const QString &text)
+{
+    m_fuellt = true;
+    Text1->setText(text);
+    m_fuellt = false;
 }
 
 void Form6::Unload()
@@ -107,6 +114,8 @@ void Form6::Unload()
 
 void Form6::Text1_Change()
 {
+    if (m_fuellt)
+        return;
     if (verandert == 0)
         verandert = 1;
 }

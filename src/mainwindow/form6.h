@@ -29,6 +29,8 @@ public:
     qint16 verandert = 0; // 1 after any change of Text1, until the copy back
 
     // ---- handlers and procedures
+    // Puts a text into the view; a text put there is no change to copy back.
+    void fuellen(const QString &text);
     void Command2_Click();
     void drr_Click();
     void Text1_Change();
@@ -52,4 +54,5 @@ public:
 private:
     Form6();
     void designState();
+    bool m_fuellt = false;
 };

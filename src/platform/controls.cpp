@@ -1,14 +1,13 @@
 #include "platform/controls.h"
 #include "platform/units.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
-#include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
@@ -27,8 +26,8 @@ constexpr int kZeileBricht = 4096;
 // them apart from the text's line breaks.
 constexpr int kEigenerUmbruch = QTextFormat::UserProperty + 1;
 // Qt takes in a text at some microseconds a line: a text of millions of
-// lines goes in by pieces of this many lines (or characters), and the
-// window stays live between them.
+// lines goes in by pieces of this many lines (or characters), so that a
+// caller can keep the window live between them.
 constexpr int kStueckZeilen = 20000;
 constexpr qsizetype kStueckZeichen = qsizetype(1) << 20;
 
@@ -202,7 +201,7 @@ TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTabChangesFocus(false);
+    setTabChangesFocus(true);
     setFont(platform::font(m_fontName, m_fontSize));
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (m_setting)
@@ -300,44 +299,102 @@ QString TextBox::text() const
 
 void TextBox::setText(const QString &t)
 {
-    if (!m_dirty && t == m_text)
+    if (m_dirty || t != m_text || !m_fuellung.laeuft)
+        fuellen(t);
+    while (!weiterFuellen()) {
+    }
+}
+
+void TextBox::fuellen(const QString &t)
+{
+    if (!m_dirty && t == m_text && !m_fuellung.laeuft)
         return;
-    const quint64 fuellung = ++m_fuellung;
     m_setting = true;
     m_text = t;
     m_dirty = false;
     m_auswahl.start = -1;
-    const QString shown = toDisplay(t, m_umbrueche);
+    if (!m_fuellung.laeuft)
+        m_fuellung.gesperrt = isReadOnly();
+    m_fuellung.gezeigt = toDisplay(t, m_umbrueche);
     m_mitUmbruechen = !m_umbrueche.isEmpty();
-    QTextDocument *doc = document();
-    qsizetype bis = stueckEnde(shown, 0);
-    if (bis < shown.size()) {
-        // The pieces are no steps to undo.
-        doc->setUndoRedoEnabled(false);
-        setPlainText(shown.left(bis));
-        const QPointer<TextBox> box(this);
-        while (bis < shown.size()) {
-            // The window is drawn and its timers run; the player's input
-            // waits, so no handler runs in the middle of the one that set
-            // this text.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            // A newer text, or the box gone with its window, ends this one.
-            if (!box || m_fuellung != fuellung)
-                return;
-            const qsizetype von = bis;
-            bis = stueckEnde(shown, von);
-            QTextCursor c(doc);
-            c.movePosition(QTextCursor::End);
-            c.insertText(shown.mid(von, bis - von));
-        }
+    m_fuellung.bis = stueckEnde(m_fuellung.gezeigt, 0);
+    m_fuellung.laeuft = true;
+    // The pieces are no steps to undo.
+    document()->setUndoRedoEnabled(false);
+    if (m_fuellung.bis < m_fuellung.gezeigt.size()) {
+        setPlainText(m_fuellung.gezeigt.left(m_fuellung.bis));
+        setReadOnly(true);
     } else {
-        setPlainText(shown);
+        setPlainText(m_fuellung.gezeigt);
     }
-    doc->setUndoRedoEnabled(true);
+    m_setting = false;
+}
+
+bool TextBox::weiterFuellen()
+{
+    if (!m_fuellung.laeuft)
+        return true;
+    const QString &gezeigt = m_fuellung.gezeigt;
+    if (m_fuellung.bis < gezeigt.size()) {
+        const qsizetype von = m_fuellung.bis;
+        m_fuellung.bis = stueckEnde(gezeigt, von);
+        m_setting = true;
+        QTextCursor c(document());
+        c.movePosition(QTextCursor::End);
+        c.insertText(gezeigt.mid(von, m_fuellung.bis - von));
+        m_setting = false;
+    }
+    if (m_fuellung.bis < gezeigt.size())
+        return false;
+    fuellungAbschliessen();
+    return true;
+}
+
+void TextBox::fuellenAnhalten()
+{
+    if (!m_fuellung.laeuft)
+        return;
+    // The shown part becomes the text, with the box's own breaks in it.
+    const qsizetype bis = m_fuellung.bis;
+    while (!m_umbrueche.isEmpty() && m_umbrueche.last() >= bis)
+        m_umbrueche.removeLast();
+    m_mitUmbruechen = !m_umbrueche.isEmpty();
+    m_text = fromDisplay(m_fuellung.gezeigt.left(bis), m_umbrueche);
+    fuellungAbschliessen();
+}
+
+void TextBox::fuellungAbschliessen()
+{
+    m_fuellung.laeuft = false;
+    m_fuellung.gezeigt.clear();
+    if (isReadOnly() != m_fuellung.gesperrt)
+        setReadOnly(m_fuellung.gesperrt);
     if (m_mitUmbruechen)
         umbruecheMarkieren();
-    m_setting = false;
+    document()->setUndoRedoEnabled(true);
     emit changed();
+}
+
+void TextBox::setLocked(bool locked)
+{
+    if (m_fuellung.laeuft)
+        m_fuellung.gesperrt = locked;
+    else
+        setReadOnly(locked);
+}
+
+bool TextBox::event(QEvent *e)
+{
+    // Tab moves the focus on, with Ctrl too; with Shift back.
+    if (e->type() == QEvent::KeyPress) {
+        const auto *k = static_cast<QKeyEvent *>(e);
+        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
+            && !(k->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
+            focusNextPrevChild(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(e);
 }
 
 // Marks the box's own breaks, out of the undo history.
@@ -466,9 +523,14 @@ void TextBox::setSelection(int start, int length)
     const int n = text().size();
     start = std::clamp(start, 0, n);
     length = std::clamp(length, 0, n - start);
+    // A selection past what a running fill has put in brings the text in
+    // up to there.
+    const int ende = displayPos(start + length);
+    while (m_fuellung.laeuft && ende >= document()->characterCount())
+        weiterFuellen();
     QTextCursor c(document());
     c.setPosition(displayPos(start));
-    c.setPosition(displayPos(start + length), QTextCursor::KeepAnchor);
+    c.setPosition(ende, QTextCursor::KeepAnchor);
     setTextCursor(c);
     ensureCursorVisible();
     // The editor shows CR LF as one break, so a selection that starts or
@@ -549,6 +611,21 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex 
     if (befehl & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
         return QItemSelectionModel::NoUpdate;
     return befehl;
+}
+
+void ListBox::keyPressEvent(QKeyEvent *e)
+{
+    // The list sets a current entry of its own when it takes the focus; with
+    // nothing chosen that entry is no step to go from.
+    const int taste = e->key();
+    if ((taste == Qt::Key_Down || taste == Qt::Key_Up || taste == Qt::Key_Home)
+        && !(e->modifiers() & ~Qt::KeypadModifier) && count() > 0 && selectedItems().isEmpty()) {
+        setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        scrollToItem(item(0));
+        e->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(e);
 }
 
 // ---------------------------------------------------------------- FileListBox

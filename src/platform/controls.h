@@ -31,15 +31,28 @@ void alsBildknopf(QPushButton *knopf);
 // characters. The exact text is kept here, so positions and written bytes
 // stay exact. Qt lays out a line whole, so a very long line (a report with
 // lone LFs is one) is shown in pieces, broken where the box chose; those
-// breaks are no part of the text.
+// breaks are no part of the text. Tab moves the focus on, as in every other
+// box; pasted tabs stay.
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit TextBox(QWidget *parent = nullptr);
 
     QString text() const;
+    // The whole text, at once.
     void setText(const QString &text);
     int length() const { return text().size(); }
+
+    // A text by pieces, so that its caller can keep the window live between
+    // them: fuellen puts in the first piece, each weiterFuellen the next,
+    // true once the whole text is in (at once for a short text, and when no
+    // fill runs). Meanwhile the box takes no typing and text() is the whole
+    // text; a newer text replaces the fill.
+    void fuellen(const QString &text);
+    bool weiterFuellen();
+    bool fuellt() const { return m_fuellung.laeuft; }
+    // Ends a running fill where it stands: the box then holds what it shows.
+    void fuellenAnhalten();
 
     int selStart() const;
     void setSelStart(int start);
@@ -48,8 +61,9 @@ public:
     QString selText() const;
     void setSelText(const QString &replacement);
 
-    void setLocked(bool locked) { setReadOnly(locked); }
-    bool locked() const { return isReadOnly(); }
+    // While a fill runs, the lock takes effect at its end.
+    void setLocked(bool locked);
+    bool locked() const { return m_fuellung.laeuft ? m_fuellung.gesperrt : isReadOnly(); }
 
     QString fontName() const { return m_fontName; }
     double fontSize() const { return m_fontSize; }
@@ -66,6 +80,7 @@ signals:
 
 protected:
     QMimeData *createMimeDataFromSelection() const override;
+    bool event(QEvent *e) override;
 
 private:
     int displayPos(int exact) const;
@@ -74,6 +89,7 @@ private:
     bool auswahlWieGesetzt() const;
 
     void umbruecheMarkieren();
+    void fuellungAbschliessen();
 
     mutable QString m_text;
     // Where the shown text holds a break of the box's own, in order.
@@ -82,9 +98,14 @@ private:
     bool m_mitUmbruechen = false;
     mutable bool m_dirty = false;
     bool m_setting = false;
-    // Counts the texts set: a long text shown by pieces stops when a newer
-    // one comes.
-    quint64 m_fuellung = 0;
+    // A text going in by pieces: its shown form, how far it is in, and the
+    // lock the box takes on at the end.
+    struct {
+        bool laeuft = false;
+        QString gezeigt;
+        qsizetype bis = 0;
+        bool gesperrt = false;
+    } m_fuellung;
     // The selection as code set it, with the editor's cursor it became.
     struct {
         int start = -1, laenge = 0;
@@ -111,7 +132,8 @@ private:
 };
 
 // List of single choice: a click chooses an entry, with Ctrl held too;
-// nothing but another choice takes the chosen one back.
+// nothing but another choice takes the chosen one back. With nothing
+// chosen, the first Down, Up or Home chooses the first entry.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -119,6 +141,7 @@ public:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
+    void keyPressEvent(QKeyEvent *e) override;
 };
 
 // File list of one folder: hidden files left out, sorted without case.

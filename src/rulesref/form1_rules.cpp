@@ -96,14 +96,14 @@ void grossZeigen(const Gross &a)
     g->Text1->setFontName(a.schrift);
     g->Text1->setFontSize(a.groesse);
     if (!a.textZuletzt)
-        g->Text1->setText(a.text);
+        g->fuellen(a.text);
     g->Label1->setCaption(a.ueberschrift);
     g->setWindowTitle(a.titel);
     g->drr->setVisible(false);
     g->Text1->setLocked(true);
     FensterInhalt = a.schluessel;
     if (a.textZuletzt)
-        g->Text1->setText(a.text);
+        g->fuellen(a.text);
 }
 
 // The frame every rules table runs: the list emptied, the table in

@@ -3,11 +3,13 @@
 #include "core/globals.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/leer.h"
+#include "platform/units.h"
 #include "testmain.h"
 #include "testsupport.h"
 #include "wavedatei.h"
 
 #include <QtTest>
+#include <cmath>
 
 namespace {
 QByteArray langerBericht()
@@ -337,6 +339,75 @@ private slots:
         f->hhhelden->trigger();
         QCOMPARE(dlg->prompts(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
         QCOMPARE(f->Text2->selText(), auswahl.isEmpty() && !text.isEmpty() ? text.left(1) : auswahl);
+    }
+
+    // A large text goes into the report box by pieces, with the player's
+    // input let through between them: the paging controls already stand
+    // where they end up, paging waits for the load, "Abbruch" stops it and
+    // keeps what is shown, another report takes over.
+    void whileTheReportGoesIn_data()
+    {
+        QTest::addColumn<bool>("kopf");    // with a head line: a part goes in, else the whole text
+        QTest::addColumn<QString>("tat");  // done at the first pause of the showing
+        QTest::addColumn<QString>("status");
+        QTest::newRow("Teil, blättern") << true << "blättern" << "FERTIG";
+        QTest::newRow("Teil, Abbruch") << true << "Abbruch" << "ABGEBROCHEN";
+        QTest::newRow("Teil, anderer Bericht") << true << "klein.txt" << "FERTIG";
+        QTest::newRow("ohne Kopfzeile, Abbruch") << false << "Abbruch" << "ABGEBROCHEN";
+        QTest::newRow("ohne Kopfzeile, anderer Bericht") << false << "klein.txt" << "FERTIG";
+    }
+    void whileTheReportGoesIn()
+    {
+        QFETCH(bool, kopf);
+        QFETCH(QString, tat);
+        QFETCH(QString, status);
+        QByteArray bericht(kopf ? "Kopf\r\n#BEF 3 4 5\r\n" : "Kopf\r\n");
+        for (int i = 0; i < 100000; ++i)
+            bericht += "Zeile " + QByteArray::number(i) + "\r\n";
+        // The whole text, or its first quarter: half and quarter are the
+        // nearest whole numbers to N / 2 + 100 and h / 2 + 100.
+        const QByteArray gespeichert = "\r\n" + bericht.chopped(2);
+        const qsizetype h = qsizetype(std::nearbyint(gespeichert.size() / 2.0 + 100));
+        const qsizetype q = qsizetype(std::nearbyint(h / 2.0 + 100));
+        const QString soll = QString::fromLatin1(kopf ? gespeichert.left(q) : bericht);
+        schreibe(QStringLiteral("klein.txt"), "#BEF 9 9 9\r\nklein\r\n");
+        bool gesehen = false;
+        QTimer takt;
+        connect(&takt, &QTimer::timeout, f, [&] {
+            // The showing runs: the box takes no typing meanwhile.
+            if (gesehen || f->arbeit != 1 || !f->Text2->isReadOnly())
+                return;
+            gesehen = true;
+            QCOMPARE(f->Text2->isReadOnly(), true);
+            QCOMPARE(f->Command4->isVisible(), kopf);
+            QCOMPARE(f->Text2->width(), kopf ? platform::twipsX(8412) : platform::twipsX(8772));
+            if (tat == QLatin1String("Abbruch"))
+                f->Command3->click();
+            else if (tat == QLatin1String("blättern"))
+                f->Command4->click();
+            else
+                f->File1->selectFile(tat);
+        });
+        takt.start(0);
+        ladeBericht(f, QStringLiteral("gross.txt"), bericht);
+        QVERIFY(gesehen);
+        vorbei(status.toUtf8().constData());
+        QVERIFY(!f->Text2->isReadOnly());
+        if (tat == QLatin1String("klein.txt")) {
+            QCOMPARE(dlg->prompts().count(kAbbrechen), 1);
+            QCOMPARE(f->Text2->text(), QStringLiteral("\r\n#BEF 9 9 9\r\nklein"));
+            return;
+        }
+        const QString t = f->Text2->text();
+        if (status == QLatin1String("FERTIG")) {
+            QCOMPARE(t, soll);
+            QCOMPARE(f->Label15->caption(), QStringLiteral("1"));
+            return;
+        }
+        // Stopped: what was shown stays, whole lines from the start.
+        QVERIFY2(t.size() > 0 && t.size() < soll.size() && soll.startsWith(t) && t.endsWith(QStringLiteral("\r\n")),
+                 qPrintable(QString::number(t.size())));
+        QCOMPARE(f->Text2->document()->blockCount(), int(t.count(QStringLiteral("\r\n"))) + 1);
     }
 
     void quitting_data()

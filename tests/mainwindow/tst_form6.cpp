@@ -127,6 +127,32 @@ private slots:
         QCOMPARE(g->Text1->text().isEmpty(), schliessen);
     }
 
+    // Filling the view is no change of the player's: once the main window's
+    // text has changed (paging, another load), leaving or closing the view
+    // asks nothing and leaves that text alone.
+    void fillingIsNoChange_data()
+    {
+        QTest::addColumn<bool>("bericht");
+        QTest::addColumn<bool>("schliessen");
+        QTest::newRow("report, left") << true << false;
+        QTest::newRow("report, closed") << true << true;
+        QTest::newRow("orders, left") << false << false;
+        QTest::newRow("orders, closed") << false << true;
+    }
+    void fillingIsNoChange()
+    {
+        QFETCH(bool, bericht);
+        QFETCH(bool, schliessen);
+        TextBox *ziel = bericht ? f->Text2 : f->Text1;
+        QTest::keyClick(f, bericht ? Qt::Key_F6 : Qt::Key_F7);
+        QTRY_COMPARE(Form::lastActive(), g);
+        QCOMPARE(g->verandert, qint16(0));
+        ziel->setText(QStringLiteral("Teil 2"));
+        schliessen ? void(g->close()) : aktiviere(f);
+        QCOMPARE(fragen(), 0);
+        QCOMPARE(ziel->text(), QStringLiteral("Teil 2"));
+    }
+
     void noQuestionOverTheRemarkBox()
     {
         f->befmax_Click();

@@ -31,7 +31,12 @@ class TstHErst : public QObject {
         QTRY_VERIFY(h->isActiveWindow()); // the focus moves on as the player answers
         const QList<std::function<void()>> antworten{
             [&] { h->Text1->setText(QStringLiteral("1")); h->Command2->click(); },
-            [&] { QTest::keyClick(h->List1, Qt::Key_Down); h->Command2->click(); }, // a player's choice
+            [&] { // a player's choice: the first Down takes the first kind, the second the next
+                QTest::keyClick(h->List1, Qt::Key_Down);
+                QCOMPARE(h->List1->selectedItems().value(0)->text(), QStringLiteral("Goldraubzug (RG)"));
+                QTest::keyClick(h->List1, Qt::Key_Down);
+                h->Command2->click();
+            },
             [&] { h->Text1->setText(QStringLiteral("10")); },
             [&] { h->Command2->click(); },
             [&] { // Enter in the soldiers' box goes on to the mercenaries'

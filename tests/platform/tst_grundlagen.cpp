@@ -8,6 +8,8 @@
 #include "testsupport.h"
 
 #include <QClipboard>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QMenu>
 #include <QTextBlock>
 #include <QTimer>
@@ -170,28 +172,156 @@ private slots:
         QCOMPARE(box.text(), text.replace(ende, laenge, QStringLiteral("u\r\nv")));
     }
 
-    // A text of many lines goes in by pieces: the window's timers run
-    // meanwhile, and a text set by one of them wins.
-    void manyLinesKeepTheWindowLive_data()
+    // A text goes in whole, with no event handled meanwhile; by pieces its
+    // caller handles events between them, and a newer text or a stop wins.
+    void manyLinesGoInByPieces_data()
     {
-        QTest::addColumn<QString>("neuer");
-        QTest::newRow("ruhig") << QString();
-        QTest::newRow("neuer Text dazwischen") << QStringLiteral("neu\r\nkurz");
+        QTest::addColumn<QString>("neuer"); // set between two pieces
+        QTest::addColumn<bool>("anhalten"); // the caller stops after the second piece
+        QTest::newRow("ganz") << QString() << false;
+        QTest::newRow("neuer Text dazwischen") << QStringLiteral("neu\r\nkurz") << false;
+        QTest::newRow("angehalten") << QString() << true;
     }
-    void manyLinesKeepTheWindowLive()
+    void manyLinesGoInByPieces()
     {
         QFETCH(QString, neuer);
-        const QString viele = QStringLiteral("Die Bauern ernten 500 e Getreide.\r\n").repeated(100000);
+        QFETCH(bool, anhalten);
+        const QString zeile = QStringLiteral("Die Bauern ernten 500 e Getreide.\r\n");
+        const QString viele = QStringLiteral("Kopf\n\r\n") + zeile.repeated(100000);
         TextBox box;
         box.show();
-        int takte = 0;
-        QTimer::singleShot(0, &box, [&] { ++takte; if (!neuer.isEmpty()) box.setText(neuer); });
+        int takte = 0, aenderungen = 0;
+        QTimer takt;
+        connect(&takt, &QTimer::timeout, [&] { ++takte; });
+        takt.start(0);
+        connect(&box, &TextBox::changed, [&] { ++aenderungen; });
         box.setText(viele);
-        QCOMPARE(takte, 1);
+        QCOMPARE(takte, 0);
+        QCOMPARE(box.text(), viele);
+        QCOMPARE(aenderungen, 1);
+
+        box.setText(QString());
+        aenderungen = 0;
+        box.fuellen(viele);
+        int stuecke = 1;
+        while (!box.weiterFuellen()) {
+            ++stuecke;
+            // Between pieces the box holds its whole text and takes no typing.
+            QCOMPARE(box.text().size(), viele.size());
+            QVERIFY(box.isReadOnly() && !box.locked());
+            QTest::keyClicks(&box, QStringLiteral("x"));
+            QCoreApplication::processEvents();
+            if (stuecke == 2 && !neuer.isEmpty())
+                box.setText(neuer);
+            if (stuecke == 2 && anhalten)
+                box.fuellenAnhalten();
+        }
+        QVERIFY(stuecke > 2 || !neuer.isEmpty() || anhalten);
+        QVERIFY(takte > 0);
+        QVERIFY(!box.isReadOnly());
+        QCOMPARE(aenderungen, 1);
+        QVERIFY(!box.document()->isUndoAvailable() && box.document()->isUndoRedoEnabled());
+        if (anhalten) {
+            // What is shown is the text: whole lines from the start.
+            const QString t = box.text();
+            QVERIFY(t.size() > 9 + zeile.size() && t.size() < viele.size());
+            QVERIFY(viele.startsWith(t) && t.endsWith(zeile));
+            QCOMPARE(box.document()->blockCount(), int(t.count(QStringLiteral("\r\n"))) + 1);
+            return;
+        }
         const QString soll = neuer.isEmpty() ? viele : neuer;
         QCOMPARE(box.text(), soll);
         QCOMPARE(box.document()->blockCount(), int(soll.count(QStringLiteral("\r\n"))) + 1);
-        QVERIFY(!box.document()->isUndoAvailable() && box.document()->isUndoRedoEnabled());
+    }
+
+    // A lock set during a fill holds at its end; a selection set past the
+    // part already in brings the text in up to it.
+    void fillKeepsLockAndSelection()
+    {
+        const QString viele = QStringLiteral("Zeile\r\n").repeated(50000) + QStringLiteral("Ende");
+        TextBox box;
+        box.fuellen(viele);
+        box.setLocked(true);
+        QVERIFY(box.locked());
+        box.setSelStart(int(viele.size()) - 4);
+        box.setSelLength(4);
+        QCOMPARE(box.selText(), QStringLiteral("Ende"));
+        QCOMPARE(box.textCursor().selectedText(), QStringLiteral("Ende"));
+        QVERIFY(box.weiterFuellen());
+        QVERIFY(box.isReadOnly() && box.locked());
+        QCOMPARE(box.text(), viele);
+    }
+
+    // Tab moves the focus on, with Ctrl too, and Shift+Tab back; no tab
+    // lands in the text, while a pasted one stays.
+    void tabMovesTheFocus_data()
+    {
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("vor");
+        QTest::newRow("Tab") << int(Qt::NoModifier) << true;
+        QTest::newRow("Umschalt+Tab") << int(Qt::ShiftModifier) << false;
+        QTest::newRow("Strg+Tab") << int(Qt::ControlModifier) << true;
+        QTest::newRow("Strg+Umschalt+Tab") << int(Qt::ControlModifier | Qt::ShiftModifier) << false;
+    }
+    void tabMovesTheFocus()
+    {
+        QFETCH(int, modifiers);
+        QFETCH(bool, vor);
+        QWidget fenster;
+        auto *davor = new QLineEdit(&fenster);
+        auto *box = new TextBox(&fenster);
+        auto *danach = new QLineEdit(&fenster);
+        fenster.show();
+        fenster.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        for (const bool gesperrt : {false, true}) {
+            box->setLocked(gesperrt);
+            box->setText(QStringLiteral("ab"));
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Tab, Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(QApplication::focusWidget(), vor ? static_cast<QWidget *>(danach) : davor);
+            QCOMPARE(box->text(), QStringLiteral("ab"));
+        }
+        box->setLocked(false);
+        QGuiApplication::clipboard()->setText(QStringLiteral("1\t2"));
+        box->setFocus();
+        box->moveCursor(QTextCursor::End);
+        box->paste();
+        QCOMPARE(box->text(), QStringLiteral("ab1\t2"));
+    }
+
+    // With nothing chosen the list has no entry to step over: the first
+    // Down, Up or Home chooses the first one; after a choice keys step on.
+    void firstKeyChoosesTheFirstEntry_data()
+    {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("gewaehlt"); // chosen before, -1 for none
+        QTest::addColumn<int>("danach");
+        QTest::newRow("Ab") << int(Qt::Key_Down) << -1 << 0;
+        QTest::newRow("Auf") << int(Qt::Key_Up) << -1 << 0;
+        QTest::newRow("Pos1") << int(Qt::Key_Home) << -1 << 0;
+        QTest::newRow("Ab nach einer Wahl") << int(Qt::Key_Down) << 2 << 3;
+        QTest::newRow("Pos1 nach einer Wahl") << int(Qt::Key_Home) << 2 << 0;
+    }
+    void firstKeyChoosesTheFirstEntry()
+    {
+        QFETCH(int, taste);
+        QFETCH(int, gewaehlt);
+        QFETCH(int, danach);
+        ListBox liste;
+        liste.addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
+        if (gewaehlt >= 0)
+            liste.setCurrentRow(gewaehlt);
+        liste.show();
+        liste.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&liste));
+        liste.setFocus(Qt::TabFocusReason);
+        QSignalSpy wahl(&liste, &QListWidget::itemSelectionChanged);
+        QTest::keyClick(&liste, Qt::Key(taste));
+        QCOMPARE(wahl.count(), 1);
+        QCOMPARE(liste.selectedItems().size(), 1);
+        QCOMPARE(liste.row(liste.selectedItems().first()), danach);
+        QCOMPARE(liste.currentRow(), danach);
     }
 
     void playerMovesTheSelection()

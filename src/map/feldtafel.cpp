@@ -159,6 +159,24 @@ void Feldtafel::setText(TafelText Tafel::*box, const QString &text)
         (tafel.*box).text = text;
 }
 
+void Feldtafel::burgArtWaehlen(int index)
+{
+    pruefeListe(index, kBurgArt);
+    if (tafel.TxtBurgArt.index != index)
+        setBurgArt(index);
+    else if (GarNichtsMachen == 0 && feld().BurgArt != index)
+        TxtBurgArt_Click();
+}
+
+void Feldtafel::terrainWaehlen(int index)
+{
+    pruefeListe(index, kTerrain);
+    if (tafel.TxtTerrain.index != index)
+        setTerrain(index);
+    else if (GarNichtsMachen == 0 && feld().Terrain != index)
+        TxtTerrain_Click();
+}
+
 // ---- panel operations
 
 void Feldtafel::FelderWerteInitialisieren()
@@ -207,31 +225,47 @@ void Feldtafel::FeldDatenAnzeigen()
     setEchtBit(inListe(f.EchtBit, kEchtBit));
     setErzmagier(qBound<int>(0, f.Erzmagier, 1));
     setDrufelbatze(qBound<int>(0, f.Drufelbatze, 1));
-    m_gezeigt = tafel;
+    m_basis = f;
+    tafelNach(tafel, m_basis);
 }
 
-void Feldtafel::FelderDatenSpeichern() { tafelNach(tafel, feld()); }
+void Feldtafel::FelderDatenSpeichern() { tafelSpeichern(GAlle, false); }
 
 void Feldtafel::aenderungenSpeichern()
 {
     if (!feldGewaehlt() || gezeigtesFeld != AktuellesFeld)
         return;
-    // The panel as shown and as it stands, each stored into a copy: a
-    // member keeps the record's value unless the two differ.
+    tafelSpeichern(GAlle, true);
+}
+
+void Feldtafel::tafelSpeichern(unsigned glieder, bool nurGeaenderte)
+{
+    // The panel stored into a copy first: a number box without a whole
+    // number keeps the record's value there.
     FeldDaten &f = feld();
-    FeldDaten vorher = f, jetzt = f;
-    tafelNach(m_gezeigt, vorher);
+    FeldDaten jetzt = f;
     tafelNach(tafel, jetzt);
-    for (qint16 FeldDaten::*m : {&FeldDaten::SpielerNummer, &FeldDaten::GubHortFlag, &FeldDaten::Terrain,
-                                 &FeldDaten::Besonderheiten, &FeldDaten::BurgArt, &FeldDaten::Burgklasse,
-                                 &FeldDaten::SpielerRang, &FeldDaten::OberHerr, &FeldDaten::EchtBit,
-                                 &FeldDaten::Erzmagier, &FeldDaten::Drufelbatze})
-        if (jetzt.*m != vorher.*m)
+    auto nimm = [&](Glied g, auto m) {
+        if (!(glieder & g))
+            return;
+        if (!nurGeaenderte || jetzt.*m != m_basis.*m)
             f.*m = jetzt.*m;
-    for (QString FeldDaten::*m : {&FeldDaten::FeldName, &FeldDaten::Besitzer, &FeldDaten::SpielerName})
-        if (jetzt.*m != vorher.*m)
-            f.*m = jetzt.*m;
-    m_gezeigt = tafel;
+        m_basis.*m = jetzt.*m;
+    };
+    nimm(GGubHortFlag, &FeldDaten::GubHortFlag);
+    nimm(GFeldName, &FeldDaten::FeldName);
+    nimm(GTerrain, &FeldDaten::Terrain);
+    nimm(GBesonderheiten, &FeldDaten::Besonderheiten);
+    nimm(GBurgArt, &FeldDaten::BurgArt);
+    nimm(GBurgklasse, &FeldDaten::Burgklasse);
+    nimm(GBesitzer, &FeldDaten::Besitzer);
+    nimm(GSpielerName, &FeldDaten::SpielerName);
+    nimm(GSpielerNummer, &FeldDaten::SpielerNummer);
+    nimm(GSpielerRang, &FeldDaten::SpielerRang);
+    nimm(GOberHerr, &FeldDaten::OberHerr);
+    nimm(GEchtBit, &FeldDaten::EchtBit);
+    nimm(GErzmagier, &FeldDaten::Erzmagier);
+    nimm(GDrufelbatze, &FeldDaten::Drufelbatze);
 }
 
 void Feldtafel::EnableFalsen()
@@ -320,21 +354,7 @@ void Feldtafel::TxtBurgArt_Click()
         burgSpeichern();
 }
 
-void Feldtafel::burgSpeichern()
-{
-    FeldDaten &f = feld();
-    const Tafel &t = tafel;
-    f.BurgArt = t.TxtBurgArt.index;
-    zahlNach(t.TxtBurgklasse.text, f.Burgklasse);
-    f.Besitzer = t.TxtBesitzer.text;
-    f.SpielerRang = t.TxtSpielerRang.index;
-    zahlNach(t.TxtOberHerr.text, f.OberHerr);
-    f.EchtBit = t.TxtEchtBit.index;
-    f.Erzmagier = t.TxtErzmagier.value;
-    f.Drufelbatze = t.TxtDrufelbatze.value;
-    f.SpielerName = festerText(t.TxtSpielerName.text);
-    zahlNach(t.TxtSpielerNummer.text, f.SpielerNummer);
-}
+void Feldtafel::burgSpeichern() { tafelSpeichern(GBurg, false); }
 
 void Feldtafel::TxtBurgklasse_Change()
 {
@@ -354,7 +374,7 @@ void Feldtafel::TxtEchtBit_Click()
     if (tafel.TxtEchtBit.index == 0 && feld().BurgArt == 1)
         setBurgArt(0);
     if (GarNichtsMachen == 0)
-        feld().EchtBit = tafel.TxtEchtBit.index;
+        tafelSpeichern(GEchtBit, false);
 }
 
 void Feldtafel::TxtSpielerRang_Click()
@@ -391,7 +411,8 @@ void Feldtafel::TxtTerrain_Click()
         setEchtBit(0);
         setErzmagier(0);
         setDrufelbatze(0);
-        setBurgArt(0);
+        // Also a castle the panel shows as "Keine Burg" already goes.
+        burgArtWaehlen(0);
         t.TxtSpielerNummer.text = QStringLiteral("0");
         t.TxtErzmagier.enabled = t.TxtDrufelbatze.enabled = false;
         t.TxtSpielerName.enabled = t.TxtSpielerNummer.enabled = t.Label8.enabled = false;
@@ -409,11 +430,11 @@ void Feldtafel::TxtTerrain_Click()
             t.TxtBurgArt.enabled = true;
         t.TxtBesitzer.enabled = t.TxtGubhort.enabled = t.TxtBesonderheiten.enabled = true;
     }
+    // The terrain is stored; of the rest only what the rules or the player
+    // changed, so a castle left alone stays as loaded.
     if (GarNichtsMachen == 0) {
-        FeldDaten &f = feld();
-        f.GubHortFlag = t.TxtGubhort.value;
-        f.Terrain = t.TxtTerrain.index;
-        burgSpeichern();
+        tafelSpeichern(GTerrain, false);
+        tafelSpeichern(GGubHortFlag | GBurg, true);
     }
 }
 
@@ -426,7 +447,7 @@ void Feldtafel::TxtBesonderheiten_Click()
         BesEntfernen();
     else if (index != 0 && feld().Besonderheiten != index)
         BesZeichnen();
-    feld().Besonderheiten = qint16(index);
+    tafelSpeichern(GBesonderheiten, false);
 }
 
 void Feldtafel::TxtGubhort_Click()
@@ -438,7 +459,7 @@ void Feldtafel::TxtGubhort_Click()
         GubHortEntfernen();
     if (feld().GubHortFlag != 1 && v == 1)
         GubHortZeichnen();
-    feld().GubHortFlag = qint16(v);
+    tafelSpeichern(GGubHortFlag, false);
 }
 
 // ---- symbols
@@ -556,8 +577,8 @@ bool Feldtafel::feldWaehlen(int feldNr, bool speichern)
     if (SpaltenAnzahl == 0 || ZeilenAnzahl == 0 || feldNr < 1 || feldNr > SpaltenAnzahl * ZeilenAnzahl)
         return false;
     GarNichtsMachen = 1;
-    if (speichern && gezeigtesFeld == AktuellesFeld)
-        FelderDatenSpeichern();
+    if (speichern)
+        aenderungenSpeichern();
     AktuelleSpalte = qint16(spalteVon(feldNr));
     AktuelleZeile = qint16(zeileVon(feldNr));
     AktuellesFeld = qint16(feldNr);

@@ -58,14 +58,21 @@ public:
     void setDrufelbatze(int value);
     void setBurgklasse(const QString &text);
     void setText(TafelText Tafel::*box, const QString &text);
+    // A kind chosen in a list, by the player or a rule. Choosing the entry
+    // the list shows already runs the rule too while the record holds
+    // another kind (a StammesBurg shown as "Keine Burg", a terrain outside
+    // the list), so that record and symbol follow the choice.
+    void burgArtWaehlen(int index);
+    void terrainWaehlen(int index);
 
     // ---- panel operations
     void FelderWerteInitialisieren();
     void FeldDatenAnzeigen();
     void FelderDatenSpeichern();
-    // Before a save: stores into the shown field only what the player
-    // changed since it was shown; the rest of its record stays as loaded,
-    // whatever the panel's rules made of it on the screen.
+    // Before a save and when the selection moves on: stores into the shown
+    // field only what the player changed since it was shown or stored; the
+    // rest of its record stays as loaded, whatever the panel's rules made
+    // of it on the screen.
     void aenderungenSpeichern();
     void EnableTruen();
     void EnableFalsen();
@@ -114,6 +121,21 @@ private:
     void symbolZeichnen(int art);
     void symbolVerstecken(int art);
     void burgSpeichern();
-    // The panel as showing the field left it, or as the last save stored it.
-    Tafel m_gezeigt;
+    // Members of the record, one bit each, as a store picks them.
+    enum Glied : unsigned {
+        GSpielerNummer = 1u << 0, GGubHortFlag = 1u << 1, GFeldName = 1u << 2, GTerrain = 1u << 3,
+        GBesonderheiten = 1u << 4, GBurgArt = 1u << 5, GBurgklasse = 1u << 6, GBesitzer = 1u << 7,
+        GSpielerName = 1u << 8, GSpielerRang = 1u << 9, GOberHerr = 1u << 10, GEchtBit = 1u << 11,
+        GErzmagier = 1u << 12, GDrufelbatze = 1u << 13, GAlle = (1u << 14) - 1,
+        // what the castle-kind rule stores
+        GBurg = GBurgArt | GBurgklasse | GBesitzer | GSpielerName | GSpielerNummer | GSpielerRang | GOberHerr
+                | GEchtBit | GErzmagier | GDrufelbatze,
+    };
+    // The one store of the panel into the current record: the members
+    // picked, all of them or only those whose control the player changed
+    // since the field was shown or the member last stored.
+    void tafelSpeichern(unsigned glieder, bool nurGeaenderte);
+    // What the panel stood for when the field was shown, member by member,
+    // moved on with every store.
+    FeldDaten m_basis;
 };

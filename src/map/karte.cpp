@@ -225,6 +225,15 @@ void Karte::buildControls()
         o->installEventFilter(this);
 
     connect(TxtTerrain, &QComboBox::currentIndexChanged, this, &Karte::TxtTerrain_Click);
+    // The entry shown picked again: the record may hold another kind.
+    connect(TxtTerrain, &QComboBox::activated, this, [this](int i) {
+        feldtafel.terrainWaehlen(i);
+        spiegeln();
+    });
+    connect(TxtBurgArt, &QComboBox::activated, this, [this](int i) {
+        feldtafel.burgArtWaehlen(i);
+        spiegeln();
+    });
     connect(TxtBesonderheiten, &QComboBox::currentIndexChanged, this, &Karte::TxtBesonderheiten_Click);
     connect(TxtBurgArt, &QComboBox::currentIndexChanged, this, &Karte::TxtBurgArt_Click);
     connect(TxtSpielerRang, &QComboBox::currentIndexChanged, this, &Karte::TxtSpielerRang_Click);

@@ -11,6 +11,29 @@ class TstFeldtafel : public QObject {
     Q_OBJECT
     std::unique_ptr<Feldtafel> t;
 
+    // A StammesBurg without player (0), with a player (1) and a record outside the panel's lists (2), as a
+    // load leaves it with its symbols drawn on field 45; then the player's click on it.
+    FeldDaten geladenUndGewaehlt(int satz)
+    {
+        FeldDaten f{.SpielerNummer = 4, .FeldName = festerText(QStringLiteral("Burg")), .Terrain = 1, .BurgArt = 1,
+                    .Burgklasse = 3, .Besitzer = QStringLiteral("45"), .SpielerName = festerText(QStringLiteral("Tramsel")),
+                    .SpielerRang = 2, .EchtBit = qint16(satz), .Erzmagier = 1, .Drufelbatze = 1};
+        if (satz == 2)
+            f = {.Terrain = 42, .BurgArt = 9, .Burgklasse = 2, .Besitzer = QStringLiteral("7"), .SpielerRang = 77,
+                 .EchtBit = 2};
+        Felder[45] = f;
+        AktuellesFeld = 45;
+        AktuelleSpalte = 5;
+        AktuelleZeile = 5;
+        t->laden = 1;
+        t->BurgZeichnenBeimLADEN();
+        t->TerrainZeichnenBeimLADEN();
+        t->laden = 0;
+        t->feldWaehlen(45);
+        f.FeldNummer = 45;
+        return f;
+    }
+
 private slots:
     // A 10 x 10 map with field 23 selected, as after a click.
     void init()
@@ -49,6 +72,10 @@ private slots:
         QCOMPARE(p.TxtBesitzer.text, QStringLiteral("23"));
         QVERIFY(f.Erzmagier == 1 && f.BurgArt == 2);
         QVERIFY(!t->symbole.sichtbar(SBurg, 23) && t->symbole.sichtbar(NBurg, 23));
+        t->setBurgArt(1); // the tick taken back after it was stored goes into the record too
+        t->setErzmagier(0);
+        QVERIFY(t->feldWaehlen(24));
+        QCOMPARE(f.Erzmagier, qint16(0));
     }
 
     // Without a player a NebenBurg stays and a StammesBurg goes.
@@ -116,8 +143,66 @@ private slots:
         QCOMPARE(t->tafel.TxtBurgArt.index, qint16(0));
         QCOMPARE(t->tafel.TxtBurgklasse.text, QStringLiteral("0"));
         QVERIFY(!t->tafel.TxtSpielerName.enabled);
-        QVERIFY(t->feldWaehlen(41));
-        QVERIFY(Felder[40].BurgArt == 0 && Felder[40].Burgklasse == 0);
+        QVERIFY(t->feldWaehlen(41)); // only looked at: the record stays as it was
+        QVERIFY(Felder[40].BurgArt == 1 && Felder[40].Burgklasse == 2);
+    }
+
+    // A field only looked at, or changed in one thing, keeps the rest of its record as loaded.
+    void nurAngesehenBleibtWieGeladen_data()
+    {
+        QTest::addColumn<int>("satz");
+        QTest::addColumn<QString>("name"); // typed, or none
+        QTest::addColumn<int>("terrain");  // chosen, or -1
+        for (int satz : {0, 2}) {
+            const char *art = satz == 0 ? "StammesBurg ohne Spieler, " : "ausserhalb der Listen, ";
+            QTest::addRow("%sangesehen", art) << satz << QString() << -1;
+            QTest::addRow("%sName", art) << satz << QStringLiteral("Furt") << -1;
+            QTest::addRow("%sWald", art) << satz << QString() << 7;
+            QTest::addRow("%sWald mit NG", art) << satz << QString() << 8; // shown already for 42
+        }
+    }
+    void nurAngesehenBleibtWieGeladen()
+    {
+        QFETCH(int, satz);
+        QFETCH(QString, name);
+        QFETCH(int, terrain);
+        FeldDaten f = geladenUndGewaehlt(satz);
+        if (!name.isEmpty())
+            t->setText(&Tafel::TxtFeldName, name);
+        if (terrain >= 0)
+            t->terrainWaehlen(terrain);
+        QVERIFY(t->feldWaehlen(46));
+        if (!name.isEmpty())
+            f.FeldName = festerText(name);
+        if (terrain >= 0)
+            f.Terrain = qint16(terrain);
+        QVERIFY(Felder[45] == f);
+        QCOMPARE(t->symbole.sichtbar(SBurg, 45), satz == 0);
+    }
+
+    // "Keine Burg", "Hochgebirge" or "See" takes a StammesBurg away, also one shown as "Keine Burg" already.
+    void burgWeg_data()
+    {
+        QTest::addColumn<int>("satz");
+        QTest::addColumn<int>("terrain"); // 0: "Keine Burg" chosen
+        for (int satz : {0, 1})
+            for (int terrain : {0, 4, 5})
+                QTest::addRow("%s, %s", satz == 0 ? "ohne Spieler" : "Echtspieler",
+                              terrain == 0 ? "Keine Burg" : terrain == 4 ? "Hochgebirge" : "See") << satz << terrain;
+    }
+    void burgWeg()
+    {
+        QFETCH(int, satz);
+        QFETCH(int, terrain);
+        geladenUndGewaehlt(satz);
+        QVERIFY(t->symbole.sichtbar(SBurg, 45));
+        terrain == 0 ? t->burgArtWaehlen(0) : t->terrainWaehlen(terrain);
+        QVERIFY(!t->symbole.sichtbar(SBurg, 45));
+        QVERIFY(t->feldWaehlen(46));
+        const FeldDaten &f = Felder[45];
+        QCOMPARE(f.BurgArt + f.Burgklasse + f.SpielerNummer + f.SpielerRang + f.EchtBit + f.Erzmagier + f.Drufelbatze, 0);
+        QCOMPARE(f.SpielerName, festerText(QString()));
+        QCOMPARE(f.FeldName, festerText(QStringLiteral("Burg")));
     }
 
     void waldSumpfWald()
@@ -196,7 +281,7 @@ private slots:
         QCOMPARE(t->tafel.TxtSpielerName.text, festerText(QStringLiteral("Nachher")));
         QVERIFY(t->feldWaehlen(51));
         QCOMPARE(Felder[50].SpielerName, festerText(QStringLiteral("Nachher")));
-        QVERIFY(Felder[50].Terrain == 8 && Felder[50].EchtBit == 2 && Felder[50].Besonderheiten == 0);
+        QVERIFY(Felder[50].Terrain == 12 && Felder[50].EchtBit == 7 && Felder[50].Besonderheiten == -2);
     }
 
     // A click off the grid, or with no map, changes nothing and leaves the guard open.

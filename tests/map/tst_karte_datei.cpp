@@ -49,6 +49,12 @@ class TstKarteDatei : public QObject {
 
     bool sichtbar(Symbol s, int feld) const { return k->feldtafel.symbole.sichtbar(s, feld); }
 
+    void klick(int feld)
+    {
+        const QRectF z = zelle(spalteVon(feld), zeileVon(feld));
+        k->Picture1_MouseDown(1, 0, float(z.center().x()), float(z.center().y()));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -96,7 +102,8 @@ private slots:
         QCOMPARE(b.mid(2 * 176), beispiel().mid(2 * 176));
     }
 
-    // Showing a field applies the panel's rules to the panel only: a save keeps the record as loaded.
+    // Showing a field applies the panel's rules to the panel only: every field clicked, a save keeps the
+    // records as loaded.
     void gezeigtesFeldBleibtWieGeladen_data()
     {
         QTest::addColumn<int>("stelle"); // in the record of field 1, which holds a GubHort as well
@@ -104,6 +111,9 @@ private slots:
         QTest::newRow("StammesBurg ohne Spieler") << 81 << 0; // EchtBit after the owner "1"
         QTest::newRow("Burgklasse 0") << 42 << 0;
         QTest::newRow("Hochgebirge mit GubHort") << 36 << 4;
+        QTest::newRow("Terrain 42") << 36 << 42;
+        QTest::newRow("BurgArt 9") << 40 << 9;
+        QTest::newRow("Rang 77") << 77 << 77;
     }
     void gezeigtesFeldBleibtWieGeladen()
     {
@@ -114,9 +124,26 @@ private slots:
         datei[176 + stelle] = char(wert);
         schreibeDatei(pfad(QStringLiteral("feld1.bwk")), datei);
         laden(1, pfad(QStringLiteral("feld1.bwk")));
+        for (int feld : {2, 3, 4, 5, 6, 1, 2})
+            klick(feld);
         const QString wieder = pfad(QLatin1String(QTest::currentDataTag()) + QStringLiteral(".bwk"));
         speichern(wieder);
+        datei[4 * 176] = 4; // the one thing showing writes: field 4's own number, 0 in the file
         QCOMPARE(liesDatei(wieder), datei);
+    }
+
+    // "Keine Burg" picked in its list on a StammesBurg without player, which the list shows already.
+    void keineBurgGewaehlt()
+    {
+        QByteArray datei = beispiel();
+        datei[176 + 81] = 0;
+        schreibeDatei(pfad(QStringLiteral("keineBurg.bwk")), datei);
+        laden(1, pfad(QStringLiteral("keineBurg.bwk")));
+        QVERIFY(k->TxtBurgArt->currentIndex() == 0 && sichtbar(SBurg, 1));
+        k->TxtBurgArt->showPopup();
+        QTest::keyClick(k->TxtBurgArt->view(), Qt::Key_Return);
+        QVERIFY(!sichtbar(SBurg, 1));
+        QCOMPARE(Felder[1].BurgArt + Felder[1].Erzmagier + Felder[1].Drufelbatze, 0);
     }
 
     void feldGroesseFrage_data()

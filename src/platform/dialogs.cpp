@@ -1,6 +1,7 @@
 #include "platform/dialogs.h"
 #include "platform/form.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -15,9 +16,26 @@ InputBoxHook g_inputHook;
 int g_dialogDepth = 0;
 QPointer<QWidget> g_hauptfenster;
 
+bool offen(const QWidget *w) { return w && w->isVisible() && !w->isMinimized(); }
+
+// While a box is open. Once it is answered, the window it opened over comes
+// to the front again: the system may have left the focus nowhere, or with
+// another window, when the box came while none was active.
 struct DialogGuard {
+    QPointer<QWidget> ueber = boxFenster();
     DialogGuard() { ++g_dialogDepth; }
-    ~DialogGuard() { --g_dialogDepth; }
+    ~DialogGuard()
+    {
+        --g_dialogDepth;
+        if (!offen(ueber) || QApplication::activeWindow() == ueber)
+            return;
+        if (auto *form = qobject_cast<Form *>(ueber.data())) {
+            form->SetFocus();
+        } else {
+            ueber->raise();
+            ueber->activateWindow();
+        }
+    }
 };
 } // namespace
 
@@ -30,8 +48,11 @@ QWidget *boxFenster()
 {
     if (QWidget *w = Form::aktivesFenster())
         return w;
-    return g_hauptfenster && g_hauptfenster->isVisible() && !g_hauptfenster->isMinimized() ? g_hauptfenster.data()
-                                                                                          : nullptr;
+    // None active: a file dialog has just closed and the system has not yet
+    // given the focus back to the window the player worked in.
+    if (QWidget *w = Form::zuletztOffen())
+        return w;
+    return offen(g_hauptfenster) ? g_hauptfenster.data() : nullptr;
 }
 
 int MsgBox(const QString &prompt, int buttons, const QString &title)
@@ -40,7 +61,7 @@ int MsgBox(const QString &prompt, int buttons, const QString &title)
     if (g_msgHook)
         return g_msgHook(prompt, buttons, title);
 
-    QMessageBox box(boxFenster());
+    QMessageBox box(guard.ueber);
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(prompt);
@@ -79,7 +100,7 @@ QString InputBox(const QString &prompt, const QString &title, const QString &def
     DialogGuard guard;
     if (g_inputHook)
         return g_inputHook(prompt, title, defaultText);
-    QInputDialog dlg(boxFenster());
+    QInputDialog dlg(guard.ueber);
     dlg.setWindowTitle(title);
     dlg.setLabelText(prompt);
     dlg.setTextValue(defaultText);

@@ -26,8 +26,10 @@ using MsgBoxHook = std::function<int(const QString &prompt, int buttons, const Q
 using InputBoxHook = std::function<QString(const QString &prompt, const QString &title, const QString &def)>;
 void setMsgBoxHook(MsgBoxHook hook);
 void setInputBoxHook(InputBoxHook hook);
-// Boxes open over the program's active window; with none active, over this
-// one (the main window) while it is open.
+// Boxes open over the program's active window; with none active, over the
+// one active last that is still open, else over this one (the main window)
+// while it is open. Once answered, the window a box opened over is in front
+// and active again.
 void setHauptfenster(QWidget *w);
 // The window the next box opens over; nullptr for the middle of the screen.
 QWidget *boxFenster();

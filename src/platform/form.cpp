@@ -18,6 +18,7 @@
 
 namespace {
 QPointer<Form> g_lastActive;
+QList<QPointer<Form>> g_verlauf; // the windows that were active, the last one first
 QPointer<Form> g_fokusVerlangt; // given the focus, which the system has not yet moved
 
 // Every window carries the program's 32 x 32 icon: a sealed order scroll.
@@ -234,16 +235,24 @@ void Form::keyPressEvent(QKeyEvent *e)
 
 Form *Form::lastActive() { return g_lastActive.data(); }
 
+namespace {
+bool offen(const QWidget *w) { return w && w->isVisible() && !w->isMinimized(); }
+} // namespace
+
+Form *Form::zuletztOffen()
+{
+    for (const QPointer<Form> &w : std::as_const(g_verlauf))
+        if (offen(w))
+            return w;
+    return nullptr;
+}
+
 void Form::SetFocus()
 {
     g_fokusVerlangt = this;
     raise();
     activateWindow();
 }
-
-namespace {
-bool offen(const QWidget *w) { return w && w->isVisible() && !w->isMinimized(); }
-} // namespace
 
 QWidget *Form::aktivesFenster()
 {
@@ -265,6 +274,9 @@ void Form::changeEvent(QEvent *e)
         if (g_lastActive != this && !platform::dialogOpen()) {
             QPointer<Form> vorher = g_lastActive;
             g_lastActive = this;
+            g_verlauf.removeAll(nullptr);
+            g_verlauf.removeAll(this);
+            g_verlauf.prepend(this);
             if (vorher)
                 vorher->Form_Deactivate();
             Form_Activate();

@@ -53,6 +53,9 @@ public:
 
     // The program window that was active last (message boxes don't count).
     static Form *lastActive();
+    // Of the program windows that were active, the last one still open
+    // (visible and not minimised); a popup that has closed is passed over.
+    static Form *zuletztOffen();
     // The program window that has the focus now, or was given it by SetFocus
     // and is still waiting for it; nullptr while none of them is active.
     static QWidget *aktivesFenster();

@@ -179,7 +179,7 @@ private slots:
     // Printed into a PDF file, from a printer that answers none, or from one that cannot start.
     void printing_data()
     {
-        QTest::addColumn<int>("wo"); // F11, F12, the enlarged view's menu
+        QTest::addColumn<int>("wo"); // F11, F12, the enlarged view's menu, the same just after a dialog over it
         QTest::addColumn<int>("drucker"); // PDF file, none, cannot start
         QTest::addColumn<QString>("bemerkung");
         QTest::addColumn<bool>("offen");
@@ -195,6 +195,7 @@ private slots:
             << 0 << 0 << "Nix" << false << QByteArray("nur Text\r\nohne Kopf\r\n");
         QTest::newRow("no printer, F11") << 0 << 1 << "Zug 17" << false << QByteArray();
         QTest::newRow("no printer, enlarged view") << 2 << 1 << "Zug 17" << false << QByteArray();
+        QTest::newRow("no printer, enlarged view, none active") << 3 << 1 << "Zug 17" << false << QByteArray();
         QTest::newRow("printer that cannot start") << 1 << 2 << "Zug 17" << false << QByteArray();
     }
     void printing()
@@ -222,9 +223,21 @@ private slots:
             m_ziel = QStringLiteral("/nicht/da/druck.pdf");
         dlg->eingaben = {bemerkung};
         f->Label3->setCaption(QStringLiteral("FERTIG"));
-        wo == 2 ? (f->befmax_Click(), g->drr_Click()) : QTest::keyClick(f, wo ? Qt::Key_F12 : Qt::Key_F11);
+        if (wo >= 2) {
+            f->befmax_Click();
+            if (wo == 3) { // leaving the view would now ask to copy its text back
+                aktiviere(g);
+                f->Text1->setText(QStringLiteral("anders"));
+                QVERIFY(dialogGeschlossen());
+            }
+            g->drr_Click();
+        } else {
+            QTest::keyClick(f, wo ? Qt::Key_F12 : Qt::Key_F11);
+        }
         QCOMPARE(dlg->eingabeFragen, QStringList{kBemerkung});
-        QCOMPARE(dlg->ueber, QList<QWidget *>(dlg->ueber.size(), g)); // over the view, which has the focus
+        QCOMPARE(dlg->ueber, QList<QWidget *>(dlg->ueber.size(), g)); // over the view, which has or had the focus
+        if (wo == 3)
+            QVERIFY(QTest::qWaitForWindowActive(g));
         if (drucker) {
             QCOMPARE(dlg->prompts(), QStringList{QStringLiteral(
                 "Natürlich musst du schon einen Drucker haben und ihn unter Windows als Standard installiert haben.\n"

@@ -17,6 +17,7 @@ class TstKarteDatei : public QObject {
     QTemporaryDir dir;
     QStringList antworten;           // the file dialog's answers in turn
     QList<dateidialog::Frage> fragen; // what it was asked
+    int keinesAktiv = -1;             // -1: a hook without a window; else whether the dialog left none active
 
     QString pfad(const QString &name) const { return dir.filePath(name); }
 
@@ -60,6 +61,8 @@ private slots:
     {
         dateidialog::setHook([this](const dateidialog::Frage &f) {
             fragen << f;
+            if (keinesAktiv >= 0)
+                keinesAktiv = dialogGeschlossen();
             return antworten.isEmpty() ? QString() : antworten.takeFirst();
         });
         k = Karte::instance();
@@ -74,6 +77,7 @@ private slots:
         dlg.leeren();
         fragen.clear();
         antworten.clear();
+        keinesAktiv = -1;
         FeldBreite = FeldHoehe = 5000;
     }
 
@@ -163,6 +167,49 @@ private slots:
         QCOMPARE(dlg.prompts(), QStringList{QStringLiteral("Sollen die Feldergrössen angepasst werden?")});
         QCOMPARE(FeldBreite, breite);
         QCOMPARE(Felder[6].FeldName, QStringLiteral("Ein Name mit genau 30 Zeichen!"));
+    }
+
+    // The system gives the focus back late after the file dialog: the box opens over the map all the same, not
+    // over the main window, and the map is in front again once the box is answered.
+    void boxNachDemDateidialog_data()
+    {
+        QTest::addColumn<int>("eintrag"); // 0: "Save", else the entry of "Load"
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QString>("meldung"); // the start of the one box
+        schreibeDatei(pfad(QStringLiteral("kurz.bwk")), "kein Kopf");
+        QTest::newRow("ersetzen") << 0 << "karte.bwk" << "Die Datei \"karte.bwk\" gibt es schon.";
+        QTest::newRow("nicht gespeichert") << 0 << "fehlt/neu.bwk" << "Die Karte wurde nicht gespeichert.";
+        QTest::newRow("Feldergroessen") << 1 << "GROSS.BWK" << "Sollen die Feldergrössen";
+        QTest::newRow("kaputt") << 1 << "kurz.bwk" << "Die Datei wurde nicht geladen";
+    }
+    void boxNachDemDateidialog()
+    {
+        QFETCH(int, eintrag);
+        QFETCH(QString, datei);
+        QFETCH(QString, meldung);
+        Form haupt(QStringLiteral("Haupt"));
+        haupt.show();
+        platform::setHauptfenster(&haupt);
+        neu(3, 2);
+        k->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(k));
+        FeldBreite = 7000;
+        keinesAktiv = 0;
+        if (eintrag) { // the popup is the window active last before the dialog
+            antworten << pfad(datei);
+            QTimer::singleShot(0, [] {
+                if (QTest::qWaitForWindowActive(LadenMenu::instance()))
+                    LadenMenu::instance()->Label1_Click();
+            });
+            k->Command8_Click();
+        } else {
+            speichern(pfad(datei));
+        }
+        QCOMPARE(keinesAktiv, 1);
+        QCOMPARE(dlg.boxen.size(), 1);
+        QVERIFY2(dlg.letzter().startsWith(meldung), qPrintable(dlg.letzter()));
+        QCOMPARE(dlg.ueber, QList<QWidget *>{k});
+        QVERIFY(QTest::qWaitForWindowActive(k));
     }
 
     // A file that fails, or "Abbrechen", leaves map, symbols and guards as they were.

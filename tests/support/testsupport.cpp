@@ -4,10 +4,13 @@
 #include "core/globals.h"
 #include "mainwindow/form1.h"
 #include "platform/errors.h"
+#include "platform/form.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 void schreibeDatei(const QString &pfad, const QByteArray &bytes)
 {
@@ -57,6 +60,18 @@ bool dateiMenusAn(const Form1 *f)
 {
     return f->aktu->isEnabled() && f->speichern->isEnabled() && f->laden->isEnabled()
            && f->auswertungspeicherrrrn->isEnabled();
+}
+
+bool dialogGeschlossen()
+{
+    // Without a parent: over one, the dialog would hand its window the focus as it closes.
+    QDialog dialog;
+    dialog.show();
+    dialog.activateWindow();
+    if (!QTest::qWaitForWindowActive(&dialog))
+        return false;
+    dialog.hide();
+    return Form::aktivesFenster() == nullptr;
 }
 
 Dialoge::Dialoge()

@@ -28,6 +28,9 @@ Form1 *hauptfenster(const QString &ordner);
 void ladeBericht(Form1 *f, const QString &name, const QByteArray &bytes);
 // The main window's four file entries are all enabled.
 bool dateiMenusAn(const Form1 *f);
+// A dialog (a file dialog) was active and has just closed, the system has
+// not yet given the focus back: true when no program window is active now.
+bool dialogGeschlossen();
 
 struct Dialoge {
     struct Box {

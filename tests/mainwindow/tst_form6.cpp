@@ -54,6 +54,7 @@ private slots:
     }
     void init()
     {
+        dlg->leeren(); // what the start told
         aktiviere(f);
         f->Text1->setText(QStringLiteral("#BEF 1 2 3\rAB\t12 Körner\nXY 3"));
         f->Text2->setText(QStringLiteral("Auswertung für Spieler 3"));

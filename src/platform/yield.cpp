@@ -48,8 +48,6 @@ bool Batch::due()
     return true;
 }
 
-void Batch::restart() { m_next = clock().elapsed() + m_ms; }
-
 void Sleep(int milliseconds)
 {
     QElapsedTimer t;

@@ -22,7 +22,6 @@ class Batch {
 public:
     explicit Batch(int milliseconds = 8);
     bool due();
-    void restart();
 private:
     qint64 m_next;
     int m_ms;

@@ -27,7 +27,6 @@ void programmBeenden()
 }
 
 bool programmEndet() { return g_endet; }
-void programmEndeVergessen() { g_endet = false; }
 
 void DoEvents()
 {

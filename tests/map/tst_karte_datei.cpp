@@ -26,7 +26,7 @@ class TstKarteDatei : public QObject {
     {
         k->Text1->setText(QString::number(w));
         k->Text2->setText(QString::number(h));
-        QTimer::singleShot(0, [] { LadenMenu::instance()->Label1_Click(); });
+        QTimer::singleShot(0, [] { popupKlick(1); });
         k->Command1_Click();
     }
 
@@ -34,10 +34,7 @@ class TstKarteDatei : public QObject {
     void laden(int eintrag, const QString &antwort)
     {
         antworten << antwort;
-        QTimer::singleShot(0, [eintrag] {
-            LadenMenu *m = LadenMenu::instance();
-            eintrag == 1 ? m->Label1_Click() : eintrag == 2 ? m->Label2_Click() : m->Label3_Click();
-        });
+        QTimer::singleShot(0, [eintrag] { popupKlick(eintrag); });
         k->Command8_Click();
     }
 
@@ -185,7 +182,7 @@ private slots:
         antworten << pfad(QStringLiteral("karte.bwk")) << pfad(QStringLiteral("waehrend.bwk"));
         QTimer::singleShot(0, [] { // should the popup come after all, the test ends
             if (LadenMenu::instance()->isVisible())
-                LadenMenu::instance()->Label1_Click();
+                popupKlick(1);
         });
         k->Command8_Click();
         k->Command7_Click();

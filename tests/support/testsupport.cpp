@@ -3,11 +3,15 @@
 #include "core/form3.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
+#include "map/ladenmenu.h"
 #include "platform/errors.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
+#include <QTest>
 
 void schreibeDatei(const QString &pfad, const QByteArray &bytes)
 {
@@ -57,6 +61,25 @@ bool dateiMenusAn(const Form1 *f)
 {
     return f->aktu->isEnabled() && f->speichern->isEnabled() && f->laden->isEnabled()
            && f->auswertungspeicherrrrn->isEnabled();
+}
+
+namespace {
+Label *popupEintrag(int eintrag)
+{
+    LadenMenu *m = LadenMenu::instance();
+    return eintrag == 1 ? m->Label1 : eintrag == 2 ? m->Label2 : m->Label3;
+}
+} // namespace
+
+void popupKlick(int eintrag) { QTest::mouseClick(popupEintrag(eintrag), Qt::LeftButton); }
+
+// Sent to the label itself: a moved cursor would reach whatever window lies on top.
+void popupUeber(int eintrag)
+{
+    Label *l = popupEintrag(eintrag);
+    const QPointF mitte = l->rect().center();
+    QMouseEvent e(QEvent::MouseMove, mitte, l->mapToGlobal(mitte), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(l, &e);
 }
 
 Dialoge::Dialoge()

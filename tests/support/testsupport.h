@@ -28,6 +28,10 @@ Form1 *hauptfenster(const QString &ordner);
 void ladeBericht(Form1 *f, const QString &name, const QByteArray &bytes);
 // The main window's four file entries are all enabled.
 bool dateiMenusAn(const Form1 *f);
+// The map window's load popup: a click on entry 1, 2 or 3, or the mouse
+// moving over it, as the entry's label gets them from a player.
+void popupKlick(int eintrag);
+void popupUeber(int eintrag);
 
 struct Dialoge {
     struct Box {

@@ -5,7 +5,6 @@
 #include "map/dateidialog.h"
 #include "map/karte.h"
 #include "map/kartendatei.h"
-#include "map/ladenmenu.h"
 #include "map/morveldatei.h"
 #include "testsupport.h"
 
@@ -74,10 +73,7 @@ int main(int argc, char **argv)
     QString antwort;
     dateidialog::setHook([&](const dateidialog::Frage &) { return antwort; });
     auto menue = [](int eintrag) {
-        QTimer::singleShot(0, [eintrag] {
-            LadenMenu *m = LadenMenu::instance();
-            eintrag == 1 ? m->Label1_Click() : eintrag == 2 ? m->Label2_Click() : m->Label3_Click();
-        });
+        QTimer::singleShot(0, [eintrag] { popupKlick(eintrag); });
     };
 
     Karte *k = Karte::instance();

@@ -23,7 +23,6 @@ public:
     void Stop();
 
     QMediaPlayer *player() const { return m_player; }
-    start::FilmAblauf *ablauf() const { return m_ablauf; }
 
 signals:
     void StateChange(int oldState, int newState);

@@ -321,7 +321,6 @@ void Karte::Form_QueryUnload(qint16 &Cancel, qint16 UnloadMode)
 // ---- geometry in twips
 
 double Karte::breiteTwips() const { return pixelsToTwipsX(client()->width()); }
-double Karte::hoeheTwips() const { return pixelsToTwipsX(client()->height()); }
 
 void Karte::setFensterGroesseTwips(double breite, double hoehe)
 {

@@ -63,7 +63,6 @@ public:
     void Form_Activate() override;
     void Form_QueryUnload(qint16 &Cancel, qint16 UnloadMode) override;
     void Form_Deactivate() override {}
-    void Form_Resize() {}
 
     // ---- toolbar
     void Command1_Click(); // "New"
@@ -90,7 +89,6 @@ public:
     // ---- the canvas and the selection
     void Picture1_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
     void AufKarteKlicken();
-    void ready();
     // One step of the army path; the wizard's.
     void MacheBefehl();
 
@@ -123,7 +121,6 @@ public:
 
     // Window sizes in twips, as the drawing sets them.
     double breiteTwips() const;
-    double hoeheTwips() const;
     void setFensterGroesseTwips(double breite, double hoehe);
     // The canvas and the frame in twips.
     QRectF bildTwips() const;

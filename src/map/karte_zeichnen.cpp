@@ -222,9 +222,3 @@ void Karte::AufKarteKlicken()
     spiegeln();
 }
 
-void Karte::ready()
-{
-    PositionBehalten = 1;
-    KarteZeichnen();
-    PositionBehalten = 0;
-}

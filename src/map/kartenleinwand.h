@@ -21,7 +21,6 @@ public:
     void leeren();
     bool hatGitter() const { return m_spalten > 0 && m_zeilen > 0; }
     int gitterSpalten() const { return m_spalten; }
-    int gitterZeilen() const { return m_zeilen; }
 
     // Repaints one cell (with the number that may reach beyond it), or one
     // symbol, instead of the whole canvas.
@@ -30,9 +29,7 @@ public:
 
     // Paints the part inside the rectangle (pixels of the canvas).
     void malen(QPainter &p, const QRect &bereich) const;
-    // Pixels of a length in twips, and back.
-    double pixelX(double twips) const { return twips * m_sx; }
-    double pixelY(double twips) const { return twips * m_sy; }
+    // Twips of a point in pixels.
     QPointF inTwips(QPointF pixel) const { return {pixel.x() / m_sx, pixel.y() / m_sy}; }
 
 signals:

@@ -147,13 +147,6 @@ int feldAus(int spalte, int zeile)
 int spalteVon(int feld) { return SpaltenAnzahl > 0 ? (feld - 1) % SpaltenAnzahl + 1 : 0; }
 int zeileVon(int feld) { return SpaltenAnzahl > 0 ? (feld - 1) / SpaltenAnzahl + 1 : 0; }
 
-QString symbolName(Symbol s)
-{
-    static const char *namen[] = {"Ebene", "Gebirge", "GebirgeGM", "HochGebirge", "See", "Sumpf",
-                                  "Wald",  "WaldNG",  "SBurg",     "NBurg",       "GubHort", "Bes"};
-    return QLatin1String(namen[s]);
-}
-
 QSizeF symbolGroesse(Symbol s)
 {
     if (s == HochGebirge)

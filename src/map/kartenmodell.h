@@ -126,7 +126,6 @@ enum Symbol : int {
     Ebene, Gebirge, GebirgeGM, HochGebirge, See, Sumpf, Wald, WaldNG, SBurg, NBurg, GubHort, Bes,
     SymbolAnzahl
 };
-QString symbolName(Symbol s);
 // Size in twips.
 QSizeF symbolGroesse(Symbol s);
 // Terrain symbol of a terrain index, -1 for none.

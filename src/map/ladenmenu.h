@@ -20,12 +20,6 @@ public:
     qint16 GeKlickt = 0;
 
     void Form_Activate() override;
-    void Label1_Click() { eintragKlick(1); }
-    void Label2_Click() { eintragKlick(2); }
-    void Label3_Click() { eintragKlick(3); }
-    void Label1_MouseMove() { eintragUeber(1); }
-    void Label2_MouseMove() { eintragUeber(2); }
-    void Label3_MouseMove() { eintragUeber(3); }
 
     // The caller's protocol: shows the popup at the map window's button
     // with two or three entries, keeps the map window disabled and lets

@@ -37,12 +37,4 @@ QString hilfetext(const Befehl &b)
     return text;
 }
 
-const Befehl *finde(const QString &code)
-{
-    for (const Befehl &b : katalog())
-        if (b.code == code)
-            return &b;
-    return nullptr;
-}
-
 } // namespace orderref

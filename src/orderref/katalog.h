@@ -23,7 +23,5 @@ const QList<Befehl> &oeffentlich();
 // The help text: syntax line and help lines joined by CR LF, with the few
 // shapes that end differently.
 QString hilfetext(const Befehl &b);
-// Entry by code (exact, two capitals), or nullptr.
-const Befehl *finde(const QString &code);
 
 } // namespace orderref

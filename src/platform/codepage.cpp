@@ -97,13 +97,6 @@ void nextLine(const QByteArray &data, qsizetype &pos, qsizetype &start, qsizetyp
     pos = i;
 }
 
-QByteArray readLine(const QByteArray &data, qsizetype &pos)
-{
-    qsizetype start = 0, length = 0;
-    nextLine(data, pos, start, length);
-    return data.mid(start, length);
-}
-
 QByteArray readFile(const QString &path)
 {
     QFileInfo fi(path);

@@ -15,11 +15,9 @@ QByteArray encode(const QString &text, Charset cs = Charset::Windows);
 // True when every character of the text has a byte in the set.
 bool encodable(const QString &text, Charset cs = Charset::Windows);
 
-// One line of a text file: it ends at CR or at CR LF, a lone
-// LF stays inside the line, the line end is not part of it. pos moves past
-// the line end.
-QByteArray readLine(const QByteArray &data, qsizetype &pos);
-// The same without a copy: the line is data[start, start + length).
+// One line of a text file, without a copy: the line is
+// data[start, start + length). It ends at CR or at CR LF, a lone LF stays
+// inside the line, the line end is not part of it. pos moves past the line end.
 void nextLine(const QByteArray &data, qsizetype &pos, qsizetype &start, qsizetype &length);
 
 // The whole file; raises 53 when it does not exist, 75 when it cannot be read.

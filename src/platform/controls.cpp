@@ -793,15 +793,6 @@ void ProgressBar::setMax(double m)
     show_();
 }
 
-void ProgressBar::setMin(double m)
-{
-    m_min = m;
-    if (m_max < m_min)
-        m_max = m_min;
-    m_value = std::clamp(m_value, m_min, m_max);
-    show_();
-}
-
 void ProgressBar::setValue(double v)
 {
     m_value = std::clamp(v, m_min, m_max);

@@ -124,7 +124,6 @@ public:
     void setCaption(const QString &c);
     // Labels with AutoSize grow to fit their caption on one line.
     void setAutoSize(bool on);
-    bool autoSize() const { return m_autoSize; }
     void setForeColor(quint32 bbggrr);
     void setBackColor(quint32 bbggrr);
 private:
@@ -154,7 +153,6 @@ public:
     void refresh();
     // The selected file's bare name, or empty.
     QString fileName() const;
-    int listIndex() const { return currentRow(); }
     // Selecting by code runs the click handler, as a user's click would.
     void setListIndex(int index);
     void selectFile(const QString &name) ;
@@ -178,7 +176,6 @@ public:
     void refresh();
     // The folder of an entry; of the selected one when index < 0.
     QString entryPath(int index = -1) const;
-    int currentEntry() const { return m_currentRow; }
 signals:
     void clicked();
     void changed();
@@ -199,7 +196,6 @@ public:
     double min() const { return m_min; }
     double value() const { return m_value; }
     void setMax(double m);
-    void setMin(double m);
     void setValue(double v);
 private:
     void show_();

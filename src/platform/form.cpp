@@ -116,8 +116,6 @@ void Form::zustandSetzen(int state)
     setWindowState(s);
 }
 
-double Form::leftTwips() const { return platform::pixelsToTwipsX(x()); }
-double Form::topTwips() const { return platform::pixelsToTwipsX(y()); }
 void Form::moveTwips(double left, double top) { move(platform::twipsX(left), platform::twipsY(top)); }
 
 namespace {

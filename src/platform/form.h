@@ -25,8 +25,6 @@ public:
     // window stays hidden and takes the state when it is shown.
     int fensterZustand() const;
     void setFensterZustand(int state);
-    double leftTwips() const;
-    double topTwips() const;
     void moveTwips(double left, double top);
 
     // The focus came to this window from another window of the program.

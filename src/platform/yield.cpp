@@ -27,7 +27,6 @@ void programmBeenden()
 }
 
 bool programmEndet() { return g_endet; }
-void programmEndeVergessen() { g_endet = false; }
 
 void DoEvents()
 {
@@ -47,8 +46,6 @@ bool Batch::due()
     m_next = now + m_ms;
     return true;
 }
-
-void Batch::restart() { m_next = clock().elapsed() + m_ms; }
 
 void Sleep(int milliseconds)
 {

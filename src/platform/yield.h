@@ -13,8 +13,6 @@ void DoEvents();
 // returns to it, and every long work stops at its next step without a word.
 void programmBeenden();
 bool programmEndet();
-// For tests that go on after an end.
-void programmEndeVergessen();
 
 // Yields at most every few milliseconds: call due() in a loop; when it
 // returns true the caller updates its progress display and calls DoEvents().
@@ -22,7 +20,6 @@ class Batch {
 public:
     explicit Batch(int milliseconds = 8);
     bool due();
-    void restart();
 private:
     qint64 m_next;
     int m_ms;

@@ -74,7 +74,4 @@ Tafel rang();
 Tafel stammerweiterungen();
 Tafel terrain();
 
-// The eleven tables in the order of the category box.
-QList<Tafel> alleTafeln();
-
 } // namespace rulesref

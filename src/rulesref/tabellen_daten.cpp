@@ -447,10 +447,4 @@ Tafel eigenschaften()
             QStringList(), teile.join(crlf + crlf)};
 }
 
-QList<Tafel> alleTafeln()
-{
-    return {kampfablauf(), heldenaufstieg(), bcdProdukte(), burgerweiterung(), eigenschaften(), einzeln(),
-            grossProduktion(), nachschub(), rang(), stammerweiterungen(), terrain()};
-}
-
 } // namespace rulesref

@@ -361,6 +361,54 @@ private slots:
             QCOMPARE(fehlerNummer([index] { Felder[index]; }), 9);
     }
 
+    // Row by row from 1: the field in row r, column c is (r - 1) * W + c; a cell off the map is no field.
+    void feldnummern_data()
+    {
+        QTest::addColumn<int>("w");
+        QTest::addColumn<int>("h");
+        QTest::addColumn<int>("spalte");
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<int>("feld"); // 0: off the map
+        QTest::newRow("3x2 letzte der Zeile 1") << 3 << 2 << 3 << 1 << 3;
+        QTest::newRow("3x2 erste der Zeile 2") << 3 << 2 << 1 << 2 << 4;
+        QTest::newRow("3x2 letztes") << 3 << 2 << 3 << 2 << 6;
+        QTest::newRow("3x2 Spalte 4") << 3 << 2 << 4 << 1 << 0;
+        QTest::newRow("3x2 Zeile 3") << 3 << 2 << 1 << 3 << 0;
+        QTest::newRow("2x3 Zeile 2") << 2 << 3 << 1 << 2 << 3;
+        QTest::newRow("2x3 letztes") << 2 << 3 << 2 << 3 << 6;
+        QTest::newRow("2x3 Spalte 3") << 2 << 3 << 3 << 1 << 0;
+        QTest::newRow("7x5 Mitte") << 7 << 5 << 3 << 4 << 24;
+        QTest::newRow("7x5 letzte der Zeile 1") << 7 << 5 << 7 << 1 << 7;
+        QTest::newRow("7x5 erste der Zeile 5") << 7 << 5 << 1 << 5 << 29;
+        QTest::newRow("7x5 Zeile 6") << 7 << 5 << 2 << 6 << 0;
+        QTest::newRow("7x5 Spalte 0") << 7 << 5 << 0 << 2 << 0;
+        QTest::newRow("7x5 Zeile 0") << 7 << 5 << 2 << 0 << 0;
+        QTest::newRow("7x5 Spalte -1") << 7 << 5 << -1 << 3 << 0;
+        QTest::newRow("100x100 erstes") << 100 << 100 << 1 << 1 << 1;
+        QTest::newRow("100x100 Mitte") << 100 << 100 << 37 << 58 << 5737;
+        QTest::newRow("100x100 letztes") << 100 << 100 << 100 << 100 << 10000;
+        QTest::newRow("100x100 Spalte 101") << 100 << 100 << 101 << 1 << 0;
+        QTest::newRow("1x9 Zeile 9") << 1 << 9 << 1 << 9 << 9;
+        QTest::newRow("1x9 Spalte 2") << 1 << 9 << 2 << 1 << 0;
+        QTest::newRow("9x1 Spalte 9") << 9 << 1 << 9 << 1 << 9;
+        QTest::newRow("9x1 Zeile 2") << 9 << 1 << 1 << 2 << 0;
+    }
+    void feldnummern()
+    {
+        QFETCH(int, w);
+        QFETCH(int, h);
+        QFETCH(int, spalte);
+        QFETCH(int, zeile);
+        QFETCH(int, feld);
+        SpaltenAnzahl = qint16(w);
+        ZeilenAnzahl = qint16(h);
+        QCOMPARE(feldAus(spalte, zeile), feld);
+        if (feld == 0)
+            return;
+        QCOMPARE(spalteVon(feld), spalte);
+        QCOMPARE(zeileVon(feld), zeile);
+    }
+
     void spalteAmRand_data()
     {
         QTest::addColumn<double>("x");

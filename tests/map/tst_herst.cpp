@@ -6,7 +6,6 @@
 #include "map/heerespfad.h"
 #include "map/herst.h"
 #include "map/karte.h"
-#include "map/ladenmenu.h"
 #include "platform/waveplayer.h"
 #include "testmain.h"
 #include "testsupport.h"
@@ -70,7 +69,7 @@ private slots:
         h = HErst::instance();
         k->Text1->setText(QStringLiteral("10"));
         k->Text2->setText(QStringLiteral("10"));
-        QTimer::singleShot(0, [] { LadenMenu::instance()->Label1_Click(); });
+        QTimer::singleShot(0, [] { popupKlick(1); });
         k->Command1_Click();
     }
     void init()

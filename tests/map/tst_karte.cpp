@@ -24,9 +24,8 @@ class TstKarte : public QObject {
     {
         k->Text1->setText(w);
         k->Text2->setText(h);
-        LadenMenu *m = LadenMenu::instance();
         QObject bisZumEnde; // a refused size opens no popup: the answer goes with this
-        QTimer::singleShot(0, &bisZumEnde, [=] { eintrag == 1 ? m->Label1_Click() : m->Label2_Click(); });
+        QTimer::singleShot(0, &bisZumEnde, [=] { popupKlick(eintrag); });
         k->Command1_Click();
     }
 
@@ -107,22 +106,22 @@ private slots:
     {
         LadenMenu *m = LadenMenu::instance();
         QTimer::singleShot(0, [m, this] {
-            m->Label2_MouseMove();
+            popupUeber(2);
             QCOMPARE(k->StatusBar1->currentMessage(), QStringLiteral("Nur die Linien und Feldnummern nachzeichnen"));
             QVERIFY(!k->StatusBar1->isHidden() && !k->isEnabled() && m->Label3->isHidden());
-            m->Label2_Click();
+            popupKlick(2);
         });
         QCOMPARE(m->waehlen(k->Command1, {"Neue Karte zeichnen", "Nur die Linien neu zeichnen"}), 1);
         QVERIFY(k->StatusBar1->isHidden() && k->isEnabled());
 
         QTimer::singleShot(0, [m, this] {
             QVERIFY(!m->Label3->isHidden());
-            m->Label1_MouseMove();
+            popupUeber(1);
             QCOMPARE(k->StatusBar1->currentMessage(),
                      QStringLiteral("Eine vorher gespeicherte Karte im Format '.bwk' laden"));
-            m->Label3_MouseMove();
+            popupUeber(3);
             QVERIFY(k->StatusBar1->currentMessage().startsWith(QStringLiteral("Lädt alle folgenden Dateien")));
-            m->Label2_Click();
+            popupKlick(2);
         });
         const QStringList laden{"Neue Karte laden", "Morveldatei laden", "Alle Morveldateien laden"};
         QCOMPARE(m->waehlen(k->Command8, laden), 1);

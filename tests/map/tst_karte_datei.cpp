@@ -27,7 +27,7 @@ class TstKarteDatei : public QObject {
     {
         k->Text1->setText(QString::number(w));
         k->Text2->setText(QString::number(h));
-        QTimer::singleShot(0, [] { LadenMenu::instance()->Label1_Click(); });
+        QTimer::singleShot(0, [] { popupKlick(1); });
         k->Command1_Click();
     }
 
@@ -35,10 +35,7 @@ class TstKarteDatei : public QObject {
     void laden(int eintrag, const QString &antwort)
     {
         antworten << antwort;
-        QTimer::singleShot(0, [eintrag] {
-            LadenMenu *m = LadenMenu::instance();
-            eintrag == 1 ? m->Label1_Click() : eintrag == 2 ? m->Label2_Click() : m->Label3_Click();
-        });
+        QTimer::singleShot(0, [eintrag] { popupKlick(eintrag); });
         k->Command8_Click();
     }
 
@@ -199,7 +196,7 @@ private slots:
             antworten << pfad(datei);
             QTimer::singleShot(0, [] {
                 if (QTest::qWaitForWindowActive(LadenMenu::instance()))
-                    LadenMenu::instance()->Label1_Click();
+                    popupKlick(1);
             });
             k->Command8_Click();
         } else {
@@ -259,7 +256,7 @@ private slots:
         antworten << pfad(QStringLiteral("karte.bwk")) << pfad(QStringLiteral("waehrend.bwk"));
         QTimer::singleShot(0, [] { // should the popup come after all, the test ends
             if (LadenMenu::instance()->isVisible())
-                LadenMenu::instance()->Label1_Click();
+                popupKlick(1);
         });
         k->Command8_Click();
         k->Command7_Click();

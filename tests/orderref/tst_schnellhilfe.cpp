@@ -9,6 +9,7 @@
 #include "testmain.h"
 #include "testsupport.h"
 
+#include <QHash>
 #include <QSet>
 #include <QtTest>
 
@@ -68,17 +69,21 @@ private slots:
         // The table: the public orders (the public list), then the secret ones, each in catalogue order.
         const QStringList eigene{"FS", "DS", "TD", "MR", "BN", "ZW", "GV", "ZF", "ZK", "KF"}; // own syntax lines
         QStringList erwartet, codes, oeffentlicheCodes;
+        QHash<QString, const Befehl *> nachCode;
         for (bool geheim : {false, true})
             for (const Befehl &b : katalog())
-                if (b.geheim == geheim)
+                if (b.geheim == geheim) {
                     erwartet << b.code;
+                    nachCode.insert(b.code, &b);
+                }
         for (const Befehl &b : oeffentlich())
             oeffentlicheCodes << b.code;
         QCOMPARE(oeffentlicheCodes, erwartet.mid(0, 61));
         int crlf = 0;
         for (const Kurzhilfe &k : kurzhilfen()) {
             codes << k.code;
-            const Befehl *b = finde(k.code);
+            const Befehl *b = nachCode.value(k.code);
+            QVERIFY2(b, qPrintable(k.code));
             QCOMPARE(k.geheim, b->geheim);
             QCOMPARE(k.syntax == b->syntax, !eigene.contains(k.code));
             QVERIFY(!k.beschreibung.isEmpty() && !k.beschreibung.contains(QLatin1Char('\n')));

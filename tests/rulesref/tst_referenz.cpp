@@ -22,7 +22,12 @@ bool spalteBeginnt(const QString &z, int s) { return s < z.size() && z[s] != u' 
 
 QString schriftVon(const QFont &s) { return s.family() + QString::number(s.pointSizeF()); }
 QString schriftVon(const TextBox *t) { return t->fontName() + QString::number(t->fontSize()); }
+
+// The table a category shows, as the program makes it; none for a list.
+using Fuellung = Tafel (*)();
 } // namespace
+
+Q_DECLARE_METATYPE(Fuellung)
 
 class TstReferenz : public QObject {
     Q_OBJECT
@@ -62,23 +67,30 @@ private slots:
         QTest::addColumn<QString>("text"); // the first and last entry; the enlarged view's title
         // the enlarged view's text: P a one-line paragraph, T the table, N notes ending in a non-blank
         QTest::addColumn<QString>("aufbau");
+        QTest::addColumn<Fuellung>("fuellung");
         const QString tn = QStringLiteral("T\r\n\r\nN"), ee = QStringLiteral("P\r\n\r\nT\r\n\r\nN");
-        QTest::newRow("#-Commandos") << 0 << 22 << "Courier New8" << "#BEF|#ANFANG" << "";
+        const Fuellung liste = nullptr;
+        QTest::newRow("#-Commandos") << 0 << 22 << "Courier New8" << "#BEF|#ANFANG" << "" << liste;
         QTest::newRow("Verarbeitungsreihenfolge")
-            << 12 << 89 << "Small Fonts6" << "Plündere Tempel|Gewinnprüfung" << "";
-        QTest::newRow("Zaubersprüche") << 13 << 36 << "Courier New8" << "1  Schirm|72 Wir sind das Volk" << "";
-        QTest::newRow("Kampfablauf") << 1 << 0 << "Courier New3" << "Ablauf eines Kampfes" << "T\r\n\r\n";
-        QTest::newRow("HDAufstieg") << 2 << 0 << "Courier New3" << "Aufsteigen der Helden" << "P\r\nP\r\nP\r\n\r\nT";
-        QTest::newRow("BCD") << 3 << 0 << "Courier New3" << "Bildung von B- , C- und D- Produkten" << tn;
-        QTest::newRow("BurgErw") << 4 << 0 << "Courier New4" << "Burgerweiterung" << tn;
+            << 12 << 89 << "Small Fonts6" << "Plündere Tempel|Gewinnprüfung" << "" << liste;
+        QTest::newRow("Zaubersprüche")
+            << 13 << 36 << "Courier New8" << "1  Schirm|72 Wir sind das Volk" << "" << liste;
+        QTest::newRow("Kampfablauf")
+            << 1 << 0 << "Courier New3" << "Ablauf eines Kampfes" << "T\r\n\r\n" << &kampfablauf;
+        QTest::newRow("HDAufstieg")
+            << 2 << 0 << "Courier New3" << "Aufsteigen der Helden" << "P\r\nP\r\nP\r\n\r\nT" << &heldenaufstieg;
+        QTest::newRow("BCD")
+            << 3 << 0 << "Courier New3" << "Bildung von B- , C- und D- Produkten" << tn << &bcdProdukte;
+        QTest::newRow("BurgErw") << 4 << 0 << "Courier New4" << "Burgerweiterung" << tn << &burgerweiterung;
         QTest::newRow("Eigenschaften") // leaves the pane as it was
-            << 5 << 0 << "MS Sans Serif8" << "Eigenschaften der Monster und Helden" << "N";
-        QTest::newRow("Einzeln") << 6 << 0 << "Courier New3" << "Einzelne Formeln" << tn;
-        QTest::newRow("Prodtabelle") << 7 << 0 << "Courier New3" << "Grosse Produktionstabelle" << tn;
-        QTest::newRow("Nachschub") << 8 << 0 << "Courier New4" << "Nachschubkosten" << tn;
-        QTest::newRow("Rang") << 9 << 0 << "Courier New3" << "Rangtabelle" << tn;
-        QTest::newRow("EE") << 10 << 0 << "Courier New3" << "Stammerweiterungen" << ee;
-        QTest::newRow("Terrain") << 11 << 0 << "Courier New3" << "Terraintabelle" << tn;
+            << 5 << 0 << "MS Sans Serif8" << "Eigenschaften der Monster und Helden" << "N" << &eigenschaften;
+        QTest::newRow("Einzeln") << 6 << 0 << "Courier New3" << "Einzelne Formeln" << tn << &einzeln;
+        QTest::newRow("Prodtabelle")
+            << 7 << 0 << "Courier New3" << "Grosse Produktionstabelle" << tn << &grossProduktion;
+        QTest::newRow("Nachschub") << 8 << 0 << "Courier New4" << "Nachschubkosten" << tn << &nachschub;
+        QTest::newRow("Rang") << 9 << 0 << "Courier New3" << "Rangtabelle" << tn << &rang;
+        QTest::newRow("EE") << 10 << 0 << "Courier New3" << "Stammerweiterungen" << ee << &stammerweiterungen;
+        QTest::newRow("Terrain") << 11 << 0 << "Courier New3" << "Terraintabelle" << tn << &terrain;
     }
     void categories()
     {
@@ -87,8 +99,9 @@ private slots:
         QFETCH(QString, schrift);
         QFETCH(QString, text);
         QFETCH(QString, aufbau);
+        QFETCH(Fuellung, fuellung);
         const QString schluessel = QString::fromLatin1(QTest::currentDataTag());
-        const Tafel tafel = eintraege ? Tafel{} : alleTafeln().at(position - 1);
+        const Tafel tafel = fuellung ? fuellung() : Tafel{};
         const bool eigenschaften = schluessel == QLatin1String("Eigenschaften");
         waehle(0);
         const QSize groesse = f->List1->size();

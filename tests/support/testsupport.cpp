@@ -3,13 +3,16 @@
 #include "core/form3.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
+#include "map/ladenmenu.h"
 #include "platform/errors.h"
 #include "platform/form.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QTest>
 
 void schreibeDatei(const QString &pfad, const QByteArray &bytes)
@@ -72,6 +75,25 @@ bool dialogGeschlossen()
         return false;
     dialog.hide();
     return Form::aktivesFenster() == nullptr;
+}
+
+namespace {
+Label *popupEintrag(int eintrag)
+{
+    LadenMenu *m = LadenMenu::instance();
+    return eintrag == 1 ? m->Label1 : eintrag == 2 ? m->Label2 : m->Label3;
+}
+} // namespace
+
+void popupKlick(int eintrag) { QTest::mouseClick(popupEintrag(eintrag), Qt::LeftButton); }
+
+// Sent to the label itself: a moved cursor would reach whatever window lies on top.
+void popupUeber(int eintrag)
+{
+    Label *l = popupEintrag(eintrag);
+    const QPointF mitte = l->rect().center();
+    QMouseEvent e(QEvent::MouseMove, mitte, l->mapToGlobal(mitte), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(l, &e);
 }
 
 Dialoge::Dialoge()

@@ -31,6 +31,10 @@ bool dateiMenusAn(const Form1 *f);
 // A dialog (a file dialog) was active and has just closed, the system has
 // not yet given the focus back: true when no program window is active now.
 bool dialogGeschlossen();
+// The map window's load popup: a click on entry 1, 2 or 3, or the mouse
+// moving over it, as the entry's label gets them from a player.
+void popupKlick(int eintrag);
+void popupUeber(int eintrag);
 
 struct Dialoge {
     struct Box {

@@ -299,7 +299,8 @@ QString TextBox::text() const
 
 void TextBox::setText(const QString &t)
 {
-    if (m_dirty || t != m_text || !m_fuellung.laeuft)
+    // The same text still going in is only completed.
+    if (!m_fuellung.laeuft || m_dirty || t != m_text)
         fuellen(t);
     while (!weiterFuellen()) {
     }
@@ -324,10 +325,12 @@ void TextBox::fuellen(const QString &t)
     if (m_fuellung.bis < m_fuellung.gezeigt.size()) {
         setPlainText(m_fuellung.gezeigt.left(m_fuellung.bis));
         setReadOnly(true);
-    } else {
-        setPlainText(m_fuellung.gezeigt);
+        m_setting = false;
+        return;
     }
+    setPlainText(m_fuellung.gezeigt);
     m_setting = false;
+    fuellungAbschliessen();
 }
 
 bool TextBox::weiterFuellen()

@@ -417,8 +417,10 @@ void Form3::Command2_Click()
         w.tipp = TippKlangAn;
         w.klick = KlickKlangAn;
         einstellungen::speichern(ProgrammPfad + einstellungen::kDateiname, w);
-    } catch (const platform::Error &) {
-        MsgBox(QStringLiteral("Dateiname beinhaltet ungültige Zeichen."));
+    } catch (const platform::Error &e) {
+        const QString grund = platform::schreibFehler(e);
+        MsgBox(grund.isEmpty() ? QStringLiteral("Dateiname beinhaltet ungültige Zeichen.")
+                               : QStringLiteral("Die Einstellungen wurden nicht gespeichert.\r\n") + grund);
     }
     warten = 0;
 }

@@ -561,8 +561,11 @@ void Form1::auswertungspeicherrrrn_Click()
             daten.remove(0, 2);
         daten.append("\r\n", 2);
         codepage::writeFile(datei, daten);
-    } catch (const platform::Error &) {
-        MsgBox(QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen."));
+    } catch (const platform::Error &e) {
+        const QString grund = schreibFehler(e);
+        MsgBox(grund.isEmpty() ? QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein "
+                                                "VERZEICHNIS mit gleichem Namen.")
+                               : QStringLiteral("Die Auswertung wurde nicht gespeichert.\r\n") + grund);
         arbeit = 0;
         enableFileMenus(true);
         return;

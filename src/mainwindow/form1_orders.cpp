@@ -22,8 +22,9 @@ std::function<QByteArray(const QString &)> Form1::befehleLesen = [](const QStrin
 
 namespace {
 
-
 const QString kBeschaeftigt = QStringLiteral("Es ist gerade eine Datei geöffnet!");
+const QString kNameFalsch =
+    QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen.");
 
 // Key handlers of the orders box and the file name box.
 class TastenFilter : public QObject {
@@ -160,8 +161,10 @@ void Form1::speichern_Click()
         Label3->setCaption(QStringLiteral("GESPEICHERT"));
         if (BestaetigungsKlangAn == 1)
             Abspielen(klangspieler().MMControl3);
-    } catch (const platform::Error &) {
-        MsgBox(QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen."));
+    } catch (const platform::Error &e) {
+        // The orders stay unsaved: "speichern" stays on, the status as it was.
+        const QString grund = schreibFehler(e);
+        MsgBox(grund.isEmpty() ? kNameFalsch : QStringLiteral("Die Befehle wurden nicht gespeichert.\r\n") + grund);
         arbeit = 0;
         enableFileMenus(true);
     }

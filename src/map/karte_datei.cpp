@@ -44,6 +44,8 @@ QString dateiFehler(const Error &e, const QString &datei, bool schreiben)
     const QString name = QFileInfo(datei).fileName();
     if (e.number == 53)
         return QStringLiteral("Die Datei \"%1\" gibt es nicht.").arg(name);
+    if (schreiben && !schreibFehler(e).isEmpty())
+        return schreibFehler(e);
     return schreiben ? QStringLiteral("Die Datei \"%1\" lässt sich nicht schreiben.").arg(name)
                      : QStringLiteral("Die Datei \"%1\" lässt sich nicht lesen.").arg(name);
 }
@@ -90,14 +92,16 @@ void Karte::Command7_Click()
     g_letzteKarte = name;
 
     kartendatei::kopfSetzen(Felder[0], SpaltenAnzahl, ZeilenAnzahl, FeldBreite, FeldHoehe);
+    bool liest = true;
     try {
         // A longer file keeps its later records.
         QByteArray alt;
         if (QFileInfo::exists(name))
             alt = codepage::readFile(name);
+        liest = false;
         codepage::writeFile(name, kartendatei::schreiben(Felder, SpaltenAnzahl, ZeilenAnzahl, alt));
     } catch (const Error &e) {
-        MsgBox(QStringLiteral("Die Karte wurde nicht gespeichert.") + kZeile + dateiFehler(e, name, true));
+        MsgBox(QStringLiteral("Die Karte wurde nicht gespeichert.") + kZeile + dateiFehler(e, name, !liest));
     }
 }
 

@@ -7,7 +7,9 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
+#include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace codepage {
 
@@ -118,10 +120,30 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         platform::raise(75);
-    if (f.write(bytes) != bytes.size()) {
+    // The bytes go straight to the new file and to the disk, each step
+    // checked: a short write kept in the save file's buffer would fail only
+    // when it is flushed at the commit, which renames the cut file over the
+    // old one all the same; and a full disk may show itself only at fsync.
+    auto fehlschlag = [&f](int fehler) {
         f.cancelWriting();
-        platform::raise(57);
+        platform::raise(fehler == ENOSPC || fehler == EDQUOT || fehler == EFBIG ? 61 : 57);
+    };
+    const int fd = f.handle();
+    const char *p = bytes.constData();
+    qsizetype rest = bytes.size();
+    while (rest > 0) {
+        const ssize_t n = ::write(fd, p, size_t(rest));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fehlschlag(n < 0 ? errno : ENOSPC);
+        p += n;
+        rest -= n;
     }
+    if (::fsync(fd) != 0)
+        fehlschlag(errno);
+    // The new file takes the old one's name only here: a name the folder
+    // can't take for it is the name's fault.
     if (!f.commit())
         platform::raise(75);
 }

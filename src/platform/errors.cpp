@@ -30,4 +30,15 @@ QString errorDescription(int number)
 
 void raise(int number) { throw Error(number, errorDescription(number)); }
 
+QString schreibFehler(const Error &e)
+{
+    const QString alt = QStringLiteral(" Eine vorhandene Datei bleibt, wie sie war.");
+    if (e.number == 61)
+        return QStringLiteral("Auf dem Datenträger ist nicht genug Platz.") + alt;
+    if (e.number == 57)
+        return QStringLiteral("Beim Schreiben ist ein Fehler aufgetreten (") + e.description + QStringLiteral(").")
+               + alt;
+    return QString();
+}
+
 } // namespace platform

@@ -16,5 +16,9 @@ struct Error : std::exception {
 // Standard descriptions of the numbers the program knows.
 QString errorDescription(int number);
 [[noreturn]] void raise(int number);
+// Why a file was not written, in the player's words, where its name is not
+// to blame: no room on the disk (61) or another write error (57). Empty for
+// any other error.
+QString schreibFehler(const Error &e);
 
 } // namespace platform

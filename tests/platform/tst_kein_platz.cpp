@@ -1,0 +1,165 @@
+// Saves on a full disk. The process's file size limit makes every write past
+// it fail as on a full disk: each save keeps the old file byte for byte, says
+// so in German, and reports no success.
+#include "core/einstellungen.h"
+#include "core/form3.h"
+#include "core/globals.h"
+#include "mainwindow/form1.h"
+#include "map/dateidialog.h"
+#include "map/karte.h"
+#include "testmain.h"
+#include "testsupport.h"
+
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+
+OHNE_TON;
+
+namespace {
+// While it lives, no file of this process grows past the limit; a write past
+// it fails with "file too large" instead of ending the process.
+class DateiGrenze {
+public:
+    explicit DateiGrenze(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_vorher);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit grenze = m_vorher;
+        grenze.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &grenze);
+    }
+    ~DateiGrenze()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_vorher);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_vorher{};
+    void (*m_signal)(int) = SIG_DFL;
+};
+
+const QByteArray kAlt = "alte Datei\r\nZeile 2\r\n";
+
+QByteArray zeilen(const QByteArray &zeile, qsizetype groesse)
+{
+    QByteArray t;
+    while (t.size() < groesse)
+        t += zeile;
+    return t;
+}
+} // namespace
+
+class TstKeinPlatz : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    Dialoge dlg;
+    Form1 *f = nullptr;
+    Karte *k = nullptr;
+    QString kartenDatei;
+
+    QString pfad(const QString &name) const { return dir.filePath(name); }
+
+    void neueKarte(int w, int h)
+    {
+        k->Text1->setText(QString::number(w));
+        k->Text2->setText(QString::number(h));
+        QTimer::singleShot(0, [] { popupKlick(1); });
+        k->Command1_Click();
+    }
+
+    // Gets the save of one kind ready and returns the file it replaces and the save itself.
+    std::pair<QString, std::function<void()>> vorbereiten(const QString &art, int groesse)
+    {
+        if (art == QLatin1String("Befehle")) {
+            f->Text5->setText(QStringLiteral("Befehle.txt"));
+            f->Text1->setText(QString::fromLatin1(zeilen("AB 12 Kr\xE4uter\r\n", groesse)));
+            return {pfad(QStringLiteral("Befehle.txt")), [this] { f->speichern_Click(); }};
+        }
+        if (art == QLatin1String("Auswertung")) {
+            ladeBericht(f, QStringLiteral("bericht.txt"), "#BEF 1 2 3\r\n" + zeilen("Gold: 12 \xE4\r\n", groesse));
+            return {pfad(QStringLiteral("bericht.txt")), [this] { f->auswertungspeicherrrrn_Click(); }};
+        }
+        if (art == QLatin1String("Karte")) {
+            neueKarte(groesse, groesse);
+            kartenDatei = pfad(QStringLiteral("karte.bwk"));
+            return {kartenDatei, [this] { k->Command7_Click(); }};
+        }
+        Form3::instance()->Text1->setText(dir.path() + QStringLiteral("/"));
+        return {ProgrammPfad + einstellungen::kDateiname, [] { Form3::instance()->Command2_Click(); }};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        ProgrammPfad = dir.path() + QStringLiteral("/");
+        f = hauptfenster(dir.path());
+        k = Karte::instance();
+        dateidialog::setHook([this](const dateidialog::Frage &) { return kartenDatei; });
+    }
+    void cleanupTestCase() { dateidialog::setHook({}); }
+
+    void init()
+    {
+        dlg.leeren();
+        dlg.standardAntwort = platform::Yes;
+    }
+
+    void alteDateiBleibt_data()
+    {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<int>("groesse"); // bytes of text, or the sides of the map
+        QTest::addColumn<int>("grenze");
+        QTest::addColumn<QString>("meldung");
+        const QString platz = QStringLiteral("\r\nAuf dem Datenträger ist nicht genug Platz. Eine vorhandene "
+                                             "Datei bleibt, wie sie war.");
+        const QString befehle = QStringLiteral("Die Befehle wurden nicht gespeichert.") + platz;
+        const QString bericht = QStringLiteral("Die Auswertung wurde nicht gespeichert.") + platz;
+        const QString karte = QStringLiteral("Die Karte wurde nicht gespeichert.") + platz;
+        // Saves of 16 KB or less stood in a buffer that was flushed only as the file was renamed.
+        QTest::newRow("Befehle, klein") << "Befehle" << 300 << 100 << befehle;
+        QTest::newRow("Befehle, gross") << "Befehle" << 40000 << 100 << befehle;
+        QTest::newRow("Befehle, kein Byte") << "Befehle" << 300 << 0 << befehle;
+        QTest::newRow("Auswertung, klein") << "Auswertung" << 300 << 100 << bericht;
+        QTest::newRow("Auswertung, gross") << "Auswertung" << 40000 << 4096 << bericht;
+        QTest::newRow("Karte, 3 x 3") << "Karte" << 3 << 1000 << karte;
+        QTest::newRow("Karte, 100 x 100") << "Karte" << 100 << 4096 << karte;
+        QTest::newRow("Einstellungen") << "Einstellungen" << 0 << 20
+                                       << QStringLiteral("Die Einstellungen wurden nicht gespeichert.") + platz;
+    }
+    void alteDateiBleibt()
+    {
+        QFETCH(QString, art);
+        QFETCH(int, groesse);
+        QFETCH(int, grenze);
+        QFETCH(QString, meldung);
+        const auto [datei, sichern] = vorbereiten(art, groesse);
+        schreibeDatei(datei, kAlt);
+        f->Label3->setCaption(QStringLiteral("FERTIG"));
+        f->verandert = 1;
+        f->speichern->setEnabled(true);
+        const QStringList vorher = QDir(dir.path()).entryList(QDir::Files);
+        dlg.leeren();
+        {
+            const DateiGrenze voll{rlim_t(grenze)};
+            sichern();
+        }
+        QCOMPARE(liesDatei(datei), kAlt);
+        QCOMPARE(dlg.letzter(), meldung);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), vorher); // nothing half-written is left
+        QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
+        QVERIFY(f->arbeit == 0 && dateiMenusAn(f));
+        QCOMPARE(f->verandert, qint16(1)); // the orders still count as unsaved
+
+        // With room again the same save writes the file.
+        dlg.leeren();
+        sichern();
+        QVERIFY(liesDatei(datei) != kAlt && liesDatei(datei).size() > grenze);
+        QVERIFY(!dlg.letzter().contains(QStringLiteral("nicht gespeichert")));
+    }
+};
+
+BW_TEST_MAIN(TstKeinPlatz)
+#include "tst_kein_platz.moc"

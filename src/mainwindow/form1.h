@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QMenu>
 #include <QPushButton>
+#include <functional>
 
 class QFrame;
 
@@ -212,9 +213,15 @@ private:
     enum class Ladeschritt { Kopfsuche, Zeilen, Klick };
     void ladFehler(Ladeschritt wo, int number, const QString &description);
     void ladFertig();
+    // A pause in a step of the load: the player's input comes through. True
+    // when the step goes on; false when the program ends, or when a stop was
+    // asked, which `stopp` then carries out.
+    bool ladPause(const std::function<void()> &stopp);
     // The end of a stopped load; the report box shows Inhalt unless it
     // keeps what the load was showing when the stop came.
     void ladStopp(bool inhaltZeigen);
+    // The whole text in the report box: no paging controls.
+    void keineTeile();
     // The split into parts and the paging controls; the part to show first.
     QByteArray teileSetzen(const QByteArray &text);
     void keinZeichensatz(const QString &format);

@@ -42,12 +42,8 @@ void Form1::lad()
         arbeit = 0;
         u = 0;
         // Nothing of the previous report may be paged in during this load.
-        ZuViel = 0;
+        keineTeile();
         Teil = 0;
-        Command1->hide();
-        Command4->hide();
-        Label15->hide();
-        place(Text2, 120, 4560, 8772, 3492);
 
         m_ausListe = !File1->fileName().isEmpty();
         if (m_ausListe)
@@ -157,16 +153,13 @@ void Form1::lad()
             if (batch.due()) {
                 zeigeZeichensatz();
                 zeigeFortschritt();
-                DoEvents();
-                if (programmEndet())
+                // The text read so far is taken only at a stop: a copy at
+                // every pause would copy it again and again.
+                if (!ladPause([&] {
+                        Inhalt = scan.shown();
+                        schluss();
+                    }))
                     return;
-                if (abbruch == 1) {
-                    // Taken only now: a copy at every pause would copy the
-                    // text read so far again and again.
-                    Inhalt = scan.shown();
-                    schluss();
-                    return;
-                }
             }
         }
     } catch (const platform::Error &e) {
@@ -254,11 +247,35 @@ void Form1::keinZeichensatz(const QString &format)
 
 void Form1::schluss() { ladStopp(true); }
 
+bool Form1::ladPause(const std::function<void()> &stopp)
+{
+    DoEvents();
+    if (programmEndet())
+        return false;
+    if (abbruch != 1)
+        return true;
+    stopp();
+    return false;
+}
+
+void Form1::keineTeile()
+{
+    ZuViel = 0;
+    place(Text2, 120, 4560, 8772, 3492);
+    Command1->hide();
+    Command4->hide();
+    Label15->hide();
+}
+
 void Form1::ladStopp(bool inhaltZeigen)
 {
     // The stop is taken; a newer one asked while the text goes in ends only
     // the showing.
     abbruch = 0;
+    // At whatever step it came, a stopped load leaves nothing to page and
+    // nothing in the store to save back over the report.
+    keineTeile();
+    UebergangsText->Text.clear();
     if (inhaltZeigen) {
         try {
             if (!berichtZeigen(reportText(Inhalt)) && programmEndet())
@@ -329,14 +346,11 @@ void Form1::ladschnell()
                 } else {
                     startBalken->setValue(startWert);
                 }
-                DoEvents();
-                if (programmEndet())
+                if (!ladPause([&] {
+                        Inhalt = Alles;
+                        schluss();
+                    }))
                     return;
-                if (abbruch == 1) {
-                    Inhalt = Alles;
-                    schluss();
-                    return;
-                }
             }
         } while (!zeilen.done());
 
@@ -363,15 +377,8 @@ bool Form1::berichtZeigen(const QString &text)
     Text2->fuellen(text);
     Batch batch;
     while (Text2->fuellt()) {
-        if (batch.due()) {
-            DoEvents();
-            if (programmEndet())
-                return false;
-            if (abbruch == 1) {
-                Text2->fuellenAnhalten();
-                return false;
-            }
-        }
+        if (batch.due() && !ladPause([this] { Text2->fuellenAnhalten(); }))
+            return false;
         Text2->weiterFuellen();
     }
     return true;
@@ -392,11 +399,7 @@ QByteArray Form1::teileSetzen(const QByteArray &text)
     RL = p.RL;
     RR = p.RR;
     if (p.zuViel == 0) {
-        ZuViel = 0;
-        place(Text2, 120, 4560, 8772, 3492);
-        Command1->hide();
-        Command4->hide();
-        Label15->hide();
+        keineTeile();
         return store();
     }
     ZuViel = qint16(p.zuViel);

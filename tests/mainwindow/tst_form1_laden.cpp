@@ -163,22 +163,33 @@ private slots:
 
     void pagesThroughAllParts_data()
     {
+        QTest::addColumn<QByteArray>("kopf");
         QTest::addColumn<int>("zeilen");
-        QTest::addColumn<int>("teile");
+        QTest::addColumn<int>("h"); // a half: N / 2 + 100, to the nearest, a half to even
+        QTest::addColumn<int>("q"); // a quarter: h / 2 + 100 the same way; 0 for halves
         // Lines end in LF alone, so no part boundary falls inside a CR LF.
-        QTest::newRow("Hälften") << 5001 << 2;
-        QTest::newRow("Viertel") << 9997 << 4;
+        // N = 2 + the head line + 7 per line: the store begins with CR LF.
+        // Parts of an odd length overlap by 199 or 201 characters, so the one
+        // selected after paging is not always the last of the part before.
+        QTest::addColumn<bool>("je200");
+        QTest::newRow("Hälften") << QByteArray("#BEF 1 2 3\n") << 5001 << 17610 << 0 << true; // N 35020
+        QTest::newRow("Hälften, halb") << QByteArray("#BEF 1 2 3456\n") << 5001 << 17612 << 0 << false; // N 35023
+        QTest::newRow("Viertel") << QByteArray("#BEF 1 2 3\n") << 9997 << 35096 << 17648 << true; // N 69992
+        QTest::newRow("Viertel, halb") << QByteArray("#BEF 1 2 3 >Pw1>\n") << 9997 << 35099 << 17650 << false; // N 69998
     }
     void pagesThroughAllParts()
     {
+        QFETCH(QByteArray, kopf);
         QFETCH(int, zeilen);
-        QFETCH(int, teile);
-        QByteArray t("#BEF 1 2 3\n");
+        QFETCH(int, h);
+        QFETCH(int, q);
+        QFETCH(bool, je200);
+        const int teile = q == 0 ? 2 : 4;
+        QByteArray t = kopf;
         for (int i = 0; i < zeilen; ++i)
             t += 'z' + QByteArray::number(10000 + i) + '\n';
         ladeBericht(f, QStringLiteral("teile.txt"), t);
         const QString text = QString::fromLatin1("\r\n" + t);
-        const int n = text.size(), h = n / 2 + 100, q = h / 2 + 100;
         QStringList erwartet{text.left(h), text.right(h)};
         if (teile == 4)
             erwartet = {erwartet[0].left(q), erwartet[0].right(q), erwartet[1].left(q), erwartet[1].right(q)};
@@ -190,7 +201,9 @@ private slots:
             QCOMPARE(f->Text2->text(), erwartet[teil - 1]);
             QCOMPARE(f->Label15->caption(), QString::number(teil));
             QCOMPARE(f->Text2->selStart(), vor ? 199 : erwartet[teil - 1].size() - 200);
-            QCOMPARE(f->Text2->selText(), vor ? erwartet[teil - 2].right(1) : erwartet[teil].left(1));
+            QCOMPARE(f->Text2->selLength(), 1);
+            if (je200)
+                QCOMPARE(f->Text2->selText(), vor ? erwartet[teil - 2].right(1) : erwartet[teil].left(1));
             QCOMPARE(f->Command4->isEnabled(), teil < teile);
             QCOMPARE(f->Command1->isEnabled(), teil > 1);
         };
@@ -364,12 +377,12 @@ private slots:
         QByteArray bericht(kopf ? "Kopf\r\n#BEF 3 4 5\r\n" : "Kopf\r\n");
         for (int i = 0; i < 100000; ++i)
             bericht += "Zeile " + QByteArray::number(i) + "\r\n";
-        // The whole text, or its first quarter: half and quarter are the
-        // nearest whole numbers to N / 2 + 100 and h / 2 + 100.
+        // The whole text, or its first quarter: N = 1288908 characters (the
+        // lines 8 each plus 488890 digits, the head 18), a half 644554, a
+        // quarter 322377.
         const QByteArray gespeichert = "\r\n" + bericht.chopped(2);
-        const qsizetype h = qsizetype(std::nearbyint(gespeichert.size() / 2.0 + 100));
-        const qsizetype q = qsizetype(std::nearbyint(h / 2.0 + 100));
-        const QString soll = QString::fromLatin1(kopf ? gespeichert.left(q) : bericht);
+        QVERIFY(!kopf || gespeichert.size() == 1288908);
+        const QString soll = QString::fromLatin1(kopf ? gespeichert.left(322377) : bericht);
         schreibe(QStringLiteral("klein.txt"), "#BEF 9 9 9\r\nklein\r\n");
         bool gesehen = false;
         QTimer takt;
@@ -408,6 +421,61 @@ private slots:
         QVERIFY2(t.size() > 0 && t.size() < soll.size() && soll.startsWith(t) && t.endsWith(QStringLiteral("\r\n")),
                  qPrintable(QString::number(t.size())));
         QCOMPARE(f->Text2->document()->blockCount(), int(t.count(QStringLiteral("\r\n"))) + 1);
+    }
+
+    // A stop ends the load the same at every step: nothing to page, nothing
+    // in the store, the report box as wide as for a whole text.
+    void aStopEndsTheSameAtEveryStep_data()
+    {
+        QTest::addColumn<QString>("schritt");
+        QTest::newRow("Kopfzeile suchen") << "Kopfzeile";
+        QTest::newRow("Zeilen lesen") << "Zeilen";
+        QTest::newRow("einen Teil zeigen") << "Teil";
+        QTest::newRow("den ganzen Text zeigen") << "ganz";
+    }
+    void aStopEndsTheSameAtEveryStep()
+    {
+        QFETCH(QString, schritt);
+        QByteArray zeilen;
+        for (int i = 0; i < 100000; ++i)
+            zeilen += "Zeile " + QByteArray::number(i) + "\r\n";
+        const QByteArray bericht = schritt == QLatin1String("Kopfzeile") ? zeilen + "#BEF 3 4 5\r\n"
+                                   : schritt == QLatin1String("ganz")    ? "Kopf\r\n" + zeilen
+                                                                         : "Kopf\r\n#BEF 3 4 5\r\n" + zeilen;
+        // The step that runs at a pause of the load.
+        auto laeuft = [&] {
+            if (f->arbeit != 1)
+                return false;
+            if (schritt == QLatin1String("Kopfzeile"))
+                return f->Text1->text().isEmpty();
+            if (schritt == QLatin1String("Zeilen"))
+                return !f->Text1->text().isEmpty() && !f->Text2->fuellt();
+            return f->Text2->fuellt();
+        };
+        bool gestoppt = false;
+        QTimer takt;
+        connect(&takt, &QTimer::timeout, f, [&] {
+            if (!gestoppt && laeuft()) {
+                gestoppt = true;
+                f->Command3->click();
+            }
+        });
+        takt.start(0);
+        ladeBericht(f, QStringLiteral("gross.txt"), bericht);
+        QVERIFY(gestoppt);
+        vorbei("ABGEBROCHEN");
+        QVERIFY(f->Command1->isHidden() && f->Command4->isHidden() && f->Label15->isHidden());
+        QCOMPARE(f->ZuViel, qint16(0));
+        QCOMPARE(f->Text2->width(), platform::twipsX(8772));
+        QVERIFY(f->store().isEmpty());
+        const QString gezeigt = f->Text2->text();
+        QVERIFY(!gezeigt.isEmpty());
+        f->Command4_Click();
+        QCOMPARE(f->Text2->text(), gezeigt);
+        // Nothing of the stopped report is saved back over it.
+        f->auswertungspeicherrrrn_Click();
+        QCOMPARE(dlg->letzter(), QStringLiteral("Keine Auswertung vorhanden!"));
+        QCOMPARE(lies(QStringLiteral("gross.txt")), bericht);
     }
 
     void quitting_data()

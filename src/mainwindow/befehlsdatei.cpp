@@ -49,17 +49,6 @@ void Leser::ende(QByteArray &out)
     m_semikolon = false;
 }
 
-QByteArray lesen(const QByteArray &datei)
-{
-    Leser leser;
-    QByteArray out;
-    out.reserve(datei.size());
-    for (char c : datei)
-        leser.lies(static_cast<unsigned char>(c), out);
-    leser.ende(out);
-    return out;
-}
-
 std::optional<int> zaehlen(const QString &text)
 {
     const QLatin1String crlf("\r\n");

@@ -34,9 +34,6 @@ private:
     bool m_versteckt = false; // inside a hidden stretch
 };
 
-// The whole file read by the rule above.
-QByteArray lesen(const QByteArray &datei);
-
 // Number of orders in the text: lines that are not empty and start with
 // none of '#', ';', CR, LF. Nothing when the text holds no CR LF at all.
 std::optional<int> zaehlen(const QString &text);

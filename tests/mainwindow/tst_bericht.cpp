@@ -18,6 +18,16 @@ QByteArray text(int n)
 {
     return QByteArray("abcdefghijklmnopqrstuvwxyz").repeated(n / 26 + 1).left(n);
 }
+// An orders file fed byte by byte, as the orders load feeds it.
+QByteArray lesen(const QByteArray &datei)
+{
+    Leser leser;
+    QByteArray text;
+    for (const char c : datei)
+        leser.lies(uchar(c), text);
+    leser.ende(text);
+    return text;
+}
 } // namespace
 
 class TstBericht : public QObject {

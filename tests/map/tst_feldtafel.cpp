@@ -6,6 +6,7 @@
 #include <memory>
 
 using namespace kartenmodell;
+using Liste = Feldtafel::SymbolListe;
 
 class TstFeldtafel : public QObject {
     Q_OBJECT
@@ -21,6 +22,10 @@ class TstFeldtafel : public QObject {
         if (satz == 2)
             f = {.Terrain = 42, .BurgArt = 9, .Burgklasse = 2, .Besitzer = QStringLiteral("7"), .SpielerRang = 77,
                  .EchtBit = 2};
+        return geladenUndGewaehlt(f);
+    }
+    FeldDaten geladenUndGewaehlt(FeldDaten f)
+    {
         Felder[45] = f;
         AktuellesFeld = 45;
         AktuelleSpalte = 5;
@@ -28,6 +33,7 @@ class TstFeldtafel : public QObject {
         t->laden = 1;
         t->BurgZeichnenBeimLADEN();
         t->TerrainZeichnenBeimLADEN();
+        t->BesZeichnenBeimLADEN();
         t->laden = 0;
         t->feldWaehlen(45);
         f.FeldNummer = 45;
@@ -170,7 +176,7 @@ private slots:
         if (!name.isEmpty())
             t->setText(&Tafel::TxtFeldName, name);
         if (terrain >= 0)
-            t->terrainWaehlen(terrain);
+            t->eintragWaehlen(Liste::Terrain, terrain);
         QVERIFY(t->feldWaehlen(46));
         if (!name.isEmpty())
             f.FeldName = festerText(name);
@@ -196,13 +202,48 @@ private slots:
         QFETCH(int, terrain);
         geladenUndGewaehlt(satz);
         QVERIFY(t->symbole.sichtbar(SBurg, 45));
-        terrain == 0 ? t->burgArtWaehlen(0) : t->terrainWaehlen(terrain);
+        terrain == 0 ? t->eintragWaehlen(Liste::BurgArt, 0) : t->eintragWaehlen(Liste::Terrain, terrain);
         QVERIFY(!t->symbole.sichtbar(SBurg, 45));
         QVERIFY(t->feldWaehlen(46));
         const FeldDaten &f = Felder[45];
         QCOMPARE(f.BurgArt + f.Burgklasse + f.SpielerNummer + f.SpielerRang + f.EchtBit + f.Erzmagier + f.Drufelbatze, 0);
         QCOMPARE(f.SpielerName, festerText(QString()));
         QCOMPARE(f.FeldName, festerText(QStringLiteral("Burg")));
+    }
+
+    // The entry a list shows for a record value outside it, chosen: the record takes it and the symbol follows.
+    void gezeigterEintragGewaehlt_data()
+    {
+        QTest::addColumn<int>("liste");
+        QTest::addColumn<int>("wert");    // in the record
+        QTest::addColumn<int>("eintrag"); // the nearest entry, shown and chosen
+        QTest::addColumn<int>("symbol");
+        QTest::addColumn<bool>("sichtbar");
+        QTest::newRow("Terrain 42") << int(Liste::Terrain) << 42 << 8 << int(WaldNG) << true;
+        QTest::newRow("Besonderheit -2") << int(Liste::Besonderheiten) << -2 << 0 << int(Bes) << false;
+        QTest::newRow("Besonderheit 12") << int(Liste::Besonderheiten) << 12 << 8 << int(Bes) << true;
+        QTest::newRow("BurgArt 9") << int(Liste::BurgArt) << 9 << 2 << int(NBurg) << true;
+    }
+    void gezeigterEintragGewaehlt()
+    {
+        QFETCH(int, liste);
+        QFETCH(int, wert);
+        QFETCH(int, eintrag);
+        QFETCH(int, symbol);
+        QFETCH(bool, sichtbar);
+        const std::pair<TafelListe Tafel::*, qint16 FeldDaten::*> listen[] = {
+            {&Tafel::TxtTerrain, &FeldDaten::Terrain},
+            {&Tafel::TxtBesonderheiten, &FeldDaten::Besonderheiten},
+            {&Tafel::TxtBurgArt, &FeldDaten::BurgArt},
+        };
+        const auto [box, glied] = listen[liste];
+        FeldDaten f;
+        f.*glied = qint16(wert);
+        geladenUndGewaehlt(f);
+        QCOMPARE((t->tafel.*box).index, qint16(eintrag));
+        t->eintragWaehlen(Liste(liste), eintrag);
+        QCOMPARE(Felder[45].*glied, qint16(eintrag));
+        QCOMPARE(t->symbole.sichtbar(Symbol(symbol), 45), sichtbar);
     }
 
     void waldSumpfWald()

@@ -232,8 +232,6 @@ void Feldtafel::FeldDatenAnzeigen()
     tafelNach(tafel, m_basis);
 }
 
-void Feldtafel::FelderDatenSpeichern() { tafelSpeichern(GAlle, false); }
-
 void Feldtafel::aenderungenSpeichern()
 {
     if (!feldGewaehlt() || gezeigtesFeld != AktuellesFeld)

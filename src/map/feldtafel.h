@@ -69,7 +69,6 @@ public:
     // ---- panel operations
     void FelderWerteInitialisieren();
     void FeldDatenAnzeigen();
-    void FelderDatenSpeichern();
     // Before a save and when the selection moves on: stores into the shown
     // field only what the player changed since it was shown or stored; the
     // rest of its record stays as loaded, whatever the panel's rules made

@@ -206,7 +206,9 @@ private slots:
         QVERIFY(!t->symbole.sichtbar(SBurg, 45));
         QVERIFY(t->feldWaehlen(46));
         const FeldDaten &f = Felder[45];
-        QCOMPARE(f.BurgArt + f.Burgklasse + f.SpielerNummer + f.SpielerRang + f.EchtBit + f.Erzmagier + f.Drufelbatze, 0);
+        QCOMPARE((QList<qint16>{f.BurgArt, f.Burgklasse, f.SpielerNummer, f.SpielerRang, f.EchtBit, f.Erzmagier,
+                                f.Drufelbatze}),
+                 QList<qint16>(7, 0));
         QCOMPARE(f.SpielerName, festerText(QString()));
         QCOMPARE(f.FeldName, festerText(QStringLiteral("Burg")));
     }
@@ -272,8 +274,10 @@ private slots:
         const Tafel &p = t->tafel;
         for (const QString &null : {p.TxtBesitzer.text, p.TxtBurgklasse.text, p.TxtSpielerNummer.text, p.TxtOberHerr.text})
             QCOMPARE(null, QStringLiteral("0"));
-        QCOMPARE(p.TxtBurgArt.index + p.TxtSpielerRang.index + p.TxtEchtBit.index + p.TxtBesonderheiten.index, 0);
-        QCOMPARE(p.TxtErzmagier.value + p.TxtDrufelbatze.value + p.TxtGubhort.value, 0);
+        QCOMPARE((QList<qint16>{p.TxtBurgArt.index, p.TxtSpielerRang.index, p.TxtEchtBit.index,
+                                p.TxtBesonderheiten.index, p.TxtErzmagier.value, p.TxtDrufelbatze.value,
+                                p.TxtGubhort.value}),
+                 QList<qint16>(7, 0));
         for (bool an : {p.TxtBesitzer.enabled, p.TxtGubhort.enabled, p.TxtBesonderheiten.enabled,
                         p.TxtBurgArt.enabled, p.TxtSpielerName.enabled})
             QVERIFY(!an);
@@ -281,7 +285,7 @@ private slots:
         QVERIFY(t->symbole.sichtbar(HochGebirge, 23));
         const FeldDaten &f = Felder[23];
         QCOMPARE(f.Terrain, qint16(4));
-        QCOMPARE(f.BurgArt + f.GubHortFlag + f.Besonderheiten + f.EchtBit, 0);
+        QCOMPARE((QList<qint16>{f.BurgArt, f.GubHortFlag, f.Besonderheiten, f.EchtBit}), QList<qint16>(4, 0));
         t->setTerrain(5);
         QVERIFY(p.TxtBesitzer.enabled && p.TxtGubhort.enabled && p.TxtBesonderheiten.enabled);
         QVERIFY(!p.TxtBurgArt.enabled);
@@ -299,30 +303,33 @@ private slots:
         QVERIFY(!t->symbole.sichtbar(Bes, 23));
     }
 
-    // A number box left empty keeps its member; the members after it are stored.
+    // A number box left empty keeps its member when the selection moves on; the other changes are stored.
     void leereZahlBehaeltIhrenWert()
     {
         t->setBurgArt(2); // stores class 1
         t->setBurgklasse(QString());
         t->setSpielerRang(5);
-        t->FelderDatenSpeichern();
-        QVERIFY(Felder[23].Burgklasse == 1 && Felder[23].SpielerRang == 5);
+        QVERIFY(t->feldWaehlen(24));
+        QCOMPARE(Felder[23].Burgklasse, qint16(1));
+        QCOMPARE(Felder[23].SpielerRang, qint16(5));
     }
 
-    // A damaged record shows as the nearest valid values; the next click stores those, no mix.
+    // A damaged record shows whole, a value outside its list as the nearest entry, and no box keeps the text
+    // of the field shown before; moving on without a change keeps the record as loaded.
     void kaputterWertGanzGezeigt()
     {
         t->setBurgArt(1);
         t->setText(&Tafel::TxtSpielerName, QStringLiteral("Vorher"));
-        Felder[50] = {.FeldName = festerText(QString()), .Terrain = 12, .Besonderheiten = -2, .BurgArt = 2,
-                      .Besitzer = QStringLiteral("0"), .SpielerName = festerText(QStringLiteral("Nachher")),
-                      .SpielerRang = 25, .EchtBit = 7};
+        FeldDaten kaputt{.FeldName = festerText(QString()), .Terrain = 12, .Besonderheiten = -2, .BurgArt = 2,
+                         .Besitzer = QStringLiteral("0"), .SpielerName = festerText(QStringLiteral("Nachher")),
+                         .SpielerRang = 25, .EchtBit = 7};
+        Felder[50] = kaputt;
         QVERIFY(t->feldWaehlen(50));
         QVERIFY(t->tafel.TxtTerrain.index == 8 && t->tafel.TxtSpielerRang.index == 20 && t->tafel.TxtEchtBit.index == 2);
         QCOMPARE(t->tafel.TxtSpielerName.text, festerText(QStringLiteral("Nachher")));
         QVERIFY(t->feldWaehlen(51));
-        QCOMPARE(Felder[50].SpielerName, festerText(QStringLiteral("Nachher")));
-        QVERIFY(Felder[50].Terrain == 12 && Felder[50].EchtBit == 7 && Felder[50].Besonderheiten == -2);
+        kaputt.FeldNummer = 50;
+        QVERIFY(Felder[50] == kaputt);
     }
 
     // A click off the grid, or with no map, changes nothing and leaves the guard open.

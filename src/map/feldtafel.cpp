@@ -159,22 +159,25 @@ void Feldtafel::setText(TafelText Tafel::*box, const QString &text)
         (tafel.*box).text = text;
 }
 
-void Feldtafel::burgArtWaehlen(int index)
+void Feldtafel::eintragWaehlen(SymbolListe liste, int index)
 {
-    pruefeListe(index, kBurgArt);
-    if (tafel.TxtBurgArt.index != index)
-        setBurgArt(index);
-    else if (GarNichtsMachen == 0 && feld().BurgArt != index)
-        TxtBurgArt_Click();
-}
-
-void Feldtafel::terrainWaehlen(int index)
-{
-    pruefeListe(index, kTerrain);
-    if (tafel.TxtTerrain.index != index)
-        setTerrain(index);
-    else if (GarNichtsMachen == 0 && feld().Terrain != index)
-        TxtTerrain_Click();
+    struct Liste {
+        TafelListe Tafel::*box;
+        qint16 FeldDaten::*glied;
+        void (Feldtafel::*setzen)(int);
+        void (Feldtafel::*regel)();
+    };
+    static constexpr Liste listen[] = { // in the order of SymbolListe
+        {&Tafel::TxtTerrain, &FeldDaten::Terrain, &Feldtafel::setTerrain, &Feldtafel::TxtTerrain_Click},
+        {&Tafel::TxtBesonderheiten, &FeldDaten::Besonderheiten, &Feldtafel::setBesonderheiten,
+         &Feldtafel::TxtBesonderheiten_Click},
+        {&Tafel::TxtBurgArt, &FeldDaten::BurgArt, &Feldtafel::setBurgArt, &Feldtafel::TxtBurgArt_Click},
+    };
+    const Liste &l = listen[int(liste)];
+    const bool gezeigt = (tafel.*l.box).index == index;
+    (this->*l.setzen)(index); // checks the index; runs the rule on a change
+    if (gezeigt && GarNichtsMachen == 0 && feld().*l.glied != index)
+        (this->*l.regel)();
 }
 
 // ---- panel operations
@@ -228,8 +231,6 @@ void Feldtafel::FeldDatenAnzeigen()
     m_basis = f;
     tafelNach(tafel, m_basis);
 }
-
-void Feldtafel::FelderDatenSpeichern() { tafelSpeichern(GAlle, false); }
 
 void Feldtafel::aenderungenSpeichern()
 {
@@ -412,7 +413,7 @@ void Feldtafel::TxtTerrain_Click()
         setErzmagier(0);
         setDrufelbatze(0);
         // Also a castle the panel shows as "Keine Burg" already goes.
-        burgArtWaehlen(0);
+        eintragWaehlen(SymbolListe::BurgArt, 0);
         t.TxtSpielerNummer.text = QStringLiteral("0");
         t.TxtErzmagier.enabled = t.TxtDrufelbatze.enabled = false;
         t.TxtSpielerName.enabled = t.TxtSpielerNummer.enabled = t.Label8.enabled = false;

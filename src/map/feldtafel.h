@@ -58,17 +58,17 @@ public:
     void setDrufelbatze(int value);
     void setBurgklasse(const QString &text);
     void setText(TafelText Tafel::*box, const QString &text);
-    // A kind chosen in a list, by the player or a rule. Choosing the entry
-    // the list shows already runs the rule too while the record holds
-    // another kind (a StammesBurg shown as "Keine Burg", a terrain outside
+    // The lists whose entry puts a symbol on the field.
+    enum class SymbolListe { Terrain, Besonderheiten, BurgArt };
+    // An entry chosen in such a list, by the player or a rule. Choosing the
+    // entry the list shows already runs the rule too while the record holds
+    // another value (a StammesBurg shown as "Keine Burg", a value outside
     // the list), so that record and symbol follow the choice.
-    void burgArtWaehlen(int index);
-    void terrainWaehlen(int index);
+    void eintragWaehlen(SymbolListe liste, int index);
 
     // ---- panel operations
     void FelderWerteInitialisieren();
     void FeldDatenAnzeigen();
-    void FelderDatenSpeichern();
     // Before a save and when the selection moves on: stores into the shown
     // field only what the player changed since it was shown or stored; the
     // rest of its record stays as loaded, whatever the panel's rules made

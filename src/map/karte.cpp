@@ -225,15 +225,18 @@ void Karte::buildControls()
         o->installEventFilter(this);
 
     connect(TxtTerrain, &QComboBox::currentIndexChanged, this, &Karte::TxtTerrain_Click);
-    // The entry shown picked again: the record may hold another kind.
-    connect(TxtTerrain, &QComboBox::activated, this, [this](int i) {
-        feldtafel.terrainWaehlen(i);
-        spiegeln();
-    });
-    connect(TxtBurgArt, &QComboBox::activated, this, [this](int i) {
-        feldtafel.burgArtWaehlen(i);
-        spiegeln();
-    });
+    // The entry shown picked again: the record may hold another value.
+    const std::pair<QComboBox *, Feldtafel::SymbolListe> symbolListen[] = {
+        {TxtTerrain, Feldtafel::SymbolListe::Terrain},
+        {TxtBesonderheiten, Feldtafel::SymbolListe::Besonderheiten},
+        {TxtBurgArt, Feldtafel::SymbolListe::BurgArt},
+    };
+    for (const auto &[box, liste] : symbolListen) {
+        connect(box, &QComboBox::activated, this, [this, liste = liste](int i) {
+            feldtafel.eintragWaehlen(liste, i);
+            spiegeln();
+        });
+    }
     connect(TxtBesonderheiten, &QComboBox::currentIndexChanged, this, &Karte::TxtBesonderheiten_Click);
     connect(TxtBurgArt, &QComboBox::currentIndexChanged, this, &Karte::TxtBurgArt_Click);
     connect(TxtSpielerRang, &QComboBox::currentIndexChanged, this, &Karte::TxtSpielerRang_Click);

@@ -78,13 +78,15 @@ std::optional<FeldDaten> liesSatz(const QByteArray &datei, int satzNr, QString &
     return f;
 }
 
-// The header's column count: a whole decimal number, blanks around allowed.
+// The header's column count: a whole decimal number, a minus before it and
+// blanks around allowed.
 std::optional<int> spaltenText(const QString &t)
 {
     const QString s = t.trimmed();
-    if (s.isEmpty() || s.size() > 5)
+    const QStringView ziffern = QStringView(s).sliced(s.startsWith(QLatin1Char('-')) ? 1 : 0);
+    if (ziffern.isEmpty() || ziffern.size() > 5)
         return std::nullopt;
-    for (QChar c : s)
+    for (QChar c : ziffern)
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
     return s.toInt();
@@ -142,8 +144,13 @@ std::optional<Karte> lies(const QByteArray &datei, QString *fehler)
     if (!spalten)
         return fehlschlag(QStringLiteral("Datensatz 1 (Kartenkopf): die Spaltenzahl „%1“ ist keine ganze Zahl.")
                               .arg(kopf->Besitzer));
+    if (*spalten < 1)
+        return fehlschlag(QStringLiteral("Datensatz 1 (Kartenkopf): die Spaltenzahl „%1“ ist kleiner als 1.")
+                              .arg(kopf->Besitzer));
     const int zeilen = kopf->Besonderheiten;
-    if (*spalten < 1 || zeilen < 1 || qint64(*spalten) * zeilen > kMaxFelder)
+    if (zeilen < 1)
+        return fehlschlag(QStringLiteral("Datensatz 1 (Kartenkopf): die Zeilenzahl %1 ist kleiner als 1.").arg(zeilen));
+    if (qint64(*spalten) * zeilen > kMaxFelder)
         return fehlschlag(QStringLiteral("Datensatz 1 (Kartenkopf): eine Karte von %1 × %2 Feldern ist nicht "
                                          "möglich (1 bis %3 Felder).")
                               .arg(*spalten)

@@ -25,8 +25,6 @@ LadenMenu *LadenMenu::instance()
     return g_menu;
 }
 
-bool LadenMenu::exists() { return g_menu != nullptr; }
-
 LadenMenu::LadenMenu() : Form(QStringLiteral("LadenMenu"))
 {
     setWindowTitle(QStringLiteral("Laden"));

@@ -13,7 +13,6 @@ class LadenMenu : public Form {
     Q_OBJECT
 public:
     static LadenMenu *instance();
-    static bool exists();
 
     Label *Label1, *Label2, *Label3;
     QFrame *Line1, *Line2, *Line3, *Line4;

@@ -6,6 +6,7 @@
 #include <memory>
 
 using namespace kartenmodell;
+using Liste = Feldtafel::SymbolListe;
 
 class TstFeldtafel : public QObject {
     Q_OBJECT
@@ -21,6 +22,10 @@ class TstFeldtafel : public QObject {
         if (satz == 2)
             f = {.Terrain = 42, .BurgArt = 9, .Burgklasse = 2, .Besitzer = QStringLiteral("7"), .SpielerRang = 77,
                  .EchtBit = 2};
+        return geladenUndGewaehlt(f);
+    }
+    FeldDaten geladenUndGewaehlt(FeldDaten f)
+    {
         Felder[45] = f;
         AktuellesFeld = 45;
         AktuelleSpalte = 5;
@@ -28,6 +33,7 @@ class TstFeldtafel : public QObject {
         t->laden = 1;
         t->BurgZeichnenBeimLADEN();
         t->TerrainZeichnenBeimLADEN();
+        t->BesZeichnenBeimLADEN();
         t->laden = 0;
         t->feldWaehlen(45);
         f.FeldNummer = 45;
@@ -170,7 +176,7 @@ private slots:
         if (!name.isEmpty())
             t->setText(&Tafel::TxtFeldName, name);
         if (terrain >= 0)
-            t->terrainWaehlen(terrain);
+            t->eintragWaehlen(Liste::Terrain, terrain);
         QVERIFY(t->feldWaehlen(46));
         if (!name.isEmpty())
             f.FeldName = festerText(name);
@@ -196,13 +202,50 @@ private slots:
         QFETCH(int, terrain);
         geladenUndGewaehlt(satz);
         QVERIFY(t->symbole.sichtbar(SBurg, 45));
-        terrain == 0 ? t->burgArtWaehlen(0) : t->terrainWaehlen(terrain);
+        terrain == 0 ? t->eintragWaehlen(Liste::BurgArt, 0) : t->eintragWaehlen(Liste::Terrain, terrain);
         QVERIFY(!t->symbole.sichtbar(SBurg, 45));
         QVERIFY(t->feldWaehlen(46));
         const FeldDaten &f = Felder[45];
-        QCOMPARE(f.BurgArt + f.Burgklasse + f.SpielerNummer + f.SpielerRang + f.EchtBit + f.Erzmagier + f.Drufelbatze, 0);
+        QCOMPARE((QList<qint16>{f.BurgArt, f.Burgklasse, f.SpielerNummer, f.SpielerRang, f.EchtBit, f.Erzmagier,
+                                f.Drufelbatze}),
+                 QList<qint16>(7, 0));
         QCOMPARE(f.SpielerName, festerText(QString()));
         QCOMPARE(f.FeldName, festerText(QStringLiteral("Burg")));
+    }
+
+    // The entry a list shows for a record value outside it, chosen: the record takes it and the symbol follows.
+    void gezeigterEintragGewaehlt_data()
+    {
+        QTest::addColumn<int>("liste");
+        QTest::addColumn<int>("wert");    // in the record
+        QTest::addColumn<int>("eintrag"); // the nearest entry, shown and chosen
+        QTest::addColumn<int>("symbol");
+        QTest::addColumn<bool>("sichtbar");
+        QTest::newRow("Terrain 42") << int(Liste::Terrain) << 42 << 8 << int(WaldNG) << true;
+        QTest::newRow("Besonderheit -2") << int(Liste::Besonderheiten) << -2 << 0 << int(Bes) << false;
+        QTest::newRow("Besonderheit 12") << int(Liste::Besonderheiten) << 12 << 8 << int(Bes) << true;
+        QTest::newRow("BurgArt 9") << int(Liste::BurgArt) << 9 << 2 << int(NBurg) << true;
+    }
+    void gezeigterEintragGewaehlt()
+    {
+        QFETCH(int, liste);
+        QFETCH(int, wert);
+        QFETCH(int, eintrag);
+        QFETCH(int, symbol);
+        QFETCH(bool, sichtbar);
+        const std::pair<TafelListe Tafel::*, qint16 FeldDaten::*> listen[] = {
+            {&Tafel::TxtTerrain, &FeldDaten::Terrain},
+            {&Tafel::TxtBesonderheiten, &FeldDaten::Besonderheiten},
+            {&Tafel::TxtBurgArt, &FeldDaten::BurgArt},
+        };
+        const auto [box, glied] = listen[liste];
+        FeldDaten f;
+        f.*glied = qint16(wert);
+        geladenUndGewaehlt(f);
+        QCOMPARE((t->tafel.*box).index, qint16(eintrag));
+        t->eintragWaehlen(Liste(liste), eintrag);
+        QCOMPARE(Felder[45].*glied, qint16(eintrag));
+        QCOMPARE(t->symbole.sichtbar(Symbol(symbol), 45), sichtbar);
     }
 
     void waldSumpfWald()
@@ -231,8 +274,10 @@ private slots:
         const Tafel &p = t->tafel;
         for (const QString &null : {p.TxtBesitzer.text, p.TxtBurgklasse.text, p.TxtSpielerNummer.text, p.TxtOberHerr.text})
             QCOMPARE(null, QStringLiteral("0"));
-        QCOMPARE(p.TxtBurgArt.index + p.TxtSpielerRang.index + p.TxtEchtBit.index + p.TxtBesonderheiten.index, 0);
-        QCOMPARE(p.TxtErzmagier.value + p.TxtDrufelbatze.value + p.TxtGubhort.value, 0);
+        QCOMPARE((QList<qint16>{p.TxtBurgArt.index, p.TxtSpielerRang.index, p.TxtEchtBit.index,
+                                p.TxtBesonderheiten.index, p.TxtErzmagier.value, p.TxtDrufelbatze.value,
+                                p.TxtGubhort.value}),
+                 QList<qint16>(7, 0));
         for (bool an : {p.TxtBesitzer.enabled, p.TxtGubhort.enabled, p.TxtBesonderheiten.enabled,
                         p.TxtBurgArt.enabled, p.TxtSpielerName.enabled})
             QVERIFY(!an);
@@ -240,7 +285,7 @@ private slots:
         QVERIFY(t->symbole.sichtbar(HochGebirge, 23));
         const FeldDaten &f = Felder[23];
         QCOMPARE(f.Terrain, qint16(4));
-        QCOMPARE(f.BurgArt + f.GubHortFlag + f.Besonderheiten + f.EchtBit, 0);
+        QCOMPARE((QList<qint16>{f.BurgArt, f.GubHortFlag, f.Besonderheiten, f.EchtBit}), QList<qint16>(4, 0));
         t->setTerrain(5);
         QVERIFY(p.TxtBesitzer.enabled && p.TxtGubhort.enabled && p.TxtBesonderheiten.enabled);
         QVERIFY(!p.TxtBurgArt.enabled);
@@ -258,30 +303,33 @@ private slots:
         QVERIFY(!t->symbole.sichtbar(Bes, 23));
     }
 
-    // A number box left empty keeps its member; the members after it are stored.
+    // A number box left empty keeps its member when the selection moves on; the other changes are stored.
     void leereZahlBehaeltIhrenWert()
     {
         t->setBurgArt(2); // stores class 1
         t->setBurgklasse(QString());
         t->setSpielerRang(5);
-        t->FelderDatenSpeichern();
-        QVERIFY(Felder[23].Burgklasse == 1 && Felder[23].SpielerRang == 5);
+        QVERIFY(t->feldWaehlen(24));
+        QCOMPARE(Felder[23].Burgklasse, qint16(1));
+        QCOMPARE(Felder[23].SpielerRang, qint16(5));
     }
 
-    // A damaged record shows as the nearest valid values; the next click stores those, no mix.
+    // A damaged record shows whole, a value outside its list as the nearest entry, and no box keeps the text
+    // of the field shown before; moving on without a change keeps the record as loaded.
     void kaputterWertGanzGezeigt()
     {
         t->setBurgArt(1);
         t->setText(&Tafel::TxtSpielerName, QStringLiteral("Vorher"));
-        Felder[50] = {.FeldName = festerText(QString()), .Terrain = 12, .Besonderheiten = -2, .BurgArt = 2,
-                      .Besitzer = QStringLiteral("0"), .SpielerName = festerText(QStringLiteral("Nachher")),
-                      .SpielerRang = 25, .EchtBit = 7};
+        FeldDaten kaputt{.FeldName = festerText(QString()), .Terrain = 12, .Besonderheiten = -2, .BurgArt = 2,
+                         .Besitzer = QStringLiteral("0"), .SpielerName = festerText(QStringLiteral("Nachher")),
+                         .SpielerRang = 25, .EchtBit = 7};
+        Felder[50] = kaputt;
         QVERIFY(t->feldWaehlen(50));
         QVERIFY(t->tafel.TxtTerrain.index == 8 && t->tafel.TxtSpielerRang.index == 20 && t->tafel.TxtEchtBit.index == 2);
         QCOMPARE(t->tafel.TxtSpielerName.text, festerText(QStringLiteral("Nachher")));
         QVERIFY(t->feldWaehlen(51));
-        QCOMPARE(Felder[50].SpielerName, festerText(QStringLiteral("Nachher")));
-        QVERIFY(Felder[50].Terrain == 12 && Felder[50].EchtBit == 7 && Felder[50].Besonderheiten == -2);
+        kaputt.FeldNummer = 50;
+        QVERIFY(Felder[50] == kaputt);
     }
 
     // A click off the grid, or with no map, changes nothing and leaves the guard open.

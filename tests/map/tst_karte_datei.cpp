@@ -6,9 +6,12 @@
 #include "testmain.h"
 #include "testsupport.h"
 
+#include <QtEndian>
 #include <QtTest>
 
 using namespace kartenmodell;
+using Mitglied = qint16 FeldDaten::*;
+Q_DECLARE_METATYPE(Mitglied)
 
 class TstKarteDatei : public QObject {
     Q_OBJECT
@@ -133,18 +136,40 @@ private slots:
         QCOMPARE(liesDatei(wieder), datei);
     }
 
-    // "Keine Burg" picked in its list on a StammesBurg without player, which the list shows already.
-    void keineBurgGewaehlt()
+    // The first entry picked in its list, which shows it already for the record of field 1: "Keine Burg" on a
+    // StammesBurg without player, "Keine Besonderh." on a feature outside the list.
+    void ersterEintragGewaehlt_data()
     {
+        QTest::addColumn<int>("stelle"); // in the record of field 1
+        QTest::addColumn<int>("wert");
+        QTest::addColumn<QString>("liste");
+        QTest::addColumn<int>("symbol");
+        QTest::addColumn<QList<Mitglied>>("geleert");
+        QTest::newRow("Keine Burg") << 81 << 0 << "TxtBurgArt" << int(SBurg)
+                                    << QList<Mitglied>{&FeldDaten::BurgArt, &FeldDaten::Erzmagier, &FeldDaten::Drufelbatze};
+        QTest::newRow("Keine Besonderh.") << 38 << -2 << "TxtBesonderheiten" << int(Bes)
+                                          << QList<Mitglied>{&FeldDaten::Besonderheiten};
+    }
+    void ersterEintragGewaehlt()
+    {
+        QFETCH(int, stelle);
+        QFETCH(int, wert);
+        QFETCH(QString, liste);
+        QFETCH(int, symbol);
+        QFETCH(QList<Mitglied>, geleert);
         QByteArray datei = beispiel();
-        datei[176 + 81] = 0;
-        schreibeDatei(pfad(QStringLiteral("keineBurg.bwk")), datei);
-        laden(1, pfad(QStringLiteral("keineBurg.bwk")));
-        QVERIFY(k->TxtBurgArt->currentIndex() == 0 && sichtbar(SBurg, 1));
-        k->TxtBurgArt->showPopup();
-        QTest::keyClick(k->TxtBurgArt->view(), Qt::Key_Return);
-        QVERIFY(!sichtbar(SBurg, 1));
-        QCOMPARE(Felder[1].BurgArt + Felder[1].Erzmagier + Felder[1].Drufelbatze, 0);
+        qToLittleEndian<qint16>(qint16(wert), datei.data() + 176 + stelle);
+        schreibeDatei(pfad(QStringLiteral("erster.bwk")), datei);
+        laden(1, pfad(QStringLiteral("erster.bwk")));
+        auto *box = k->findChild<QComboBox *>(liste);
+        QVERIFY(box->currentIndex() == 0 && sichtbar(Symbol(symbol), 1));
+        box->showPopup();
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QVERIFY(!sichtbar(Symbol(symbol), 1));
+        QList<qint16> werte;
+        for (Mitglied m : geleert)
+            werte << Felder[1].*m;
+        QCOMPARE(werte, QList<qint16>(geleert.size(), 0));
     }
 
     void feldGroesseFrage_data()

@@ -116,8 +116,14 @@ private slots:
         QTest::newRow("nur Kopf") << gut.left(176) << QStringLiteral("vor Datensatz 2 (Feld 1)");
         QTest::newRow("letztes Feld halb") << gut.left(6 * 176 + 60) << QStringLiteral("mitten in Datensatz 7 (Feld 6)");
         QTest::newRow("Spalten keine Zahl") << mit(46, "x") << QStringLiteral("„x“ ist keine ganze Zahl");
-        QTest::newRow("Spalten 0") << mit(46, "0") << QStringLiteral("0 × 2");
-        QTest::newRow("Zeilen negativ") << mit(38, "\xFE\xFF") << QStringLiteral("3 × -2");
+        QTest::newRow("Spalten negativ") << mit(44, QByteArray("\x02\x00" "-3", 4))
+                                         << QStringLiteral("Datensatz 1 (Kartenkopf): die Spaltenzahl „-3“ ist kleiner als 1.");
+        QTest::newRow("Spalten 0") << mit(46, "0")
+                                   << QStringLiteral("Datensatz 1 (Kartenkopf): die Spaltenzahl „0“ ist kleiner als 1.");
+        QTest::newRow("Zeilen negativ") << mit(38, "\xFE\xFF")
+                                        << QStringLiteral("Datensatz 1 (Kartenkopf): die Zeilenzahl -2 ist kleiner als 1.");
+        QTest::newRow("Zeilen 0") << mit(38, QByteArray(2, '\0'))
+                                  << QStringLiteral("Datensatz 1 (Kartenkopf): die Zeilenzahl 0 ist kleiner als 1.");
         QTest::newRow("zu gross") << mit(38, "\x06\x0D") << QStringLiteral("3 × 3334");
         QTest::newRow("99999 Spalten") << mit(38, "\xFF\x7F").replace(44, 7, QByteArray("\x05\x00" "99999", 7))
                                        << QStringLiteral("99999 × 32767");

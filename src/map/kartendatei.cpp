@@ -4,6 +4,7 @@
 #include "platform/numbers.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -79,17 +80,22 @@ std::optional<FeldDaten> liesSatz(const QByteArray &datei, int satzNr, QString &
 }
 
 // The header's column count: a whole decimal number, a minus before it and
-// blanks around allowed.
-std::optional<int> spaltenText(const QString &t)
+// blanks around allowed. A count past the largest map stays past it, however
+// many digits it has.
+std::optional<qint64> spaltenText(const QString &t)
 {
     const QString s = t.trimmed();
-    const QStringView ziffern = QStringView(s).sliced(s.startsWith(QLatin1Char('-')) ? 1 : 0);
-    if (ziffern.isEmpty() || ziffern.size() > 5)
+    const bool minus = s.startsWith(QLatin1Char('-'));
+    const QStringView ziffern = QStringView(s).sliced(minus ? 1 : 0);
+    if (ziffern.isEmpty())
         return std::nullopt;
-    for (QChar c : ziffern)
+    qint64 n = 0;
+    for (QChar c : ziffern) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
-    return s.toInt();
+        n = std::min<qint64>(n * 10 + (c.unicode() - u'0'), kMaxFelder + 1);
+    }
+    return minus ? -n : n;
 }
 
 bool passt16(double v)
@@ -153,7 +159,7 @@ std::optional<Karte> lies(const QByteArray &datei, QString *fehler)
     if (qint64(*spalten) * zeilen > kMaxFelder)
         return fehlschlag(QStringLiteral("Datensatz 1 (Kartenkopf): eine Karte von %1 × %2 Feldern ist nicht "
                                          "möglich (1 bis %3 Felder).")
-                              .arg(*spalten)
+                              .arg(kopf->Besitzer.trimmed())
                               .arg(zeilen)
                               .arg(kMaxFelder));
     k.spalten = qint16(*spalten);
@@ -162,7 +168,7 @@ std::optional<Karte> lies(const QByteArray &datei, QString *fehler)
     k.feldHoehe = kopf->BurgArt;
     k.kopf = std::move(*kopf);
 
-    const int anzahl = *spalten * zeilen;
+    const int anzahl = int(*spalten) * zeilen;
     k.felder.reserve(anzahl);
     for (int i = 1; i <= anzahl; ++i) {
         auto f = liesSatz(datei, i + 1, grund);

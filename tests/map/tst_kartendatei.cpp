@@ -127,6 +127,8 @@ private slots:
         QTest::newRow("zu gross") << mit(38, "\x06\x0D") << QStringLiteral("3 × 3334");
         QTest::newRow("99999 Spalten") << mit(38, "\xFF\x7F").replace(44, 7, QByteArray("\x05\x00" "99999", 7))
                                        << QStringLiteral("99999 × 32767");
+        QTest::newRow("123456789012 Spalten") << mit(44, QByteArray("\x0C\x00" "123456789012", 14))
+                                              << QStringLiteral("eine Karte von 123456789012 × 2 Feldern ist nicht möglich");
         QTest::newRow("Besitzer 91") << mit(176 * 2 + 44, QByteArray("\x5B\x00", 2))
                                      << QStringLiteral("Datensatz 3 (Feld 2)");
         QTest::newRow("Besitzer 65535") << mit(176 * 4 + 44, "\xFF\xFF") << "Datensatz 5 (Feld 4)";

@@ -23,9 +23,9 @@ void nextLine(const QByteArray &data, qsizetype &pos, qsizetype &start, qsizetyp
 // The whole file; raises 53 when it does not exist, 75 when it cannot be read.
 QByteArray readFile(const QString &path);
 // Replaces the file atomically, so a failed write leaves the old one whole,
-// byte for byte. Raises 75 when the file cannot be made or named (a bad name,
-// a folder of that name, no rights), 61 when the disk has no room for it, 57 on any
-// other write error.
+// byte for byte. Raises 75 when the file cannot be made or named (a bad
+// name, a folder of that name, no rights), 61 when the disk has no room for
+// it, 57 on any other write error.
 void writeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace codepage

@@ -1,8 +1,9 @@
 #include "core/startup.h"
 #include "core/globals.h"
+#include "platform/codepage.h"
+#include "platform/errors.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 
 #include <limits>
@@ -44,9 +45,11 @@ Film filmEntscheiden(const QString &programmPfad)
         return Film::Uebersprungen;
     }
     FilmGezeigt = QVariant::fromValue<qint16>(1);
-    QFile marke(programmPfad + kKeinFilm);
-    if (marke.open(QIODevice::WriteOnly))
-        marke.close();
+    // A marker that can't be written only means the film comes again.
+    try {
+        codepage::writeFile(programmPfad + kKeinFilm, QByteArray());
+    } catch (const platform::Error &) {
+    }
     return Film::Zeigen;
 }
 

@@ -379,22 +379,18 @@ ProgressBar::ProgressBar(QWidget *parent) : QProgressBar(parent)
 void ProgressBar::setMax(double m)
 {
     m_max = m;
-    if (m_min > m_max)
-        m_min = m_max;
-    m_value = std::clamp(m_value, m_min, m_max);
-    show_();
+    setValue(m_value);
 }
 
 void ProgressBar::setValue(double v)
 {
-    m_value = std::clamp(v, m_min, m_max);
+    m_value = std::clamp(v, 0.0, std::max(m_max, 0.0));
     show_();
 }
 
 void ProgressBar::show_()
 {
-    const double span = m_max - m_min;
-    const int pos = span > 0 ? int(std::lround((m_value - m_min) / span * 10000.0)) : 0;
+    const int pos = m_max > 0 ? int(std::lround(m_value / m_max * 10000.0)) : 0;
     if (pos != QProgressBar::value())
         QProgressBar::setValue(pos);
 }

@@ -98,19 +98,18 @@ private:
     int m_currentRow = -1;
 };
 
-// Progress bar with Max and Value (kept within its range).
+// Progress bar from 0 to Max, with Value kept within.
 class ProgressBar : public QProgressBar {
     Q_OBJECT
 public:
     explicit ProgressBar(QWidget *parent = nullptr);
     double max() const { return m_max; }
-    double min() const { return m_min; }
     double value() const { return m_value; }
     void setMax(double m);
     void setValue(double v);
 private:
     void show_();
-    double m_min = 0, m_max = 100, m_value = 0;
+    double m_max = 100, m_value = 0;
 };
 
 namespace platform {

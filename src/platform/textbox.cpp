@@ -3,6 +3,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -160,26 +161,26 @@ void TextBox::fuellen(const QString &t)
 {
     if (!m_dirty && t == m_text && !m_fuellung.laeuft)
         return;
-    m_setting = true;
-    m_text = t;
-    m_dirty = false;
-    m_auswahl.start = -1;
-    if (!m_fuellung.laeuft)
-        m_fuellung.gesperrt = isReadOnly();
-    m_fuellung.gezeigt = toDisplay(t, m_umbrueche);
-    m_mitUmbruechen = !m_umbrueche.isEmpty();
-    m_fuellung.bis = stueckEnde(m_fuellung.gezeigt, 0);
-    m_fuellung.laeuft = true;
-    // The pieces are no steps to undo.
-    document()->setUndoRedoEnabled(false);
-    if (m_fuellung.bis < m_fuellung.gezeigt.size()) {
-        setPlainText(m_fuellung.gezeigt.left(m_fuellung.bis));
-        setReadOnly(true);
-        m_setting = false;
-        return;
+    {
+        const QScopedValueRollback<bool> vonCode(m_setting, true);
+        m_text = t;
+        m_dirty = false;
+        m_auswahl.start = -1;
+        if (!m_fuellung.laeuft)
+            m_fuellung.gesperrt = isReadOnly();
+        m_fuellung.gezeigt = toDisplay(t, m_umbrueche);
+        m_mitUmbruechen = !m_umbrueche.isEmpty();
+        m_fuellung.bis = stueckEnde(m_fuellung.gezeigt, 0);
+        m_fuellung.laeuft = true;
+        // The pieces are no steps to undo.
+        document()->setUndoRedoEnabled(false);
+        if (m_fuellung.bis < m_fuellung.gezeigt.size()) {
+            setPlainText(m_fuellung.gezeigt.left(m_fuellung.bis));
+            setReadOnly(true);
+            return;
+        }
+        setPlainText(m_fuellung.gezeigt);
     }
-    setPlainText(m_fuellung.gezeigt);
-    m_setting = false;
     fuellungAbschliessen();
 }
 
@@ -191,11 +192,10 @@ bool TextBox::weiterFuellen()
     if (m_fuellung.bis < gezeigt.size()) {
         const qsizetype von = m_fuellung.bis;
         m_fuellung.bis = stueckEnde(gezeigt, von);
-        m_setting = true;
+        const QScopedValueRollback<bool> vonCode(m_setting, true);
         QTextCursor c(document());
         c.movePosition(QTextCursor::End);
         c.insertText(gezeigt.mid(von, m_fuellung.bis - von));
-        m_setting = false;
     }
     if (m_fuellung.bis < gezeigt.size())
         return false;
@@ -250,9 +250,10 @@ bool TextBox::event(QEvent *e)
     return QPlainTextEdit::event(e);
 }
 
-// Marks the box's own breaks, out of the undo history.
+// Marks the box's own breaks, out of the undo history: no edit.
 void TextBox::umbruecheMarkieren()
 {
+    const QScopedValueRollback<bool> vonCode(m_setting, true);
     QTextDocument *doc = document();
     doc->setUndoRedoEnabled(false);
     QTextCharFormat eigen;

@@ -237,6 +237,78 @@ private slots:
         QCOMPARE(box.document()->blockCount(), int(soll.count(QStringLiteral("\r\n"))) + 1);
     }
 
+    // The box's own breaks are no edit: a fill of a text that gets them
+    // reports one change and keeps the text as it was given.
+    void ownBreaksAreNoEdit_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<bool>("stueckweise");
+        QTest::newRow("LF, ganz") << QStringLiteral("Die Bauern ernten 500 e Getreide.\n") << false;
+        QTest::newRow("CR, ganz") << QStringLiteral("Die Bauern ernten 500 e Getreide.\r") << false;
+        QTest::newRow("LF, in Stuecken") << QStringLiteral("Die Bauern ernten 500 e Getreide.\n") << true;
+    }
+    void ownBreaksAreNoEdit()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(bool, stueckweise);
+        const QString text = QStringLiteral("Kopf\r\n") + zeile.repeated(40000);
+        TextBox box;
+        int aenderungen = 0;
+        connect(&box, &TextBox::changed, [&] { ++aenderungen; });
+        if (stueckweise) {
+            box.fuellen(text);
+            QVERIFY(box.fuellt());
+            while (!box.weiterFuellen()) {
+            }
+        } else {
+            box.setText(text);
+        }
+        QCOMPARE(aenderungen, 1);
+        QVERIFY(box.document()->blockCount() > 2);
+        QCOMPARE(box.text(), text);
+        QVERIFY(!box.document()->isUndoAvailable());
+    }
+
+    // A fill stopped after its first piece: the box holds what it shows,
+    // the lone line ends as given and none of its own breaks.
+    void stoppedFillHoldsWhatItShows_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<QChar>("marke");
+        QTest::newRow("LF") << QStringLiteral("Die Bauern ernten 500 e Getreide.\n") << QChar(0x240A);
+        QTest::newRow("CR") << QStringLiteral("Die Bauern ernten 500 e Getreide.\r") << QChar(0x240D);
+    }
+    void stoppedFillHoldsWhatItShows()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(QChar, marke);
+        const QString viele = QStringLiteral("Kopf\r\n") + zeile.repeated(40000);
+        TextBox box;
+        box.show();
+        int aenderungen = 0;
+        connect(&box, &TextBox::changed, [&] { ++aenderungen; });
+        box.fuellen(viele);
+        box.fuellenAnhalten();
+        QCOMPARE(aenderungen, 1);
+        QVERIFY(!box.isReadOnly());
+        const QString t = box.text();
+        QVERIFY(t.size() > 6 + zeile.size() && t.size() < viele.size());
+        QVERIFY(viele.startsWith(t) && t.endsWith(zeile));
+        // Shown: the head line, then the lines with their marks, broken by
+        // the box alone.
+        QStringList gezeigt = box.document()->toPlainText().split(u'\n');
+        QCOMPARE(gezeigt.takeFirst(), QStringLiteral("Kopf"));
+        QString ohneUmbrueche = gezeigt.join(QString());
+        QCOMPARE(ohneUmbrueche.replace(marke, zeile.back()), t.mid(6));
+        // Typing at both ends: the text comes back from what is shown.
+        box.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&box, QStringLiteral("x"));
+        box.moveCursor(QTextCursor::Start);
+        QTest::keyClicks(&box, QStringLiteral("y"));
+        QCOMPARE(box.text(), u'y' + t + u'x');
+        QCOMPARE(aenderungen, 3);
+    }
+
     // A lock set during a fill holds at its end; a selection set past the
     // part already in brings the text in up to it.
     void fillKeepsLockAndSelection()

@@ -216,6 +216,68 @@ void TextBox::fuellenAnhalten()
     fuellungAbschliessen();
 }
 
+void TextBox::anhaengen(const QString &stueck)
+{
+    if (stueck.isEmpty())
+        return;
+    // A text still going in is completed with the piece.
+    if (m_fuellung.laeuft) {
+        setText(m_text + stueck);
+        return;
+    }
+    text(); // brings the text and the breaks up to date after the player's edits
+    QTextDocument *doc = document();
+    // The last shown line is shown anew with the piece: a CR at its end may
+    // pair with an LF at the piece's start, and a break of the box's own
+    // just before it may now stand before such a pair.
+    QTextBlock anfang = doc->lastBlock();
+    if (!m_umbrueche.isEmpty() && m_umbrueche.last() == anfang.position() - 1)
+        anfang = anfang.previous();
+    const int von = anfang.position();
+    QString alt = anfang.text();
+    QList<int> eigene;
+    for (QTextBlock b = anfang.next(); b.isValid(); b = b.next()) {
+        eigene.append(int(alt.size()));
+        alt += u'\n' + b.text();
+    }
+    QList<int> neueUmbrueche;
+    const QString neu = toDisplay(fromDisplay(alt, eigene) + stueck, neueUmbrueche);
+    const qsizetype gleich = std::mismatch(alt.cbegin(), alt.cend(), neu.cbegin(), neu.cend()).first - alt.cbegin();
+
+    m_text += stueck;
+    m_auswahl.start = -1;
+    while (!m_umbrueche.isEmpty() && m_umbrueche.last() >= von)
+        m_umbrueche.removeLast();
+    qsizetype k = m_umbrueche.size();
+    for (const int p : std::as_const(neueUmbrueche))
+        m_umbrueche.append(von + p);
+    m_mitUmbruechen = !m_umbrueche.isEmpty();
+    {
+        const QScopedValueRollback<bool> vonCode(m_setting, true);
+        // Text put in by code is no step to undo.
+        doc->setUndoRedoEnabled(false);
+        QTextCursor c(doc);
+        c.setPosition(von + int(gleich));
+        c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        c.insertText(neu.mid(gleich), QTextCharFormat());
+        // Each line break of the new part is the box's own or the text's.
+        for (QTextBlock b = doc->findBlock(von).next(); b.isValid(); b = b.next()) {
+            const bool eigen = k < m_umbrueche.size() && m_umbrueche.at(k) == b.position() - 1;
+            k += eigen;
+            if (b.charFormat().hasProperty(kEigenerUmbruch) == eigen)
+                continue;
+            QTextCharFormat f = b.charFormat();
+            if (eigen)
+                f.setProperty(kEigenerUmbruch, true);
+            else
+                f.clearProperty(kEigenerUmbruch);
+            QTextCursor(b).setBlockCharFormat(f);
+        }
+        doc->setUndoRedoEnabled(true);
+    }
+    emit changed();
+}
+
 void TextBox::fuellungAbschliessen()
 {
     m_fuellung.laeuft = false;

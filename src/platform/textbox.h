@@ -30,6 +30,9 @@ public:
     bool fuellt() const { return m_fuellung.laeuft; }
     // Ends a running fill where it stands: the box then holds what it shows.
     void fuellenAnhalten();
+    // Adds a piece at the end, as a change by code; what the player typed
+    // stays. Costs the piece and the last shown line, not the whole text.
+    void anhaengen(const QString &stueck);
 
     int selStart() const;
     void setSelStart(int start);

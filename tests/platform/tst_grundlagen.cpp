@@ -295,70 +295,55 @@ private slots:
         QCOMPARE(box.document()->blockCount(), int(soll.count(QStringLiteral("\r\n"))) + 1);
     }
 
-    // The box's own breaks are no edit: a fill of a text that gets them
-    // reports one change and keeps the text as it was given.
-    void ownBreaksAreNoEdit_data()
+    // A text whose long shown lines the box breaks itself: the breaks are
+    // no edit (one change, the text as given), and a fill stopped after its
+    // first piece holds what it shows, without them.
+    void ownBreaksAreNoPartOfTheText_data()
     {
         QTest::addColumn<QString>("zeile");
-        QTest::addColumn<bool>("stueckweise");
-        QTest::newRow("LF, ganz") << QStringLiteral("Die Bauern ernten 500 e Getreide.\n") << false;
-        QTest::newRow("CR, ganz") << QStringLiteral("Die Bauern ernten 500 e Getreide.\r") << false;
-        QTest::newRow("LF, in Stuecken") << QStringLiteral("Die Bauern ernten 500 e Getreide.\n") << true;
-    }
-    void ownBreaksAreNoEdit()
-    {
-        QFETCH(QString, zeile);
-        QFETCH(bool, stueckweise);
-        const QString text = QStringLiteral("Kopf\r\n") + zeile.repeated(40000);
-        TextBox box;
-        int aenderungen = 0;
-        connect(&box, &TextBox::changed, [&] { ++aenderungen; });
-        if (stueckweise) {
-            box.fuellen(text);
-            QVERIFY(box.fuellt());
-            while (!box.weiterFuellen()) {
-            }
-        } else {
-            box.setText(text);
+        QTest::addColumn<int>("wie"); // set whole, by pieces, stopped after the first piece
+        for (const char16_t ende : {u'\n', u'\r'}) {
+            const QString zeile = QStringLiteral("Die Bauern ernten 500 e Getreide.") + QChar(ende);
+            const char *name = ende == u'\n' ? "LF" : "CR";
+            QTest::addRow("%s, ganz", name) << zeile << 0;
+            QTest::addRow("%s, in Stuecken", name) << zeile << 1;
+            QTest::addRow("%s, angehalten", name) << zeile << 2;
         }
-        QCOMPARE(aenderungen, 1);
-        QVERIFY(box.document()->blockCount() > 2);
-        QCOMPARE(box.text(), text);
-        QVERIFY(!box.document()->isUndoAvailable());
     }
-
-    // A fill stopped after its first piece: the box holds what it shows,
-    // the lone line ends as given and none of its own breaks.
-    void stoppedFillHoldsWhatItShows_data()
-    {
-        QTest::addColumn<QString>("zeile");
-        QTest::addColumn<QChar>("marke");
-        QTest::newRow("LF") << QStringLiteral("Die Bauern ernten 500 e Getreide.\n") << QChar(0x240A);
-        QTest::newRow("CR") << QStringLiteral("Die Bauern ernten 500 e Getreide.\r") << QChar(0x240D);
-    }
-    void stoppedFillHoldsWhatItShows()
+    void ownBreaksAreNoPartOfTheText()
     {
         QFETCH(QString, zeile);
-        QFETCH(QChar, marke);
+        QFETCH(int, wie);
         const QString viele = QStringLiteral("Kopf\r\n") + zeile.repeated(40000);
         TextBox box;
         box.show();
         int aenderungen = 0;
         connect(&box, &TextBox::changed, [&] { ++aenderungen; });
-        box.fuellen(viele);
-        box.fuellenAnhalten();
+        if (wie == 0) {
+            box.setText(viele);
+        } else {
+            box.fuellen(viele);
+            QVERIFY(box.fuellt());
+            if (wie == 2)
+                box.fuellenAnhalten();
+            while (!box.weiterFuellen()) {
+            }
+        }
         QCOMPARE(aenderungen, 1);
-        QVERIFY(!box.isReadOnly());
+        QVERIFY(!box.isReadOnly() && !box.document()->isUndoAvailable());
         const QString t = box.text();
-        QVERIFY(t.size() > 6 + zeile.size() && t.size() < viele.size());
-        QVERIFY(viele.startsWith(t) && t.endsWith(zeile));
+        if (wie == 2)
+            QVERIFY(t.size() > 6 + zeile.size() && t.size() < viele.size() && viele.startsWith(t) && t.endsWith(zeile));
+        else
+            QCOMPARE(t, viele);
         // Shown: the head line, then the lines with their marks, broken by
         // the box alone.
         QStringList gezeigt = box.document()->toPlainText().split(u'\n');
+        QVERIFY(gezeigt.size() > 2);
         QCOMPARE(gezeigt.takeFirst(), QStringLiteral("Kopf"));
-        QString ohneUmbrueche = gezeigt.join(QString());
-        QCOMPARE(ohneUmbrueche.replace(marke, zeile.back()), t.mid(6));
-        // Typing at both ends: the text comes back from what is shown.
+        const QChar marke(zeile.back() == u'\n' ? 0x240A : 0x240D);
+        QCOMPARE(gezeigt.join(QString()).replace(marke, zeile.back()), t.mid(6));
+        // Typed at both ends, the text comes back from what is shown.
         box.moveCursor(QTextCursor::End);
         QTest::keyClicks(&box, QStringLiteral("x"));
         box.moveCursor(QTextCursor::Start);

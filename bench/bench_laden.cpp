@@ -6,6 +6,7 @@
 #include "platform/codepage.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
+#include "ereignisluecke.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -60,30 +61,21 @@ void lastUndRuhe(Form1 *form, const QString &name, const char *was)
     form->verandert = 0;
     form->File1->setListIndex(-1);
 
-    QElapsedTimer uhr;
-    qint64 zuletzt = 0, laengste = 0;
-    QTimer takt;
-    takt.setInterval(5);
-    QObject::connect(&takt, &QTimer::timeout, [&] {
-        const qint64 jetzt = uhr.nsecsElapsed();
-        laengste = std::max(laengste, jetzt - zuletzt);
-        zuletzt = jetzt;
-    });
-    uhr.start();
-    takt.start();
+    Ereignisluecke luecke;
+    luecke.start();
     form->File1->selectFile(name);
-    const double fertig = uhr.nsecsElapsed() / 1e9;
+    const double fertig = luecke.sekunden();
     const QString status = form->Label3->caption();
 
     double ruhe = 0;
     const double ende = fertig + 10.0;
     double cpu = cpuSekunden();
-    double fensterStart = uhr.nsecsElapsed() / 1e9;
+    double fensterStart = luecke.sekunden();
     QEventLoop schleife;
     QTimer fenster;
     fenster.setInterval(50);
     QObject::connect(&fenster, &QTimer::timeout, [&] {
-        const double jetzt = uhr.nsecsElapsed() / 1e9;
+        const double jetzt = luecke.sekunden();
         const double c = cpuSekunden();
         if ((c - cpu) / (jetzt - fensterStart) >= 0.25)
             ruhe = jetzt - fertig;
@@ -95,11 +87,11 @@ void lastUndRuhe(Form1 *form, const QString &name, const char *was)
     });
     fenster.start();
     schleife.exec();
-    const bool offen = uhr.nsecsElapsed() / 1e9 >= ende;
+    const bool offen = luecke.sekunden() >= ende;
 
     std::printf("20 MB, %-8s  load %6.0f ms (%s), longest stretch without events %5.0f ms"
                 "  (target: under 500 ms), idle %s%5.0f ms after FERTIG  (target: under 2000 ms)\n",
-                was, fertig * 1000, qPrintable(status), laengste / 1e6, offen ? "over " : "", ruhe * 1000);
+                was, fertig * 1000, qPrintable(status), luecke.laengsteMs(), offen ? "over " : "", ruhe * 1000);
 }
 } // namespace
 

@@ -213,7 +213,7 @@ void Form1::laden_Click()
         auto uebernehmen = [&] {
             if (neu.isEmpty())
                 return;
-            Text1->setText(Text1->text() + codepage::decode(neu));
+            Text1->anhaengen(codepage::decode(neu));
             neu.clear();
         };
         Batch batch;

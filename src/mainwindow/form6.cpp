@@ -11,6 +11,7 @@
 #include "platform/units.h"
 
 #include <QMenuBar>
+#include <QScopedValueRollback>
 
 using namespace platform;
 
@@ -100,9 +101,8 @@ void Form6::designState()
 
 void Form6::fuellen(const QString &text)
 {
-    m_fuellt = true;
+    const QScopedValueRollback<bool> fuellt(m_fuellt, true);
     Text1->setText(text);
-    m_fuellt = false;
 }
 
 void Form6::Unload()

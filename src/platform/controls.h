@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "platform/textbox.h"
 #include "platform/units.h"
 
 namespace platform {
@@ -25,95 +25,6 @@ QStringList schriftAuswahl();
 QIcon bildknopfBild();
 void alsBildknopf(QPushButton *knopf);
 }
-
-// Multi-line text box. Qt's editor turns CR, LF and CR LF each into a line
-// break; this box shows a lone CR or LF as a mark and counts CR LF as two
-// characters. The exact text is kept here, so positions and written bytes
-// stay exact. Qt lays out a line whole, so a very long line (a report with
-// lone LFs is one) is shown in pieces, broken where the box chose; those
-// breaks are no part of the text. Tab moves the focus on, as in every other
-// box; pasted tabs stay.
-class TextBox : public QPlainTextEdit {
-    Q_OBJECT
-public:
-    explicit TextBox(QWidget *parent = nullptr);
-
-    QString text() const;
-    // The whole text, at once.
-    void setText(const QString &text);
-    int length() const { return text().size(); }
-
-    // A text by pieces, so that its caller can keep the window live between
-    // them: fuellen puts in the first piece, each weiterFuellen the next,
-    // true once the whole text is in (at once for a short text, and when no
-    // fill runs). Meanwhile the box takes no typing and text() is the whole
-    // text; a newer text replaces the fill.
-    void fuellen(const QString &text);
-    bool weiterFuellen();
-    bool fuellt() const { return m_fuellung.laeuft; }
-    // Ends a running fill where it stands: the box then holds what it shows.
-    void fuellenAnhalten();
-
-    int selStart() const;
-    void setSelStart(int start);
-    int selLength() const;
-    void setSelLength(int length);
-    QString selText() const;
-    void setSelText(const QString &replacement);
-
-    // While a fill runs, the lock takes effect at its end.
-    void setLocked(bool locked);
-    bool locked() const { return m_fuellung.laeuft ? m_fuellung.gesperrt : isReadOnly(); }
-
-    QString fontName() const { return m_fontName; }
-    double fontSize() const { return m_fontSize; }
-    void setFontName(const QString &name);
-    void setFontSize(double points);
-
-    // The shown text, and the positions of the breaks the box adds to it.
-    static QString toDisplay(const QString &exact, QList<int> &umbrueche);
-    static QString fromDisplay(const QString &display, const QList<int> &umbrueche);
-
-signals:
-    // Any change of the text, by the user or by code.
-    void changed();
-
-protected:
-    QMimeData *createMimeDataFromSelection() const override;
-    bool event(QEvent *e) override;
-
-private:
-    int displayPos(int exact) const;
-    int exactPos(int display) const;
-    void setSelection(int start, int length);
-    bool auswahlWieGesetzt() const;
-
-    void umbruecheMarkieren();
-    void fuellungAbschliessen();
-
-    mutable QString m_text;
-    // Where the shown text holds a break of the box's own, in order.
-    mutable QList<int> m_umbrueche;
-    // The text was shown with such breaks: edits must look for them.
-    bool m_mitUmbruechen = false;
-    mutable bool m_dirty = false;
-    bool m_setting = false;
-    // A text going in by pieces: its shown form, how far it is in, and the
-    // lock the box takes on at the end.
-    struct {
-        bool laeuft = false;
-        QString gezeigt;
-        qsizetype bis = 0;
-        bool gesperrt = false;
-    } m_fuellung;
-    // The selection as code set it, with the editor's cursor it became.
-    struct {
-        int start = -1, laenge = 0;
-        int anker = 0, pos = 0;
-    } m_auswahl;
-    QString m_fontName = QStringLiteral("MS Sans Serif");
-    double m_fontSize = 8.25;
-};
 
 // A label whose caption is plain text.
 class Label : public QLabel {
@@ -187,19 +98,18 @@ private:
     int m_currentRow = -1;
 };
 
-// Progress bar with Max and Value (kept within its range).
+// Progress bar from 0 to Max, with Value kept within.
 class ProgressBar : public QProgressBar {
     Q_OBJECT
 public:
     explicit ProgressBar(QWidget *parent = nullptr);
     double max() const { return m_max; }
-    double min() const { return m_min; }
     double value() const { return m_value; }
     void setMax(double m);
     void setValue(double v);
 private:
     void show_();
-    double m_min = 0, m_max = 100, m_value = 0;
+    double m_max = 100, m_value = 0;
 };
 
 namespace platform {

@@ -16,8 +16,6 @@ InputBoxHook g_inputHook;
 int g_dialogDepth = 0;
 QPointer<QWidget> g_hauptfenster;
 
-bool offen(const QWidget *w) { return w && w->isVisible() && !w->isMinimized(); }
-
 // While a box is open. Once it is answered, the window it opened over comes
 // to the front again: the system may have left the focus nowhere, or with
 // another window, when the box came while none was active.
@@ -27,7 +25,7 @@ struct DialogGuard {
     ~DialogGuard()
     {
         --g_dialogDepth;
-        if (!offen(ueber) || QApplication::activeWindow() == ueber)
+        if (!Form::offen(ueber) || QApplication::activeWindow() == ueber)
             return;
         if (auto *form = qobject_cast<Form *>(ueber.data())) {
             form->SetFocus();
@@ -52,7 +50,7 @@ QWidget *boxFenster()
     // given the focus back to the window the player worked in.
     if (QWidget *w = Form::zuletztOffen())
         return w;
-    return offen(g_hauptfenster) ? g_hauptfenster.data() : nullptr;
+    return Form::offen(g_hauptfenster) ? g_hauptfenster.data() : nullptr;
 }
 
 int MsgBox(const QString &prompt, int buttons, const QString &title)

@@ -233,9 +233,7 @@ void Form::keyPressEvent(QKeyEvent *e)
 
 Form *Form::lastActive() { return g_lastActive.data(); }
 
-namespace {
-bool offen(const QWidget *w) { return w && w->isVisible() && !w->isMinimized(); }
-} // namespace
+bool Form::offen(const QWidget *w) { return w && w->isVisible() && !w->isMinimized(); }
 
 Form *Form::zuletztOffen()
 {

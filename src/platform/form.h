@@ -49,6 +49,8 @@ public:
     // Brings the window to the front and gives it the focus.
     void SetFocus();
 
+    // The window is shown: visible and not minimised.
+    static bool offen(const QWidget *w);
     // The program window that was active last (message boxes don't count).
     static Form *lastActive();
     // Of the program windows that were active, the last one still open

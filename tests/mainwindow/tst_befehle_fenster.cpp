@@ -209,6 +209,44 @@ private slots:
         QVERIFY(f->Command3->isHidden() && !f->barVisible());
     }
 
+    // The load puts what it reads at the end of the box, its first byte
+    // alone: a CR LF split so is one line end, and keys typed meanwhile
+    // stay in the text and the saved file.
+    void loadAppendsWhatItReads_data()
+    {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<QString>("getippt"); // at the end, after the first byte
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("gezeigt");
+        QTest::addColumn<QByteArray>("gespeichert"); // without the header
+        QTest::newRow("CR LF vorn") << QByteArray("\r\nAB 1\r\n") << QString() << QStringLiteral("\r\nAB 1\r\n")
+                                    << QStringLiteral("\nAB 1\n") << QByteArray("\r\nAB 1\r\n\r\n");
+        QTest::newRow("CR allein vorn") << QByteArray("\rAB 1") << QString() << QStringLiteral("\rAB 1")
+                                        << QStringLiteral("\u240DAB 1") << QByteArray("\rAB 1\r\n");
+        QTest::newRow("getippt zwischen CR und LF")
+            << QByteArray("\r\nAB 1;\xAEweg\r\nCD \xD6l") << QStringLiteral("Zug") << QStringLiteral("\rZug\nAB 1CD Öl")
+            << QStringLiteral("\u240DZug\u240AAB 1CD Öl") << QByteArray("\rZug\nAB 1CD \xD6l\r\n");
+    }
+    void loadAppendsWhatItReads()
+    {
+        QFETCH(QByteArray, datei);
+        QFETCH(QString, getippt);
+        QFETCH(QString, text);
+        QFETCH(QString, gezeigt);
+        QFETCH(QByteArray, gespeichert);
+        schreibe(kName, datei);
+        QTimer::singleShot(0, f, [&] {
+            f->Text1->moveCursor(QTextCursor::End);
+            tippe(f->Text1, getippt);
+        });
+        f->laden_Click();
+        QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
+        QCOMPARE(f->Text1->text(), text);
+        QCOMPARE(f->Text1->document()->toPlainText(), gezeigt);
+        f->speichern_Click();
+        QCOMPARE(ohneKopf(lies(kName)), gespeichert);
+    }
+
     void saveAsksBeforeOverwritingAndKeepsOldOrdersOnFailure()
     {
         schreibe(kName, "alt\r\n");

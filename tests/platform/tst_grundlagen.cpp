@@ -127,20 +127,31 @@ private slots:
     void longLinesAreShownInPieces_data()
     {
         QTest::addColumn<QString>("zeile");
-        QTest::newRow("LF") << QStringLiteral("Die Bauern ernten 500 e Getreide.\n");
-        QTest::newRow("CR") << QStringLiteral("Die Bauern ernten 500 e Getreide.\r");
-        QTest::newRow("ohne Zeilenende") << QStringLiteral("Die Bauern ernten 500 e Getreide. ");
-        QTest::newRow("Surrogatpaare") << QStringLiteral("x\U0001F4B0");
+        QTest::addColumn<int>("angehaengt"); // characters per appended piece; 0: set whole
+        for (const int stueck : {0, 1000}) {
+            const char *wie = stueck ? ", angehaengt" : "";
+            QTest::addRow("LF%s", wie) << QStringLiteral("Die Bauern ernten 500 e Getreide.\n") << stueck;
+            QTest::addRow("CR%s", wie) << QStringLiteral("Die Bauern ernten 500 e Getreide.\r") << stueck;
+            QTest::addRow("ohne Zeilenende%s", wie) << QStringLiteral("Die Bauern ernten 500 e Getreide. ") << stueck;
+            // Pieces of 1000 split some pairs.
+            QTest::addRow("Surrogatpaare%s", wie) << QStringLiteral("x\U0001F4B0") << stueck;
+        }
     }
     void longLinesAreShownInPieces()
     {
         QFETCH(QString, zeile);
+        QFETCH(int, angehaengt);
         QString text = QStringLiteral("Kopf\r\n");
         while (text.size() < 200000)
             text += zeile;
         TextBox box;
         box.show();
-        box.setText(text);
+        if (angehaengt) {
+            for (qsizetype i = 0; i < text.size(); i += angehaengt)
+                box.anhaengen(text.mid(i, angehaengt));
+        } else {
+            box.setText(text);
+        }
         QCOMPARE(box.text(), text);
         // Qt lays out and paints a shown line whole, so none may be long.
         for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next())
@@ -173,6 +184,54 @@ private slots:
         QCOMPARE(box.selStart(), ende);
         box.insertPlainText(QStringLiteral("u\nv"));
         QCOMPARE(box.text(), text.replace(ende, laenge, QStringLiteral("u\r\nv")));
+    }
+
+    // Pieces appended by code make one text: a CR LF split between two
+    // pieces is one line break, a lone CR at a piece's end a mark until an
+    // LF follows it; what the player types between pieces stays.
+    void appendedPiecesJoin_data()
+    {
+        QTest::addColumn<QStringList>("stuecke"); // the first one set, the others appended
+        QTest::addColumn<QString>("getippt"); // at the end, after the first piece
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("gezeigt");
+        QTest::newRow("CR LF geteilt") << QStringList{"AB 1\r", "\nCD 2"} << "" << "AB 1\r\nCD 2" << "AB 1\nCD 2";
+        QTest::newRow("CR am Ende") << QStringList{"AB 1\r", "CD 2\r"} << "" << "AB 1\rCD 2\r"
+                                    << QStringLiteral("AB 1\u240DCD 2\u240D");
+        QTest::newRow("ins Leere") << QStringList{"", "AB\r", "\n\r", "\n"} << "" << "AB\r\n\r\n" << "AB\n\n";
+        QTest::newRow("LF vor CR LF") << QStringList{"AB\n", "\r", "\n"} << "" << "AB\n\r\n" << QStringLiteral("AB\u240A\n");
+        QTest::newRow("getippt") << QStringList{"AB 1\r\n", "CD 2"} << "x" << "AB 1\r\nxCD 2" << "AB 1\nxCD 2";
+        QTest::newRow("getippt zwischen CR und LF") << QStringList{"AB 1\r", "\nCD"} << "xy" << "AB 1\rxy\nCD"
+                                                    << QStringLiteral("AB 1\u240Dxy\u240ACD");
+        // A shown line of lone LFs breaks where it grows long, yet not between CR and LF.
+        const QString lang(4095, u'x');
+        QTest::newRow("lange Zeile, CR, dann LF") << QStringList{lang + "\n\r", "\nEnde"} << "" << lang + "\n\r\nEnde"
+                                                  << lang + QStringLiteral("\u240A\nEnde");
+    }
+    void appendedPiecesJoin()
+    {
+        QFETCH(QStringList, stuecke);
+        QFETCH(QString, getippt);
+        QFETCH(QString, text);
+        QFETCH(QString, gezeigt);
+        TextBox box;
+        int aenderungen = 0;
+        connect(&box, &TextBox::changed, [&] { ++aenderungen; });
+        box.setText(QStringLiteral("vorher"));
+        aenderungen = 0;
+        box.setText(stuecke.takeFirst());
+        box.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&box, getippt);
+        for (const QString &stueck : std::as_const(stuecke))
+            box.anhaengen(stueck);
+        QCOMPARE(box.text(), text);
+        QCOMPARE(box.document()->toPlainText(), gezeigt);
+        QCOMPARE(aenderungen, 1 + getippt.size() + stuecke.size());
+        QVERIFY(!box.document()->isUndoAvailable());
+        // Typed once more, the text comes back from what is shown.
+        box.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&box, QStringLiteral("z"));
+        QCOMPARE(box.text(), text + u'z');
     }
 
     // A text goes in whole, with no event handled meanwhile; by pieces its
@@ -220,7 +279,6 @@ private slots:
                 box.fuellenAnhalten();
         }
         QVERIFY(stuecke > 2 || !neuer.isEmpty() || anhalten);
-        QVERIFY(takte > 0);
         QVERIFY(!box.isReadOnly());
         QCOMPARE(aenderungen, 1);
         QVERIFY(!box.document()->isUndoAvailable() && box.document()->isUndoRedoEnabled());
@@ -235,6 +293,63 @@ private slots:
         const QString soll = neuer.isEmpty() ? viele : neuer;
         QCOMPARE(box.text(), soll);
         QCOMPARE(box.document()->blockCount(), int(soll.count(QStringLiteral("\r\n"))) + 1);
+    }
+
+    // A text whose long shown lines the box breaks itself: the breaks are
+    // no edit (one change, the text as given), and a fill stopped after its
+    // first piece holds what it shows, without them.
+    void ownBreaksAreNoPartOfTheText_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<int>("wie"); // set whole, by pieces, stopped after the first piece
+        for (const char16_t ende : {u'\n', u'\r'}) {
+            const QString zeile = QStringLiteral("Die Bauern ernten 500 e Getreide.") + QChar(ende);
+            const char *name = ende == u'\n' ? "LF" : "CR";
+            QTest::addRow("%s, ganz", name) << zeile << 0;
+            QTest::addRow("%s, in Stuecken", name) << zeile << 1;
+            QTest::addRow("%s, angehalten", name) << zeile << 2;
+        }
+    }
+    void ownBreaksAreNoPartOfTheText()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(int, wie);
+        const QString viele = QStringLiteral("Kopf\r\n") + zeile.repeated(40000);
+        TextBox box;
+        box.show();
+        int aenderungen = 0;
+        connect(&box, &TextBox::changed, [&] { ++aenderungen; });
+        if (wie == 0) {
+            box.setText(viele);
+        } else {
+            box.fuellen(viele);
+            QVERIFY(box.fuellt());
+            if (wie == 2)
+                box.fuellenAnhalten();
+            while (!box.weiterFuellen()) {
+            }
+        }
+        QCOMPARE(aenderungen, 1);
+        QVERIFY(!box.isReadOnly() && !box.document()->isUndoAvailable());
+        const QString t = box.text();
+        if (wie == 2)
+            QVERIFY(t.size() > 6 + zeile.size() && t.size() < viele.size() && viele.startsWith(t) && t.endsWith(zeile));
+        else
+            QCOMPARE(t, viele);
+        // Shown: the head line, then the lines with their marks, broken by
+        // the box alone.
+        QStringList gezeigt = box.document()->toPlainText().split(u'\n');
+        QVERIFY(gezeigt.size() > 2);
+        QCOMPARE(gezeigt.takeFirst(), QStringLiteral("Kopf"));
+        const QChar marke(zeile.back() == u'\n' ? 0x240A : 0x240D);
+        QCOMPARE(gezeigt.join(QString()).replace(marke, zeile.back()), t.mid(6));
+        // Typed at both ends, the text comes back from what is shown.
+        box.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&box, QStringLiteral("x"));
+        box.moveCursor(QTextCursor::Start);
+        QTest::keyClicks(&box, QStringLiteral("y"));
+        QCOMPARE(box.text(), u'y' + t + u'x');
+        QCOMPARE(aenderungen, 3);
     }
 
     // A lock set during a fill holds at its end; a selection set past the

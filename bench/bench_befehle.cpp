@@ -1,0 +1,66 @@
+// Loads a generated orders file (1 MB, or as many KB as the first argument
+// says) with "laden" from the click to "FERTIG", and measures the longest
+// stretch in which a 5 ms timer could not fire.
+#include "core/globals.h"
+#include "mainwindow/befehlsdatei.h"
+#include "mainwindow/form1.h"
+#include "platform/codepage.h"
+#include "ereignisluecke.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+// Orders, comments and hidden stretches, with CR LF line ends.
+QByteArray befehle(qsizetype groesse)
+{
+    QByteArray t = befehlsdatei::kopfzeile(QStringLiteral("seite"), QStringLiteral("mail"));
+    t.reserve(groesse + 100);
+    t += "#BEF 42 17 7 >Gr\xFCnfl\xE4" "che>\r\n";
+    static const char *zeilen[] = {
+        "AB 1234 500 K\xF6rner\r\n",
+        ";Ragnar zieht \xFC" "ber die Br\xFC" "cke nach S\xFC" "den\r\n",
+        "CD 12 300 Soldaten;\xAE" "bleibt verborgen\r\n",
+        "EF 3 12345 Gold\r\n",
+    };
+    int i = 0;
+    while (t.size() < groesse)
+        t += zeilen[i++ % 4];
+    return t;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Dialoge dlg;
+    QTemporaryDir dir;
+    const qsizetype kb = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1024;
+    const QByteArray datei = befehle(kb * 1024);
+    const QString name = QStringLiteral("befehle.txt");
+    schreibeDatei(dir.filePath(name), datei);
+
+    Form1 *f = hauptfenster(dir.path());
+    f->show();
+    f->Text5->setText(name);
+    f->Text1->setText(QString());
+    f->verandert = 0;
+    QCoreApplication::processEvents();
+
+    Ereignisluecke luecke;
+    luecke.start();
+    f->laden_Click();
+    const double fertig = luecke.sekunden() * 1000;
+    QCoreApplication::processEvents(); // the shown text is laid out
+    const double gezeigt = luecke.sekunden() * 1000;
+    const double laengste = luecke.laengsteMs();
+
+    const bool genau = f->Text1->text() == codepage::decode(befehlsdatei::lesen(datei));
+    std::printf("orders size:           %.1f KB\n", datei.size() / 1024.0);
+    std::printf("load to %-8s        %8.1f ms  (target for 1 MB: under 1000 ms), shown %.1f ms, text %s\n",
+                qPrintable(f->Label3->caption()), fertig, gezeigt, genau ? "exact" : "WRONG");
+    std::printf("longest stretch without events: %5.1f ms  (target: under 100 ms)\n", laengste);
+    return 0;
+}

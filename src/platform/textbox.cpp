@@ -1,0 +1,479 @@
+#include "platform/textbox.h"
+#include "platform/controls.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScopedValueRollback>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+namespace {
+constexpr char16_t kCrMark = 0x240D; // shown for a lone CR
+constexpr char16_t kLfMark = 0x240A; // shown for a lone LF
+// Qt lays out and paints a line whole; a shown line of this length breaks
+// after its next mark of a lone CR or LF, or at twice it anywhere.
+constexpr int kZeileBricht = 4096;
+// The box's own breaks carry this in their format, so edits and undo keep
+// them apart from the text's line breaks.
+constexpr int kEigenerUmbruch = QTextFormat::UserProperty + 1;
+// Qt takes in a text at some microseconds a line: a text of millions of
+// lines goes in by pieces of this many lines (or characters), so that a
+// caller can keep the window live between them.
+constexpr int kStueckZeilen = 20000;
+constexpr qsizetype kStueckZeichen = qsizetype(1) << 20;
+
+// End of the piece of the shown text that starts at von: after a line break.
+qsizetype stueckEnde(const QString &s, qsizetype von)
+{
+    const qsizetype grenze = std::min(s.size(), von + kStueckZeichen);
+    if (grenze == s.size() && s.size() - von <= kStueckZeilen)
+        return grenze;
+    qsizetype letzte = -1;
+    int zeilen = 0;
+    for (qsizetype i = von; i < grenze; ++i) {
+        if (s[i] == u'\n') {
+            letzte = i + 1;
+            if (++zeilen == kStueckZeilen)
+                return letzte;
+        }
+    }
+    if (grenze == s.size())
+        return grenze;
+    // The box breaks its shown lines long before, so there is a break.
+    return letzte > von ? letzte : grenze;
+}
+} // namespace
+
+TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    setFont(platform::font(m_fontName, m_fontSize));
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_setting)
+            return;
+        m_dirty = true;
+        m_auswahl.start = -1;
+        emit changed();
+    });
+    // Text pasted into an empty line after a break of the box's own takes
+    // that break's format; a line break in it would pass for one of them.
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (m_mitUmbruechen && textCursor().charFormat().hasProperty(kEigenerUmbruch))
+            setCurrentCharFormat(QTextCharFormat());
+    });
+}
+
+QString TextBox::toDisplay(const QString &exact, QList<int> &umbrueche)
+{
+    umbrueche.clear();
+    const qsizetype n = exact.size();
+    // At most one break of the box's own per kZeileBricht characters.
+    QString out(n + n / kZeileBricht + 1, Qt::Uninitialized);
+    QChar *d = out.data();
+    const QChar *s = exact.constData();
+    qsizetype j = 0;
+    qsizetype zeile = 0; // characters shown since the last break
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        bool marke = false;
+        if (c == u'\r') {
+            if (i + 1 < n && s[i + 1].unicode() == u'\n') {
+                d[j++] = QLatin1Char('\n');
+                ++i;
+                zeile = 0;
+                continue;
+            }
+            d[j++] = QChar(kCrMark);
+            marke = true;
+        } else if (c == u'\n') {
+            d[j++] = QChar(kLfMark);
+            marke = true;
+        } else {
+            d[j++] = s[i];
+        }
+        ++zeile;
+        // Never at the end, before a line break or inside a pair of surrogates.
+        if ((zeile >= 2 * kZeileBricht || (marke && zeile >= kZeileBricht)) && i + 1 < n
+            && !s[i + 1].isLowSurrogate() && !(s[i + 1] == u'\r' && i + 2 < n && s[i + 2] == u'\n')) {
+            umbrueche.append(int(j));
+            d[j++] = QLatin1Char('\n');
+            zeile = 0;
+        }
+    }
+    out.truncate(j);
+    return out;
+}
+
+QString TextBox::fromDisplay(const QString &display, const QList<int> &umbrueche)
+{
+    QString out;
+    out.reserve(display.size() + display.size() / 32);
+    qsizetype k = 0;
+    for (qsizetype i = 0; i < display.size(); ++i) {
+        const QChar ch = display.at(i);
+        switch (ch.unicode()) {
+        case QChar::ParagraphSeparator:
+        case u'\n':
+            if (k < umbrueche.size() && umbrueche.at(k) == i)
+                ++k;
+            else
+                out.append(QLatin1String("\r\n"));
+            break;
+        case kCrMark: out.append(QLatin1Char('\r')); break;
+        case kLfMark: out.append(QLatin1Char('\n')); break;
+        default: out.append(ch);
+        }
+    }
+    return out;
+}
+
+QString TextBox::text() const
+{
+    if (m_dirty) {
+        m_umbrueche.clear();
+        if (m_mitUmbruechen) {
+            for (QTextBlock b = document()->begin().next(); b.isValid(); b = b.next())
+                if (b.charFormat().hasProperty(kEigenerUmbruch))
+                    m_umbrueche.append(b.position() - 1);
+        }
+        m_text = fromDisplay(document()->toRawText(), m_umbrueche);
+        m_dirty = false;
+    }
+    return m_text;
+}
+
+void TextBox::setText(const QString &t)
+{
+    // The same text still going in is only completed.
+    if (!m_fuellung.laeuft || m_dirty || t != m_text)
+        fuellen(t);
+    while (!weiterFuellen()) {
+    }
+}
+
+void TextBox::fuellen(const QString &t)
+{
+    if (!m_dirty && t == m_text && !m_fuellung.laeuft)
+        return;
+    {
+        const QScopedValueRollback<bool> vonCode(m_setting, true);
+        m_text = t;
+        m_dirty = false;
+        m_auswahl.start = -1;
+        if (!m_fuellung.laeuft)
+            m_fuellung.gesperrt = isReadOnly();
+        m_fuellung.gezeigt = toDisplay(t, m_umbrueche);
+        m_mitUmbruechen = !m_umbrueche.isEmpty();
+        m_fuellung.bis = stueckEnde(m_fuellung.gezeigt, 0);
+        m_fuellung.laeuft = true;
+        // The pieces are no steps to undo.
+        document()->setUndoRedoEnabled(false);
+        if (m_fuellung.bis < m_fuellung.gezeigt.size()) {
+            setPlainText(m_fuellung.gezeigt.left(m_fuellung.bis));
+            setReadOnly(true);
+            return;
+        }
+        setPlainText(m_fuellung.gezeigt);
+    }
+    fuellungAbschliessen();
+}
+
+bool TextBox::weiterFuellen()
+{
+    if (!m_fuellung.laeuft)
+        return true;
+    const QString &gezeigt = m_fuellung.gezeigt;
+    if (m_fuellung.bis < gezeigt.size()) {
+        const qsizetype von = m_fuellung.bis;
+        m_fuellung.bis = stueckEnde(gezeigt, von);
+        const QScopedValueRollback<bool> vonCode(m_setting, true);
+        QTextCursor c(document());
+        c.movePosition(QTextCursor::End);
+        c.insertText(gezeigt.mid(von, m_fuellung.bis - von));
+    }
+    if (m_fuellung.bis < gezeigt.size())
+        return false;
+    fuellungAbschliessen();
+    return true;
+}
+
+void TextBox::fuellenAnhalten()
+{
+    if (!m_fuellung.laeuft)
+        return;
+    // The shown part becomes the text, with the box's own breaks in it.
+    const qsizetype bis = m_fuellung.bis;
+    while (!m_umbrueche.isEmpty() && m_umbrueche.last() >= bis)
+        m_umbrueche.removeLast();
+    m_mitUmbruechen = !m_umbrueche.isEmpty();
+    m_text = fromDisplay(m_fuellung.gezeigt.left(bis), m_umbrueche);
+    fuellungAbschliessen();
+}
+
+void TextBox::anhaengen(const QString &stueck)
+{
+    if (stueck.isEmpty())
+        return;
+    // A text still going in is completed with the piece.
+    if (m_fuellung.laeuft) {
+        setText(m_text + stueck);
+        return;
+    }
+    text(); // brings the text and the breaks up to date after the player's edits
+    QTextDocument *doc = document();
+    // The last shown line is shown anew with the piece: a CR at its end may
+    // pair with an LF at the piece's start, and a break of the box's own
+    // just before it may now stand before such a pair.
+    QTextBlock anfang = doc->lastBlock();
+    if (!m_umbrueche.isEmpty() && m_umbrueche.last() == anfang.position() - 1)
+        anfang = anfang.previous();
+    const int von = anfang.position();
+    QString alt = anfang.text();
+    QList<int> eigene;
+    for (QTextBlock b = anfang.next(); b.isValid(); b = b.next()) {
+        eigene.append(int(alt.size()));
+        alt += u'\n' + b.text();
+    }
+    QList<int> neueUmbrueche;
+    const QString neu = toDisplay(fromDisplay(alt, eigene) + stueck, neueUmbrueche);
+    const qsizetype gleich = std::mismatch(alt.cbegin(), alt.cend(), neu.cbegin(), neu.cend()).first - alt.cbegin();
+
+    m_text += stueck;
+    m_auswahl.start = -1;
+    while (!m_umbrueche.isEmpty() && m_umbrueche.last() >= von)
+        m_umbrueche.removeLast();
+    qsizetype k = m_umbrueche.size();
+    for (const int p : std::as_const(neueUmbrueche))
+        m_umbrueche.append(von + p);
+    m_mitUmbruechen = !m_umbrueche.isEmpty();
+    {
+        const QScopedValueRollback<bool> vonCode(m_setting, true);
+        // Text put in by code is no step to undo.
+        doc->setUndoRedoEnabled(false);
+        QTextCursor c(doc);
+        c.setPosition(von + int(gleich));
+        c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        c.insertText(neu.mid(gleich), QTextCharFormat());
+        // Each line break of the new part is the box's own or the text's.
+        for (QTextBlock b = doc->findBlock(von).next(); b.isValid(); b = b.next()) {
+            const bool eigen = k < m_umbrueche.size() && m_umbrueche.at(k) == b.position() - 1;
+            k += eigen;
+            if (b.charFormat().hasProperty(kEigenerUmbruch) == eigen)
+                continue;
+            QTextCharFormat f = b.charFormat();
+            if (eigen)
+                f.setProperty(kEigenerUmbruch, true);
+            else
+                f.clearProperty(kEigenerUmbruch);
+            QTextCursor(b).setBlockCharFormat(f);
+        }
+        doc->setUndoRedoEnabled(true);
+    }
+    emit changed();
+}
+
+void TextBox::fuellungAbschliessen()
+{
+    m_fuellung.laeuft = false;
+    m_fuellung.gezeigt.clear();
+    if (isReadOnly() != m_fuellung.gesperrt)
+        setReadOnly(m_fuellung.gesperrt);
+    if (m_mitUmbruechen)
+        umbruecheMarkieren();
+    document()->setUndoRedoEnabled(true);
+    emit changed();
+}
+
+void TextBox::setLocked(bool locked)
+{
+    if (m_fuellung.laeuft)
+        m_fuellung.gesperrt = locked;
+    else
+        setReadOnly(locked);
+}
+
+bool TextBox::event(QEvent *e)
+{
+    // Tab moves the focus on, with Ctrl too; with Shift back.
+    if (e->type() == QEvent::KeyPress) {
+        const auto *k = static_cast<QKeyEvent *>(e);
+        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
+            && !(k->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
+            focusNextPrevChild(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(e);
+}
+
+// Marks the box's own breaks, out of the undo history: no edit.
+void TextBox::umbruecheMarkieren()
+{
+    const QScopedValueRollback<bool> vonCode(m_setting, true);
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    QTextCharFormat eigen;
+    eigen.setProperty(kEigenerUmbruch, true);
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    for (const int p : std::as_const(m_umbrueche)) {
+        c.setPosition(p + 1);
+        c.mergeBlockCharFormat(eigen);
+    }
+    c.endEditBlock();
+    doc->setUndoRedoEnabled(true);
+}
+
+// A break of the box's own stands for no character of the text; a position
+// just before one is shown after it, at the start of the next shown line.
+int TextBox::displayPos(int exact) const
+{
+    const QString t = text();
+    exact = std::clamp(exact, 0, int(t.size()));
+    const QChar *s = t.constData();
+    const int n = t.size();
+    int i = 0, d = 0;
+    qsizetype k = 0;
+    for (;;) {
+        if (k < m_umbrueche.size() && m_umbrueche.at(k) == d) {
+            ++k;
+            ++d;
+            continue;
+        }
+        if (i >= exact)
+            break;
+        if (s[i] == QLatin1Char('\r') && i + 1 < n && s[i + 1] == QLatin1Char('\n')) {
+            if (i + 2 > exact)
+                return d + 1; // between CR and LF: after the line break
+            i += 2;
+        } else {
+            ++i;
+        }
+        ++d;
+    }
+    return d;
+}
+
+int TextBox::exactPos(int display) const
+{
+    const QString t = text();
+    const QChar *s = t.constData();
+    const int n = t.size();
+    int i = 0, d = 0;
+    qsizetype k = 0;
+    while (d < display) {
+        if (k < m_umbrueche.size() && m_umbrueche.at(k) == d) {
+            ++k;
+        } else if (i >= n) {
+            break;
+        } else if (s[i] == QLatin1Char('\r') && i + 1 < n && s[i + 1] == QLatin1Char('\n')) {
+            i += 2;
+        } else {
+            ++i;
+        }
+        ++d;
+    }
+    return i;
+}
+
+// Copied text holds none of the box's own breaks.
+QMimeData *TextBox::createMimeDataFromSelection() const
+{
+    QMimeData *mime = QPlainTextEdit::createMimeDataFromSelection();
+    if (!m_mitUmbruechen)
+        return mime;
+    text(); // brings the breaks up to date
+    const QTextCursor c = textCursor();
+    const int von = c.selectionStart(), bis = c.selectionEnd();
+    QString kopie = mime->text();
+    if (kopie.size() != bis - von)
+        return mime;
+    bool entfernt = false;
+    for (qsizetype k = m_umbrueche.size() - 1; k >= 0; --k) {
+        const int p = m_umbrueche.at(k);
+        if (p >= von && p < bis) {
+            kopie.remove(p - von, 1);
+            entfernt = true;
+        }
+    }
+    if (!entfernt)
+        return mime;
+    delete mime;
+    mime = new QMimeData;
+    mime->setText(kopie);
+    return mime;
+}
+
+bool TextBox::auswahlWieGesetzt() const
+{
+    const QTextCursor c = textCursor();
+    return m_auswahl.start >= 0 && c.anchor() == m_auswahl.anker && c.position() == m_auswahl.pos;
+}
+
+int TextBox::selStart() const
+{
+    if (auswahlWieGesetzt())
+        return m_auswahl.start;
+    const QTextCursor c = textCursor();
+    return exactPos(c.selectionStart());
+}
+
+int TextBox::selLength() const
+{
+    if (auswahlWieGesetzt())
+        return m_auswahl.laenge;
+    const QTextCursor c = textCursor();
+    return exactPos(c.selectionEnd()) - exactPos(c.selectionStart());
+}
+
+QString TextBox::selText() const { return text().mid(selStart(), selLength()); }
+
+void TextBox::setSelection(int start, int length)
+{
+    const int n = text().size();
+    start = std::clamp(start, 0, n);
+    length = std::clamp(length, 0, n - start);
+    // A selection past what a running fill has put in brings the text in
+    // up to there.
+    const int ende = displayPos(start + length);
+    while (m_fuellung.laeuft && ende >= document()->characterCount())
+        weiterFuellen();
+    QTextCursor c(document());
+    c.setPosition(displayPos(start));
+    c.setPosition(ende, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    ensureCursorVisible();
+    // The editor shows CR LF as one break, so a selection that starts or
+    // ends between the two is shown as near as it can be and kept here as
+    // set, until the player moves it.
+    m_auswahl = {start, length, textCursor().anchor(), textCursor().position()};
+}
+
+void TextBox::setSelStart(int start) { setSelection(start, 0); }
+void TextBox::setSelLength(int length) { setSelection(selStart(), length); }
+
+void TextBox::setSelText(const QString &replacement)
+{
+    const int s = selStart();
+    const QString t = text();
+    setText(t.left(s) + replacement + t.mid(s + selLength()));
+    setSelection(s + replacement.size(), 0);
+}
+
+void TextBox::setFontName(const QString &name)
+{
+    m_fontName = name;
+    setFont(platform::font(m_fontName, m_fontSize));
+}
+
+void TextBox::setFontSize(double points)
+{
+    m_fontSize = points;
+    setFont(platform::font(m_fontName, m_fontSize));
+}

@@ -7,7 +7,6 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>

@@ -418,9 +418,8 @@ void Form3::Command2_Click()
         w.klick = KlickKlangAn;
         einstellungen::speichern(ProgrammPfad + einstellungen::kDateiname, w);
     } catch (const platform::Error &e) {
-        const QString grund = platform::schreibFehler(e);
-        MsgBox(grund.isEmpty() ? QStringLiteral("Dateiname beinhaltet ungültige Zeichen.")
-                               : QStringLiteral("Die Einstellungen wurden nicht gespeichert.\r\n") + grund);
+        MsgBox(platform::speicherFehler(e, QStringLiteral("Die Einstellungen wurden nicht gespeichert."),
+                                        QStringLiteral("Dateiname beinhaltet ungültige Zeichen.")));
     }
     warten = 0;
 }

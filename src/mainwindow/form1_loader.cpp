@@ -565,10 +565,9 @@ void Form1::auswertungspeicherrrrn_Click()
         daten.append("\r\n", 2);
         codepage::writeFile(datei, daten);
     } catch (const platform::Error &e) {
-        const QString grund = schreibFehler(e);
-        MsgBox(grund.isEmpty() ? QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein "
-                                                "VERZEICHNIS mit gleichem Namen.")
-                               : QStringLiteral("Die Auswertung wurde nicht gespeichert.\r\n") + grund);
+        MsgBox(speicherFehler(e, QStringLiteral("Die Auswertung wurde nicht gespeichert."),
+                              QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein "
+                                             "VERZEICHNIS mit gleichem Namen.")));
         arbeit = 0;
         enableFileMenus(true);
         return;

@@ -163,8 +163,7 @@ void Form1::speichern_Click()
             Abspielen(klangspieler().MMControl3);
     } catch (const platform::Error &e) {
         // The orders stay unsaved: "speichern" stays on, the status as it was.
-        const QString grund = schreibFehler(e);
-        MsgBox(grund.isEmpty() ? kNameFalsch : QStringLiteral("Die Befehle wurden nicht gespeichert.\r\n") + grund);
+        MsgBox(speicherFehler(e, QStringLiteral("Die Befehle wurden nicht gespeichert."), kNameFalsch));
         arbeit = 0;
         enableFileMenus(true);
     }

@@ -44,8 +44,8 @@ QString dateiFehler(const Error &e, const QString &datei, bool schreiben)
     const QString name = QFileInfo(datei).fileName();
     if (e.number == 53)
         return QStringLiteral("Die Datei \"%1\" gibt es nicht.").arg(name);
-    if (schreiben && !schreibFehler(e).isEmpty())
-        return schreibFehler(e);
+    if (const QString grund = schreiben ? schreibFehler(e) : QString(); !grund.isEmpty())
+        return grund;
     return schreiben ? QStringLiteral("Die Datei \"%1\" lässt sich nicht schreiben.").arg(name)
                      : QStringLiteral("Die Datei \"%1\" lässt sich nicht lesen.").arg(name);
 }

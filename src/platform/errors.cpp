@@ -41,4 +41,10 @@ QString schreibFehler(const Error &e)
     return QString();
 }
 
+QString speicherFehler(const Error &e, const QString &was, const QString &namensFehler)
+{
+    const QString grund = schreibFehler(e);
+    return grund.isEmpty() ? namensFehler : was + QStringLiteral("\r\n") + grund;
+}
+
 } // namespace platform

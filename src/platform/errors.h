@@ -20,5 +20,8 @@ QString errorDescription(int number);
 // to blame: no room on the disk (61) or another write error (57). Empty for
 // any other error.
 QString schreibFehler(const Error &e);
+// What a failed save tells the player: where its name is not to blame, `was`
+// ("Die Befehle wurden nicht gespeichert.") and why; else `namensFehler`.
+QString speicherFehler(const Error &e, const QString &was, const QString &namensFehler);
 
 } // namespace platform

@@ -67,10 +67,7 @@ private slots:
         }
         k = Karte::instance();
         h = HErst::instance();
-        k->Text1->setText(QStringLiteral("10"));
-        k->Text2->setText(QStringLiteral("10"));
-        QTimer::singleShot(0, [] { popupKlick(1); });
-        k->Command1_Click();
+        neueKarte(10, 10);
     }
     void init()
     {

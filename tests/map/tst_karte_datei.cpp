@@ -26,14 +26,6 @@ class TstKarteDatei : public QObject {
 
     static QByteArray beispiel() { return liesDatei(QFINDTESTDATA("korpus/kartendatei/karte_3x2.bwk")); }
 
-    void neu(int w, int h)
-    {
-        k->Text1->setText(QString::number(w));
-        k->Text2->setText(QString::number(h));
-        QTimer::singleShot(0, [] { popupKlick(1); });
-        k->Command1_Click();
-    }
-
     // "Load" with entry 1, 2 or 3 of the popup and the dialog's answer.
     void laden(int eintrag, const QString &antwort)
     {
@@ -84,7 +76,7 @@ private slots:
     // The first thing in a new run: nothing drawn yet; a refused "New" selects no field, the panel stays off.
     void ladenUndSpeichernBehaeltJedesFeld()
     {
-        neu(1, 5);
+        neueKarte(1, 5);
         QVERIFY(!k->TxtTerrain->isEnabled());
         laden(1, pfad(QStringLiteral("karte.bwk")));
         QCOMPARE(dlg.boxen.size(), 1); // the refusal; same field size: no question
@@ -212,7 +204,7 @@ private slots:
         Form haupt(QStringLiteral("Haupt"));
         haupt.show();
         platform::setHauptfenster(&haupt);
-        neu(3, 2);
+        neueKarte(3, 2);
         k->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(k));
         FeldBreite = 7000;
@@ -258,7 +250,7 @@ private slots:
         QFETCH(int, eintrag);
         QFETCH(QString, datei);
         QFETCH(QString, meldung);
-        neu(5, 4);
+        neueKarte(5, 4);
         k->PositionX = 1200; // field 8
         k->PositionY = 700;
         k->AufKarteKlicken();
@@ -315,7 +307,7 @@ private slots:
 
     void speichernHaengtBwkAn()
     {
-        neu(3, 2);
+        neueKarte(3, 2);
         speichern(pfad(QStringLiteral("ohne")));
         QCOMPARE(liesDatei(pfad(QStringLiteral("ohne.bwk"))).size(), 7 * 176);
         QVERIFY(!QFile::exists(pfad(QStringLiteral("ohne"))));
@@ -323,7 +315,7 @@ private slots:
         QCOMPARE(fragen.last().name, pfad(QStringLiteral("ohne.bwk")));
         QCOMPARE(fragen.last().endung, QStringLiteral("bwk"));
         // The name with ".bwk" exists: asked before it is replaced.
-        neu(4, 2);
+        neueKarte(4, 2);
         speichern(pfad(QStringLiteral("ohne")));
         QCOMPARE(dlg.boxen.size(), 1);
         QVERIFY(dlg.letzter().contains(QStringLiteral("ohne.bwk")));
@@ -336,7 +328,7 @@ private slots:
 
     void speichernPruefterVorher()
     {
-        neu(3, 2);
+        neueKarte(3, 2);
         Felder[4].Besitzer = QString(91, QLatin1Char('4'));
         speichern(pfad(QStringLiteral("zulang.bwk")));
         QCOMPARE(fragen.size(), 0);
@@ -347,7 +339,7 @@ private slots:
     // An import redraws the symbols from the records: a replaced terrain's symbol goes.
     void importZeichnetSymbole()
     {
-        neu(5, 4);
+        neueKarte(5, 4);
         k->PositionX = 1200; // field 8
         k->PositionY = 700;
         k->AufKarteKlicken();
@@ -365,7 +357,7 @@ private slots:
 
     void reihe()
     {
-        neu(5, 4);
+        neueKarte(5, 4);
         const QString b = QStringLiteral("V001s002.");
         // File n of the list gives field n the terrain code n.
         const char *endungen[] = {"z98", "Z99", "z100", "z08", "Z09", "z10"};

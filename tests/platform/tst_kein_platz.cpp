@@ -61,14 +61,6 @@ class TstKeinPlatz : public QObject {
 
     QString pfad(const QString &name) const { return dir.filePath(name); }
 
-    void neueKarte(int w, int h)
-    {
-        k->Text1->setText(QString::number(w));
-        k->Text2->setText(QString::number(h));
-        QTimer::singleShot(0, [] { popupKlick(1); });
-        k->Command1_Click();
-    }
-
     // Gets the save of one kind ready and returns the file it replaces and the save itself.
     std::pair<QString, std::function<void()>> vorbereiten(const QString &art, int groesse)
     {

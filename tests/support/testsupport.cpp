@@ -3,6 +3,7 @@
 #include "core/form3.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
+#include "map/karte.h"
 #include "map/ladenmenu.h"
 #include "platform/errors.h"
 #include "platform/form.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 void schreibeDatei(const QString &pfad, const QByteArray &bytes)
 {
@@ -86,6 +88,15 @@ Label *popupEintrag(int eintrag)
 } // namespace
 
 void popupKlick(int eintrag) { QTest::mouseClick(popupEintrag(eintrag), Qt::LeftButton); }
+
+void neueKarte(int spalten, int zeilen)
+{
+    Karte *k = Karte::instance();
+    k->Text1->setText(QString::number(spalten));
+    k->Text2->setText(QString::number(zeilen));
+    QTimer::singleShot(0, [] { popupKlick(1); });
+    k->Command1_Click();
+}
 
 // Sent to the label itself: a moved cursor would reach whatever window lies on top.
 void popupUeber(int eintrag)

@@ -34,6 +34,8 @@ bool dialogGeschlossen();
 // The map window's load popup: a click on entry 1, 2 or 3, or the mouse
 // moving over it, as the entry's label gets them from a player.
 void popupKlick(int eintrag);
+// The map window's "New" with these sides, answered "Neue Karte zeichnen".
+void neueKarte(int spalten, int zeilen);
 void popupUeber(int eintrag);
 
 struct Dialoge {

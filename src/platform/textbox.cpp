@@ -61,10 +61,13 @@ TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
         m_auswahl.start = -1;
         emit changed();
     });
-    // Text pasted into an empty line after a break of the box's own takes
-    // that break's format; a line break in it would pass for one of them.
+    // Text put in at the caret in an empty line after a break of the box's
+    // own takes that break's format; a line break in it would pass for one
+    // of them. Only the caret's format is reset: set on a selection, it
+    // would strip the mark of a break inside it.
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-        if (m_mitUmbruechen && textCursor().charFormat().hasProperty(kEigenerUmbruch))
+        const QTextCursor c = textCursor();
+        if (m_mitUmbruechen && !c.hasSelection() && c.charFormat().hasProperty(kEigenerUmbruch))
             setCurrentCharFormat(QTextCharFormat());
     });
 }
@@ -119,6 +122,7 @@ QString TextBox::fromDisplay(const QString &display, const QList<int> &umbrueche
         const QChar ch = display.at(i);
         switch (ch.unicode()) {
         case QChar::ParagraphSeparator:
+        case QChar::LineSeparator:
         case u'\n':
             if (k < umbrueche.size() && umbrueche.at(k) == i)
                 ++k;
@@ -176,7 +180,7 @@ void TextBox::fuellen(const QString &t)
         document()->setUndoRedoEnabled(false);
         if (m_fuellung.bis < m_fuellung.gezeigt.size()) {
             setPlainText(m_fuellung.gezeigt.left(m_fuellung.bis));
-            setReadOnly(true);
+            sperren(true);
             return;
         }
         setPlainText(m_fuellung.gezeigt);
@@ -283,7 +287,7 @@ void TextBox::fuellungAbschliessen()
     m_fuellung.laeuft = false;
     m_fuellung.gezeigt.clear();
     if (isReadOnly() != m_fuellung.gesperrt)
-        setReadOnly(m_fuellung.gesperrt);
+        sperren(m_fuellung.gesperrt);
     if (m_mitUmbruechen)
         umbruecheMarkieren();
     document()->setUndoRedoEnabled(true);
@@ -295,21 +299,57 @@ void TextBox::setLocked(bool locked)
     if (m_fuellung.laeuft)
         m_fuellung.gesperrt = locked;
     else
-        setReadOnly(locked);
+        sperren(locked);
+}
+
+// A locked box is still read with the keys: the caret moves, Shift selects,
+// Ctrl+C copies; only typing changes nothing.
+void TextBox::sperren(bool gesperrt)
+{
+    setReadOnly(gesperrt);
+    if (gesperrt)
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 bool TextBox::event(QEvent *e)
 {
-    // Tab moves the focus on, with Ctrl too; with Shift back.
     if (e->type() == QEvent::KeyPress) {
         const auto *k = static_cast<QKeyEvent *>(e);
+        // Tab moves the focus on, with Ctrl too; with Shift back.
         if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
             && !(k->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
             focusNextPrevChild(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
             return true;
         }
+        // Return ends a line with any modifier: Shift would put in a break
+        // inside the line that no file holds.
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && !isReadOnly()) {
+            einfuegen(QStringLiteral("\n"));
+            return true;
+        }
     }
     return QPlainTextEdit::event(e);
+}
+
+// Pasted or dropped text: a line or paragraph separator in it ends a line.
+void TextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (isReadOnly() || !source || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    einfuegen(source->text());
+}
+
+// What the player puts in at the caret goes in plain: a line break in it
+// never takes the mark of a break of the box's own from a format nearby.
+void TextBox::einfuegen(QString text)
+{
+    text.replace(QChar::LineSeparator, QChar::ParagraphSeparator);
+    QTextCursor c = textCursor();
+    c.insertText(text, QTextCharFormat());
+    setTextCursor(c);
+    ensureCursorVisible();
 }
 
 // Marks the box's own breaks, out of the undo history: no edit.

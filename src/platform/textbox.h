@@ -60,6 +60,7 @@ signals:
 
 protected:
     QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
     bool event(QEvent *e) override;
 
 private:
@@ -68,6 +69,8 @@ private:
     void setSelection(int start, int length);
     bool auswahlWieGesetzt() const;
 
+    void sperren(bool gesperrt);
+    void einfuegen(QString text);
     void umbruecheMarkieren();
     void fuellungAbschliessen();
 

@@ -18,6 +18,10 @@
 class TstGrundlagen : public QObject {
     Q_OBJECT
 private slots:
+    // A position past the end of the shown text (a break of the box's own
+    // left over from a longer text) is told only as a warning of the editor.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("out of range"))); }
+
     void everyByteSurvivesBothCharsets()
     {
         QByteArray all;
@@ -350,6 +354,155 @@ private slots:
         QTest::keyClicks(&box, QStringLiteral("y"));
         QCOMPARE(box.text(), u'y' + t + u'x');
         QCOMPARE(aenderungen, 3);
+    }
+
+    // Return ends a line with any modifier, and a separator that comes in
+    // by paste does too: the text holds CR LF there, as every file does.
+    void everyReturnEndsALine_data()
+    {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("eingefuegt"); // pasted instead of a key
+        QTest::newRow("Eingabe") << int(Qt::Key_Return) << int(Qt::NoModifier) << QString();
+        QTest::newRow("Umschalt+Eingabe") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << QString();
+        QTest::newRow("Strg+Eingabe") << int(Qt::Key_Return) << int(Qt::ControlModifier) << QString();
+        QTest::newRow("Umschalt+Enter am Ziffernblock")
+            << int(Qt::Key_Enter) << int(Qt::ShiftModifier | Qt::KeypadModifier) << QString();
+        QTest::newRow("Zeilentrenner eingefuegt") << 0 << 0 << QStringLiteral("\u2028");
+        QTest::newRow("Absatztrenner eingefuegt") << 0 << 0 << QStringLiteral("\u2029");
+    }
+    void everyReturnEndsALine()
+    {
+        QFETCH(int, taste);
+        QFETCH(int, modifiers);
+        QFETCH(QString, eingefuegt);
+        TextBox box;
+        box.setText(QStringLiteral("AB 1XY"));
+        box.setSelStart(4);
+        box.setSelLength(2); // what the line end replaces
+        if (taste) {
+            QTest::keyClick(&box, Qt::Key(taste), Qt::KeyboardModifiers(modifiers));
+        } else {
+            QGuiApplication::clipboard()->setText(eingefuegt);
+            box.paste();
+        }
+        QTest::keyClicks(&box, QStringLiteral("CD 2"));
+        QCOMPARE(box.text(), QStringLiteral("AB 1\r\nCD 2"));
+        QCOMPARE(box.document()->blockCount(), 2);
+        // A locked box takes none.
+        box.setLocked(true);
+        if (taste)
+            QTest::keyClick(&box, Qt::Key(taste), Qt::KeyboardModifiers(modifiers));
+        else
+            box.paste();
+        QCOMPARE(box.text(), QStringLiteral("AB 1\r\nCD 2"));
+    }
+
+    // Selecting across a break of the box's own is no edit: the text keeps
+    // its lines, and what is typed over the selection ends a line only
+    // where the player put a line end.
+    void selectingOverAnOwnBreakChangesNothing_data()
+    {
+        QTest::addColumn<QString>("zeile"); // shown in two pieces, the second of 30 "y"
+        QTest::addColumn<bool>("angehaengt");
+        const QString lang = QString(8192, u'x') + QString(30, u'y');
+        const QString marken = QStringLiteral("xxxxxxxxx\n").repeated(410) + QString(30, u'y');
+        QTest::newRow("8192 Zeichen") << lang << false;
+        QTest::newRow("8192 Zeichen, angehaengt") << lang << true;
+        QTest::newRow("LF-Marken") << marken << false;
+    }
+    void selectingOverAnOwnBreakChangesNothing()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(bool, angehaengt);
+        const QString kopf = QStringLiteral("#BEF 1 2 3\r\n");
+        const QString text = kopf + zeile + QStringLiteral("\r\nAB 1\r\n");
+        TextBox box;
+        box.resize(400, 300);
+        box.show();
+        if (angehaengt) {
+            box.setText(kopf);
+            box.anhaengen(text.mid(kopf.size()));
+        } else {
+            box.setText(text);
+        }
+        QCOMPARE(box.document()->blockCount(), 5);
+        // The second piece of the long line is emptied.
+        QTest::keyClick(&box, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_Up);
+        QTest::keyClick(&box, Qt::Key_Up);
+        QTest::keyClick(&box, Qt::Key_Home);
+        QTest::keyClick(&box, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QString soll = text;
+        soll.remove(kopf.size() + zeile.size() - 30, 30);
+        QCOMPARE(box.text(), soll);
+        int aenderungen = 0;
+        connect(&box, &TextBox::changed, [&] { ++aenderungen; });
+        // The selection takes in the break between the two pieces.
+        QTest::keyClick(&box, Qt::Key_Left);
+        QTest::keyClick(&box, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(box.selLength(), 0);
+        QTest::keyClick(&box, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(&box, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(box.selLength(), 1);
+        QCOMPARE(aenderungen, 0);
+        QCOMPARE(box.text(), soll);
+        // A line end typed over it is one of the text.
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(box.text(), soll.replace(kopf.size() + zeile.size() - 31, 1, QStringLiteral("\r\n")));
+    }
+
+    // A locked box is read with the keys: the caret moves, Shift selects,
+    // Ctrl+C copies; typing changes nothing.
+    void lockedBoxIsReadByKeys_data()
+    {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("start"); // caret before the key
+        QTest::addColumn<int>("selStart"); // after it; -1: further on than the start
+        QTest::addColumn<int>("selLength");
+        // 200 lines "Zeile nnn" CR LF, 11 characters each; the last one without CR LF.
+        QTest::newRow("Strg+Ende") << int(Qt::Key_End) << int(Qt::ControlModifier) << 0 << 2198 << 0;
+        QTest::newRow("Strg+Pos1") << int(Qt::Key_Home) << int(Qt::ControlModifier) << 1100 << 0 << 0;
+        QTest::newRow("Bild ab") << int(Qt::Key_PageDown) << int(Qt::NoModifier) << 0 << -1 << 0;
+        QTest::newRow("Ab") << int(Qt::Key_Down) << int(Qt::NoModifier) << 0 << 11 << 0;
+        QTest::newRow("Rechts") << int(Qt::Key_Right) << int(Qt::NoModifier) << 11 << 12 << 0;
+        QTest::newRow("Umschalt+Ab") << int(Qt::Key_Down) << int(Qt::ShiftModifier) << 11 << 11 << 11;
+        QTest::newRow("Umschalt+Strg+Ende")
+            << int(Qt::Key_End) << int(Qt::ShiftModifier | Qt::ControlModifier) << 2189 << 2189 << 9;
+    }
+    void lockedBoxIsReadByKeys()
+    {
+        QFETCH(int, taste);
+        QFETCH(int, modifiers);
+        QFETCH(int, start);
+        QFETCH(int, selStart);
+        QFETCH(int, selLength);
+        QString text;
+        for (int i = 1; i <= 200; ++i)
+            text += QStringLiteral("Zeile %1\r\n").arg(i, 3, 10, QLatin1Char('0'));
+        text.chop(2);
+        TextBox box;
+        box.resize(300, 200);
+        box.setText(text);
+        box.setLocked(true);
+        box.show();
+        box.setSelStart(start);
+        QTest::keyClick(&box, Qt::Key(taste), Qt::KeyboardModifiers(modifiers));
+        if (selStart < 0)
+            QVERIFY(box.selStart() > start);
+        else
+            QCOMPARE(box.selStart(), selStart);
+        QCOMPARE(box.selLength(), selLength);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+        // Copied lines end as lines do on this system.
+        QCOMPARE(QGuiApplication::clipboard()->text(), box.selText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        for (const int t : {int(Qt::Key_X), int(Qt::Key_Delete), int(Qt::Key_Backspace), int(Qt::Key_Return)})
+            QTest::keyClick(&box, Qt::Key(t));
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), text);
     }
 
     // A lock set during a fill holds at its end; a selection set past the

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <new>
 
 using namespace platform;
@@ -23,6 +24,10 @@ std::function<QByteArray(const QString &)> Form1::befehleLesen = [](const QStrin
 namespace {
 
 const QString kBeschaeftigt = QStringLiteral("Es ist gerade eine Datei geöffnet!");
+// The orders box takes in a piece at some microseconds a line: a piece of
+// many short lines goes in by parts of this many lines, so that the window
+// stays live whatever the lines' length.
+constexpr int kZeilenJeStueck = 2000;
 const QString kNameFalsch =
     QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen.");
 
@@ -182,6 +187,10 @@ void Form1::laden_Click()
         return;
 
     bool menusAus = false;
+    // Locked while the file goes in, as the report box is: a key typed
+    // meanwhile would land inside a loaded line.
+    const bool warGesperrt = Text1->locked();
+    const auto entsperren = qScopeGuard([&] { Text1->setLocked(warGesperrt); });
     try {
         eraseBar();
         const QFileInfo info(StandardBefehlsdatei);
@@ -197,6 +206,8 @@ void Form1::laden_Click()
         Label1->setCaption(StandardBefehlsdatei + QStringLiteral(" , ") + str(laenge) + QStringLiteral(" Bytes"));
         enableFileMenus(false);
         menusAus = true;
+        Text1->setLocked(true);
+        zeitsek = CLng(Timer());
         arbeit = 1;
         Command3->show();
         Label3->setCaption(QStringLiteral("LÄDT"));
@@ -208,7 +219,7 @@ void Form1::laden_Click()
         const QByteArray daten = befehleLesen(StandardBefehlsdatei);
         befehlsdatei::Leser leser;
         QByteArray neu;
-        // Appended rather than set, so that what is typed meanwhile stays.
+        // Appended rather than set: the cost grows with the piece, not with the text.
         auto uebernehmen = [&] {
             if (neu.isEmpty())
                 return;
@@ -216,9 +227,14 @@ void Form1::laden_Click()
             neu.clear();
         };
         Batch batch;
+        int zeilen = 0;
         for (const char c : daten) {
             leser.lies(static_cast<unsigned char>(c), neu);
             zusatz += addition;
+            if (c == '\n' && ++zeilen == kZeilenJeStueck) {
+                uebernehmen();
+                zeilen = 0;
+            }
             if (batch.due()) {
                 uebernehmen();
                 drawBar(zusatz, true);

@@ -193,11 +193,12 @@ void Form1::ladFehler(Ladeschritt wo, int number, const QString &description)
         return;
     case Ladeschritt::Zeilen:
         MsgBox(QStringLiteral("Laufzeitfehler Nr.") + str(number) + QStringLiteral(": ") + description);
-        Inhalt = Alles;
         try {
-            Text2->setText(reportText(Inhalt));
+            Text2->setText(reportText(Alles));
         } catch (...) {
         }
+        Inhalt.clear();
+        Alles.clear();
         abbruch = 0;
         arbeit = 0;
         neuedatei = 0;
@@ -283,6 +284,12 @@ void Form1::ladStopp(bool inhaltZeigen)
         } catch (...) {
         }
     }
+    // Only what is shown stays: the text read and its parts go.
+    Inhalt.clear();
+    Alles.clear();
+    for (QByteArray *teil : {&L, &LL, &LR, &R, &RR, &RL})
+        teil->clear();
+    Teil = 0;
     Label3->setCaption(QStringLiteral("ABGEBROCHEN"));
     eraseBar();
     abbruch = 0;
@@ -356,10 +363,8 @@ void Form1::ladschnell()
 
         UebergangsText->Text = Alles;
         if (!berichtZeigen(reportText(teileSetzen(Alles)))) {
-            if (!programmEndet()) {
-                Inhalt = Alles;
+            if (!programmEndet())
                 ladStopp(false);
-            }
             return;
         }
 

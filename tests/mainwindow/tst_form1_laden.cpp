@@ -468,6 +468,11 @@ private slots:
         QCOMPARE(f->ZuViel, qint16(0));
         QCOMPARE(f->Text2->width(), platform::twipsX(8772));
         QVERIFY(f->store().isEmpty());
+        // What the stopped load held is let go; only what is shown stays.
+        QVERIFY(f->Alles.isEmpty() && f->Inhalt.isEmpty());
+        for (const QByteArray *teil : {&f->L, &f->LL, &f->LR, &f->R, &f->RR, &f->RL})
+            QVERIFY(teil->isEmpty());
+        QCOMPARE(f->Teil, qint16(0));
         const QString gezeigt = f->Text2->text();
         QVERIFY(!gezeigt.isEmpty());
         f->Command4_Click();

@@ -13,6 +13,7 @@
 #include "platform/units.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <new>
 
 using namespace platform;
@@ -38,6 +39,9 @@ void Form1::lad()
         return;
     }
 
+    // The orders box takes the report's head line once it is found, over
+    // what would be typed there meanwhile: it takes no keys while it is sought.
+    const auto entsperren = qScopeGuard([this] { Text1->setLocked(false); });
     try {
         arbeit = 0;
         u = 0;
@@ -64,6 +68,7 @@ void Form1::lad()
         Inhalt.clear();
         anfang.clear();
         Text1->setText(QString());
+        Text1->setLocked(true);
         Command3->show();
 
         const QByteArray daten = codepage::readFile(datei);
@@ -128,6 +133,7 @@ void Form1::lad()
         for (qsizetype i = 0;; ++i) {
             if (i >= laenge) {
                 // Slow path: no complete head line in the file; it is shown as scanned.
+                Text1->setLocked(false);
                 Inhalt = scan.shown();
                 zeigeZeichensatz();
                 if (!berichtZeigen(reportText(Inhalt))) {
@@ -145,6 +151,7 @@ void Form1::lad()
                 Inhalt = scan.shown();
                 anfang = scan.headLine();
                 Text1->setText(codepage::decode(anfang));
+                Text1->setLocked(false);
                 ladschnell();
                 return;
             }

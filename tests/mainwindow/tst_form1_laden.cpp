@@ -228,12 +228,15 @@ private slots:
         // After a DOS report; then no '#' and no character-set mark far in.
         ladeBericht(f, QStringLiteral("dos.txt"), "#BEF 1 2 3 M\x84use\r\n");
         f->Text3->setText(QStringLiteral("9"));
+        // The orders box takes no keys till the head line is found.
         QTimer::singleShot(0, f, [this] {
             QVERIFY(f->arbeit == 1 && f->Label3->caption() == QStringLiteral("LÄDT"));
+            QVERIFY(f->Text1->isReadOnly());
             f->Command3->click();
         });
         ladeBericht(f, QStringLiteral("ohneKopf.txt"), QByteArray(400000, 'x') + "\r\n#BEF 1\r\n");
         vorbei("ABGEBROCHEN");
+        QVERIFY(!f->Text1->isReadOnly());
         QVERIFY(f->Text2->length() > 0 && f->Text2->length() < 400000);
         QCOMPARE(f->Label5->caption(), QStringLiteral("Unbekanntes Format."));
         QCOMPARE(f->Text2->fontName(), QStringLiteral("Courier New"));
@@ -452,11 +455,12 @@ private slots:
                 return !f->Text1->text().isEmpty() && !f->Text2->fuellt();
             return f->Text2->fuellt();
         };
-        bool gestoppt = false;
+        bool gestoppt = false, gesperrt = false;
         QTimer takt;
         connect(&takt, &QTimer::timeout, f, [&] {
             if (!gestoppt && laeuft()) {
                 gestoppt = true;
+                gesperrt = f->Text1->isReadOnly();
                 f->Command3->click();
             }
         });
@@ -464,6 +468,9 @@ private slots:
         ladeBericht(f, QStringLiteral("gross.txt"), bericht);
         QVERIFY(gestoppt);
         vorbei("ABGEBROCHEN");
+        // The orders box takes keys again once it holds the head line, and after any stop.
+        QCOMPARE(gesperrt, schritt == QLatin1String("Kopfzeile"));
+        QVERIFY(!f->Text1->isReadOnly());
         QVERIFY(f->Command1->isHidden() && f->Command4->isHidden() && f->Label15->isHidden());
         QCOMPARE(f->ZuViel, qint16(0));
         QCOMPARE(f->Text2->width(), platform::twipsX(8772));

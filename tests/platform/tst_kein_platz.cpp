@@ -1,18 +1,27 @@
 // Saves on a full disk. The process's file size limit makes every write past
 // it fail as on a full disk: each save keeps the old file byte for byte, says
-// so in German, and reports no success.
+// so in German, and reports no success. Writes and syncs that fail for other
+// reasons come from the test's own write() and fsync().
 #include "core/einstellungen.h"
 #include "core/form3.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
 #include "map/dateidialog.h"
 #include "map/karte.h"
+#include "platform/codepage.h"
 #include "testmain.h"
 #include "testsupport.h"
 
 #include <QtTest>
+#include <atomic>
+#include <climits>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 OHNE_TON;
 
@@ -40,6 +49,71 @@ private:
     void (*m_signal)(int) = SIG_DFL;
 };
 
+// While not 0, writes / syncs of regular files in g_ordner fail with this error number.
+std::atomic<int> g_writeFehler{0};
+std::atomic<int> g_fsyncFehler{0};
+char g_ordner[PATH_MAX];
+
+// Arms one of the two for a folder while it lives; with none, nothing fails.
+class Stoerung {
+public:
+    Stoerung(std::atomic<int> *art, int fehler, const QString &ordner) : m_art(art)
+    {
+        if (!m_art)
+            return;
+        qstrncpy(g_ordner, QFile::encodeName(QFileInfo(ordner).canonicalFilePath()).constData(), sizeof g_ordner);
+        m_art->store(fehler);
+    }
+    ~Stoerung()
+    {
+        if (m_art)
+            m_art->store(0);
+    }
+
+private:
+    std::atomic<int> *m_art;
+};
+
+// Qt's threads write too (wake-ups through event descriptors): only a file
+// of the folder is hit.
+bool getroffen(int fd)
+{
+    const int errnoVorher = errno;
+    struct stat st;
+    char link[32];
+    char ziel[PATH_MAX];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? readlink(link, ziel, sizeof ziel) : -1;
+    const size_t m = std::strlen(g_ordner);
+    errno = errnoVorher;
+    return n > ssize_t(m) && std::memcmp(ziel, g_ordner, m) == 0 && ziel[m] == '/';
+}
+} // namespace
+
+// They take the C library's place in the whole process, the program's code included.
+extern "C" ssize_t write(int fd, const void *buf, size_t count)
+{
+    using Echt = ssize_t (*)(int, const void *, size_t);
+    static const Echt echt = reinterpret_cast<Echt>(dlsym(RTLD_NEXT, "write"));
+    if (const int fehler = g_writeFehler.load(); fehler != 0 && getroffen(fd)) {
+        errno = fehler;
+        return -1;
+    }
+    return echt(fd, buf, count);
+}
+
+extern "C" int fsync(int fd)
+{
+    using Echt = int (*)(int);
+    static const Echt echt = reinterpret_cast<Echt>(dlsym(RTLD_NEXT, "fsync"));
+    if (const int fehler = g_fsyncFehler.load(); fehler != 0 && getroffen(fd)) {
+        errno = fehler;
+        return -1;
+    }
+    return echt(fd);
+}
+
+namespace {
 const QByteArray kAlt = "alte Datei\r\nZeile 2\r\n";
 
 QByteArray zeilen(const QByteArray &zeile, qsizetype groesse)
@@ -156,6 +230,61 @@ private slots:
         sichern();
         QVERIFY(liesDatei(datei) != kAlt && liesDatei(datei).size() > grenze);
         QVERIFY(!dlg.letzter().contains(QStringLiteral("nicht gespeichert")));
+    }
+
+    void fehlerBeimSchreiben_data()
+    {
+        QTest::addColumn<QString>("was");     // write, fsync, Name
+        QTest::addColumn<int>("fehler");      // the error number the call fails with
+        QTest::addColumn<int>("nummer");      // what writeFile raises
+        QTest::addColumn<QString>("meldung"); // what the orders save says instead; empty: writeFile alone
+        QTest::newRow("write, EIO") << "write" << EIO << 57 << QString();
+        QTest::newRow("fsync, EIO") << "fsync" << EIO << 57 << QString();
+        QTest::newRow("fsync, ENOSPC") << "fsync" << ENOSPC << 61 << QString();
+        // The new file's name would pass the length limit: the name is to blame, not the disk.
+        QTest::newRow("Name am Limit") << "Name" << 0 << 75 << QString();
+        QTest::newRow("Befehle, write EIO")
+            << "write" << EIO << 57
+            << QStringLiteral("Die Befehle wurden nicht gespeichert.\r\nBeim Schreiben ist ein Fehler aufgetreten "
+                              "(Fehler beim Lesen oder Schreiben auf dem Gerät). Eine vorhandene Datei bleibt, "
+                              "wie sie war.");
+    }
+    void fehlerBeimSchreiben()
+    {
+        QFETCH(QString, was);
+        QFETCH(int, fehler);
+        QFETCH(int, nummer);
+        QFETCH(QString, meldung);
+        QTemporaryDir ordner;
+        QVERIFY(ordner.isValid());
+        const QString name = was == QLatin1String("Name") ? QString(255, QLatin1Char('b')) : QStringLiteral("alt.txt");
+        const QString datei = ordner.filePath(name);
+        schreibeDatei(datei, kAlt);
+        QCOMPARE(liesDatei(datei), kAlt);
+        std::atomic<int> *art = was == QLatin1String("write")   ? &g_writeFehler
+                                : was == QLatin1String("fsync") ? &g_fsyncFehler
+                                                                : nullptr;
+        if (!meldung.isEmpty()) {
+            f->Text5->setText(datei);
+            f->Text1->setText(QStringLiteral("AB 1"));
+        }
+        dlg.leeren();
+        int ist = 0;
+        {
+            const Stoerung s(art, fehler, ordner.path());
+            if (meldung.isEmpty())
+                ist = fehlerNummer([&] { codepage::writeFile(datei, "neue Datei\r\n"); });
+            else
+                f->speichern_Click();
+        }
+        if (meldung.isEmpty())
+            QCOMPARE(ist, nummer);
+        else
+            QCOMPARE(dlg.letzter(), meldung);
+        QCOMPARE(liesDatei(datei), kAlt);
+        // No temporary file is left, hidden or not.
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList(name));
     }
 };
 

@@ -19,8 +19,12 @@
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 OHNE_TON;
@@ -122,6 +126,80 @@ QByteArray zeilen(const QByteArray &zeile, qsizetype groesse)
     while (t.size() < groesse)
         t += zeile;
     return t;
+}
+
+QStringList eintraege(const QString &ordner)
+{
+    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// What a failed save left: the number writeFile raised, the old file, the folder.
+struct Ausgang {
+    int nummer = 0;
+    QByteArray inhalt;
+    QStringList eintraege;
+};
+
+// For this process alone, a file system on the folder with one free entry
+// besides its root; in a user namespace of its own, else (as root) in a mount
+// namespace only. The process must have one thread.
+bool einEintragFrei(const QByteArray &ordner, uid_t uid, gid_t gid)
+{
+    auto schreibe = [](const char *pfad, const QByteArray &text) {
+        const int fd = ::open(pfad, O_WRONLY | O_CLOEXEC);
+        const bool ok = fd >= 0 && ::write(fd, text.constData(), size_t(text.size())) == text.size();
+        if (fd >= 0)
+            ::close(fd);
+        return ok;
+    };
+    if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0) {
+        if (!schreibe("/proc/self/setgroups", "deny")
+            || !schreibe("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1")
+            || !schreibe("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1"))
+            return false;
+    } else if (::unshare(CLONE_NEWNS) != 0) {
+        return false;
+    }
+    return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+           && ::mount("tmpfs", ordner.constData(), "tmpfs", 0, "size=1m,nr_inodes=2") == 0;
+}
+
+constexpr int kKeinDateisystem = 77;
+
+// The old file takes the last free entry, then writeFile replaces it: in a
+// child process, which alone sees that file system. Returns the child's exit
+// code: 0 when `a` is filled, kKeinDateisystem when there is none to be had.
+int ohneFreienEintrag(const QString &ordner, const QString &datei, Ausgang &a)
+{
+    int rohr[2];
+    if (::pipe2(rohr, O_CLOEXEC) != 0)
+        return -1;
+    const uid_t uid = ::getuid();
+    const gid_t gid = ::getgid();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(rohr[0]);
+        if (!einEintragFrei(QFile::encodeName(ordner), uid, gid))
+            ::_exit(kKeinDateisystem);
+        schreibeDatei(datei, kAlt);
+        QByteArray bytes;
+        QDataStream aus(&bytes, QIODevice::WriteOnly);
+        aus << fehlerNummer([&] { codepage::writeFile(datei, "neue Datei\r\n"); }) << liesDatei(datei)
+            << eintraege(ordner);
+        ::_exit(::write(rohr[1], bytes.constData(), size_t(bytes.size())) == bytes.size() ? 0 : 1);
+    }
+    ::close(rohr[1]);
+    QByteArray bytes;
+    char puffer[4096];
+    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;)
+        bytes.append(puffer, n);
+    ::close(rohr[0]);
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    QDataStream ein(bytes);
+    ein >> a.nummer >> a.inhalt >> a.eintraege;
+    return WEXITSTATUS(status);
 }
 } // namespace
 
@@ -234,13 +312,15 @@ private slots:
 
     void fehlerBeimSchreiben_data()
     {
-        QTest::addColumn<QString>("was");     // write, fsync, Name
+        QTest::addColumn<QString>("was");     // write, fsync, Eintrag (no free one), Name
         QTest::addColumn<int>("fehler");      // the error number the call fails with
         QTest::addColumn<int>("nummer");      // what writeFile raises
         QTest::addColumn<QString>("meldung"); // what the orders save says instead; empty: writeFile alone
         QTest::newRow("write, EIO") << "write" << EIO << 57 << QString();
         QTest::newRow("fsync, EIO") << "fsync" << EIO << 57 << QString();
         QTest::newRow("fsync, ENOSPC") << "fsync" << ENOSPC << 61 << QString();
+        // The disk has room for bytes but none for the new file's entry.
+        QTest::newRow("kein freier Eintrag") << "Eintrag" << 0 << 61 << QString();
         // The new file's name would pass the length limit: the name is to blame, not the disk.
         QTest::newRow("Name am Limit") << "Name" << 0 << 75 << QString();
         QTest::newRow("Befehle, write EIO")
@@ -259,32 +339,40 @@ private slots:
         QVERIFY(ordner.isValid());
         const QString name = was == QLatin1String("Name") ? QString(255, QLatin1Char('b')) : QStringLiteral("alt.txt");
         const QString datei = ordner.filePath(name);
-        schreibeDatei(datei, kAlt);
-        QCOMPARE(liesDatei(datei), kAlt);
-        std::atomic<int> *art = was == QLatin1String("write")   ? &g_writeFehler
-                                : was == QLatin1String("fsync") ? &g_fsyncFehler
-                                                                : nullptr;
-        if (!meldung.isEmpty()) {
-            f->Text5->setText(datei);
-            f->Text1->setText(QStringLiteral("AB 1"));
-        }
-        dlg.leeren();
-        int ist = 0;
-        {
-            const Stoerung s(art, fehler, ordner.path());
-            if (meldung.isEmpty())
-                ist = fehlerNummer([&] { codepage::writeFile(datei, "neue Datei\r\n"); });
-            else
-                f->speichern_Click();
+        Ausgang a;
+        if (was == QLatin1String("Eintrag")) {
+            const int status = ohneFreienEintrag(ordner.path(), datei, a);
+            if (status == kKeinDateisystem)
+                QSKIP("Kein eigenes Dateisystem ohne freien Eintrag möglich (unshare oder mount verweigert) / "
+                      "no file system of its own: unshare or mount refused");
+            QCOMPARE(status, 0);
+        } else {
+            schreibeDatei(datei, kAlt);
+            QCOMPARE(liesDatei(datei), kAlt);
+            std::atomic<int> *art = was == QLatin1String("write")   ? &g_writeFehler
+                                    : was == QLatin1String("fsync") ? &g_fsyncFehler
+                                                                    : nullptr;
+            if (!meldung.isEmpty()) {
+                f->Text5->setText(datei);
+                f->Text1->setText(QStringLiteral("AB 1"));
+            }
+            dlg.leeren();
+            {
+                const Stoerung s(art, fehler, ordner.path());
+                if (meldung.isEmpty())
+                    a.nummer = fehlerNummer([&] { codepage::writeFile(datei, "neue Datei\r\n"); });
+                else
+                    f->speichern_Click();
+            }
+            a.inhalt = liesDatei(datei);
+            a.eintraege = eintraege(ordner.path());
         }
         if (meldung.isEmpty())
-            QCOMPARE(ist, nummer);
+            QCOMPARE(a.nummer, nummer);
         else
             QCOMPARE(dlg.letzter(), meldung);
-        QCOMPARE(liesDatei(datei), kAlt);
-        // No temporary file is left, hidden or not.
-        QCOMPARE(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-                 QStringList(name));
+        QCOMPARE(a.inhalt, kAlt);
+        QCOMPARE(a.eintraege, QStringList(name)); // no temporary file is left, hidden or not
     }
 };
 

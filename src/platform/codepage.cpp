@@ -45,9 +45,9 @@ const Table &table(Charset cs)
     return cs == Charset::Oem ? oem : win;
 }
 
-// Why the save's new file could not be made: an entry of our own in the same
-// folder shows whether the disk has no room for one (no free inode, a quota
-// reached) or the name, the folder or the rights are to blame.
+// Why the save's new file could not be made or named: an entry of our own in
+// the same folder shows whether the disk has no room for one (no free inode,
+// a quota reached) or the name, the folder or the rights are to blame.
 int keinNeuerEintrag(const QString &path)
 {
     // The new file goes beside the file a link points to.
@@ -162,10 +162,10 @@ void writeFile(const QString &path, const QByteArray &bytes)
     }
     if (::fsync(fd) != 0)
         fehlschlag(errno);
-    // The new file takes the old one's name only here: a name the folder
-    // can't take for it is the name's fault.
+    // The new file may get its entry in the folder only here, as it takes the
+    // old one's name: that fails for the name or for lack of room.
     if (!f.commit())
-        platform::raise(75);
+        platform::raise(keinNeuerEintrag(path));
 }
 
 } // namespace codepage

@@ -9,6 +9,8 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 namespace codepage {
@@ -41,6 +43,24 @@ const Table &table(Charset cs)
     static const Table win("windows-1252");
     static const Table oem("IBM850");
     return cs == Charset::Oem ? oem : win;
+}
+
+// Why the save's new file could not be made or named: an entry of our own in
+// the same folder shows whether the disk has no room for one (no free inode,
+// a quota reached) or the name, the folder or the rights are to blame.
+int keinNeuerEintrag(const QString &path)
+{
+    // The new file goes beside the file a link points to.
+    QFileInfo fi(path);
+    for (int i = 0; i < 128 && fi.isSymLink(); ++i)
+        fi.setFile(fi.symLinkTarget());
+    QByteArray probe = QFile::encodeName(fi.absolutePath()) + "/.befehlswart-XXXXXX";
+    const int fd = ::mkostemp(probe.data(), O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOSPC || errno == EDQUOT ? 61 : 75;
+    ::close(fd);
+    ::unlink(probe.constData());
+    return 75;
 }
 
 } // namespace
@@ -119,7 +139,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
         platform::raise(75);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
-        platform::raise(75);
+        platform::raise(keinNeuerEintrag(path));
     // The bytes go straight to the new file and to the disk, each step
     // checked: a short write kept in the save file's buffer would fail only
     // when it is flushed at the commit, which renames the cut file over the
@@ -142,10 +162,10 @@ void writeFile(const QString &path, const QByteArray &bytes)
     }
     if (::fsync(fd) != 0)
         fehlschlag(errno);
-    // The new file takes the old one's name only here: a name the folder
-    // can't take for it is the name's fault.
+    // The new file may get its entry in the folder only here, as it takes the
+    // old one's name: that fails for the name or for lack of room.
     if (!f.commit())
-        platform::raise(75);
+        platform::raise(keinNeuerEintrag(path));
 }
 
 } // namespace codepage

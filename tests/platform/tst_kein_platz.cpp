@@ -1,18 +1,31 @@
 // Saves on a full disk. The process's file size limit makes every write past
 // it fail as on a full disk: each save keeps the old file byte for byte, says
-// so in German, and reports no success.
+// so in German, and reports no success. Writes and syncs that fail for other
+// reasons come from the test's own write() and fsync().
 #include "core/einstellungen.h"
 #include "core/form3.h"
 #include "core/globals.h"
 #include "mainwindow/form1.h"
 #include "map/dateidialog.h"
 #include "map/karte.h"
+#include "platform/codepage.h"
 #include "testmain.h"
 #include "testsupport.h"
 
 #include <QtTest>
+#include <atomic>
+#include <climits>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 OHNE_TON;
 
@@ -40,6 +53,71 @@ private:
     void (*m_signal)(int) = SIG_DFL;
 };
 
+// While not 0, writes / syncs of regular files in g_ordner fail with this error number.
+std::atomic<int> g_writeFehler{0};
+std::atomic<int> g_fsyncFehler{0};
+char g_ordner[PATH_MAX];
+
+// Arms one of the two for a folder while it lives; with none, nothing fails.
+class Stoerung {
+public:
+    Stoerung(std::atomic<int> *art, int fehler, const QString &ordner) : m_art(art)
+    {
+        if (!m_art)
+            return;
+        qstrncpy(g_ordner, QFile::encodeName(QFileInfo(ordner).canonicalFilePath()).constData(), sizeof g_ordner);
+        m_art->store(fehler);
+    }
+    ~Stoerung()
+    {
+        if (m_art)
+            m_art->store(0);
+    }
+
+private:
+    std::atomic<int> *m_art;
+};
+
+// Qt's threads write too (wake-ups through event descriptors): only a file
+// of the folder is hit.
+bool getroffen(int fd)
+{
+    const int errnoVorher = errno;
+    struct stat st;
+    char link[32];
+    char ziel[PATH_MAX];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? readlink(link, ziel, sizeof ziel) : -1;
+    const size_t m = std::strlen(g_ordner);
+    errno = errnoVorher;
+    return n > ssize_t(m) && std::memcmp(ziel, g_ordner, m) == 0 && ziel[m] == '/';
+}
+} // namespace
+
+// They take the C library's place in the whole process, the program's code included.
+extern "C" ssize_t write(int fd, const void *buf, size_t count)
+{
+    using Echt = ssize_t (*)(int, const void *, size_t);
+    static const Echt echt = reinterpret_cast<Echt>(dlsym(RTLD_NEXT, "write"));
+    if (const int fehler = g_writeFehler.load(); fehler != 0 && getroffen(fd)) {
+        errno = fehler;
+        return -1;
+    }
+    return echt(fd, buf, count);
+}
+
+extern "C" int fsync(int fd)
+{
+    using Echt = int (*)(int);
+    static const Echt echt = reinterpret_cast<Echt>(dlsym(RTLD_NEXT, "fsync"));
+    if (const int fehler = g_fsyncFehler.load(); fehler != 0 && getroffen(fd)) {
+        errno = fehler;
+        return -1;
+    }
+    return echt(fd);
+}
+
+namespace {
 const QByteArray kAlt = "alte Datei\r\nZeile 2\r\n";
 
 QByteArray zeilen(const QByteArray &zeile, qsizetype groesse)
@@ -48,6 +126,80 @@ QByteArray zeilen(const QByteArray &zeile, qsizetype groesse)
     while (t.size() < groesse)
         t += zeile;
     return t;
+}
+
+QStringList eintraege(const QString &ordner)
+{
+    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// What a failed save left: the number writeFile raised, the old file, the folder.
+struct Ausgang {
+    int nummer = 0;
+    QByteArray inhalt;
+    QStringList eintraege;
+};
+
+// For this process alone, a file system on the folder with one free entry
+// besides its root; in a user namespace of its own, else (as root) in a mount
+// namespace only. The process must have one thread.
+bool einEintragFrei(const QByteArray &ordner, uid_t uid, gid_t gid)
+{
+    auto schreibe = [](const char *pfad, const QByteArray &text) {
+        const int fd = ::open(pfad, O_WRONLY | O_CLOEXEC);
+        const bool ok = fd >= 0 && ::write(fd, text.constData(), size_t(text.size())) == text.size();
+        if (fd >= 0)
+            ::close(fd);
+        return ok;
+    };
+    if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0) {
+        if (!schreibe("/proc/self/setgroups", "deny")
+            || !schreibe("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1")
+            || !schreibe("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1"))
+            return false;
+    } else if (::unshare(CLONE_NEWNS) != 0) {
+        return false;
+    }
+    return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+           && ::mount("tmpfs", ordner.constData(), "tmpfs", 0, "size=1m,nr_inodes=2") == 0;
+}
+
+constexpr int kKeinDateisystem = 77;
+
+// The old file takes the last free entry, then writeFile replaces it: in a
+// child process, which alone sees that file system. Returns the child's exit
+// code: 0 when `a` is filled, kKeinDateisystem when there is none to be had.
+int ohneFreienEintrag(const QString &ordner, const QString &datei, Ausgang &a)
+{
+    int rohr[2];
+    if (::pipe2(rohr, O_CLOEXEC) != 0)
+        return -1;
+    const uid_t uid = ::getuid();
+    const gid_t gid = ::getgid();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(rohr[0]);
+        if (!einEintragFrei(QFile::encodeName(ordner), uid, gid))
+            ::_exit(kKeinDateisystem);
+        schreibeDatei(datei, kAlt);
+        QByteArray bytes;
+        QDataStream aus(&bytes, QIODevice::WriteOnly);
+        aus << fehlerNummer([&] { codepage::writeFile(datei, "neue Datei\r\n"); }) << liesDatei(datei)
+            << eintraege(ordner);
+        ::_exit(::write(rohr[1], bytes.constData(), size_t(bytes.size())) == bytes.size() ? 0 : 1);
+    }
+    ::close(rohr[1]);
+    QByteArray bytes;
+    char puffer[4096];
+    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;)
+        bytes.append(puffer, n);
+    ::close(rohr[0]);
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    QDataStream ein(bytes);
+    ein >> a.nummer >> a.inhalt >> a.eintraege;
+    return WEXITSTATUS(status);
 }
 } // namespace
 
@@ -141,15 +293,86 @@ private slots:
         QCOMPARE(liesDatei(datei), kAlt);
         QCOMPARE(dlg.letzter(), meldung);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), vorher); // nothing half-written is left
-        QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
-        QVERIFY(f->arbeit == 0 && dateiMenusAn(f));
-        QCOMPARE(f->verandert, qint16(1)); // the orders still count as unsaved
+        if (art == QLatin1String("Befehle") || art == QLatin1String("Auswertung")) {
+            // Both lock the file menus while they write; the status stays as it was.
+            QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
+            QVERIFY(f->arbeit == 0 && dateiMenusAn(f));
+        }
+        if (art == QLatin1String("Befehle"))
+            QCOMPARE(f->verandert, qint16(1)); // the orders still count as unsaved
+        if (art == QLatin1String("Einstellungen"))
+            QCOMPARE(Form3::instance()->warten, qint16(0)); // "Ok" works again
 
         // With room again the same save writes the file.
         dlg.leeren();
         sichern();
         QVERIFY(liesDatei(datei) != kAlt && liesDatei(datei).size() > grenze);
         QVERIFY(!dlg.letzter().contains(QStringLiteral("nicht gespeichert")));
+    }
+
+    void fehlerBeimSchreiben_data()
+    {
+        QTest::addColumn<QString>("was");     // write, fsync, Eintrag (no free one), Name
+        QTest::addColumn<int>("fehler");      // the error number the call fails with
+        QTest::addColumn<int>("nummer");      // what writeFile raises
+        QTest::addColumn<QString>("meldung"); // what the orders save says instead; empty: writeFile alone
+        QTest::newRow("write, EIO") << "write" << EIO << 57 << QString();
+        QTest::newRow("fsync, EIO") << "fsync" << EIO << 57 << QString();
+        QTest::newRow("fsync, ENOSPC") << "fsync" << ENOSPC << 61 << QString();
+        // The disk has room for bytes but none for the new file's entry.
+        QTest::newRow("kein freier Eintrag") << "Eintrag" << 0 << 61 << QString();
+        // The new file's name would pass the length limit: the name is to blame, not the disk.
+        QTest::newRow("Name am Limit") << "Name" << 0 << 75 << QString();
+        QTest::newRow("Befehle, write EIO")
+            << "write" << EIO << 57
+            << QStringLiteral("Die Befehle wurden nicht gespeichert.\r\nBeim Schreiben ist ein Fehler aufgetreten "
+                              "(Fehler beim Lesen oder Schreiben auf dem Gerät). Eine vorhandene Datei bleibt, "
+                              "wie sie war.");
+    }
+    void fehlerBeimSchreiben()
+    {
+        QFETCH(QString, was);
+        QFETCH(int, fehler);
+        QFETCH(int, nummer);
+        QFETCH(QString, meldung);
+        QTemporaryDir ordner;
+        QVERIFY(ordner.isValid());
+        const QString name = was == QLatin1String("Name") ? QString(255, QLatin1Char('b')) : QStringLiteral("alt.txt");
+        const QString datei = ordner.filePath(name);
+        Ausgang a;
+        if (was == QLatin1String("Eintrag")) {
+            const int status = ohneFreienEintrag(ordner.path(), datei, a);
+            if (status == kKeinDateisystem)
+                QSKIP("Kein eigenes Dateisystem ohne freien Eintrag möglich (unshare oder mount verweigert) / "
+                      "no file system of its own: unshare or mount refused");
+            QCOMPARE(status, 0);
+        } else {
+            schreibeDatei(datei, kAlt);
+            QCOMPARE(liesDatei(datei), kAlt);
+            std::atomic<int> *art = was == QLatin1String("write")   ? &g_writeFehler
+                                    : was == QLatin1String("fsync") ? &g_fsyncFehler
+                                                                    : nullptr;
+            if (!meldung.isEmpty()) {
+                f->Text5->setText(datei);
+                f->Text1->setText(QStringLiteral("AB 1"));
+            }
+            dlg.leeren();
+            {
+                const Stoerung s(art, fehler, ordner.path());
+                if (meldung.isEmpty())
+                    a.nummer = fehlerNummer([&] { codepage::writeFile(datei, "neue Datei\r\n"); });
+                else
+                    f->speichern_Click();
+            }
+            a.inhalt = liesDatei(datei);
+            a.eintraege = eintraege(ordner.path());
+        }
+        if (meldung.isEmpty())
+            QCOMPARE(a.nummer, nummer);
+        else
+            QCOMPARE(dlg.letzter(), meldung);
+        QCOMPARE(a.inhalt, kAlt);
+        QCOMPARE(a.eintraege, QStringList(name)); // no temporary file is left, hidden or not
     }
 };
 

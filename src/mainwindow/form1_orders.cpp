@@ -189,8 +189,7 @@ void Form1::laden_Click()
     bool menusAus = false;
     // Locked while the file goes in, as the report box is: a key typed
     // meanwhile would land inside a loaded line.
-    const bool warGesperrt = Text1->locked();
-    const auto entsperren = qScopeGuard([&] { Text1->setLocked(warGesperrt); });
+    const auto entsperren = qScopeGuard([this] { Text1->setLocked(false); });
     try {
         eraseBar();
         const QFileInfo info(StandardBefehlsdatei);

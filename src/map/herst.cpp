@@ -275,10 +275,17 @@ void HErst::schliessen()
 
 void HErst::fertig()
 {
+    Form1 *f1 = Form1::instance();
+    // A load is filling the orders box: the line would land inside a loaded
+    // line and be lost when the load counts the orders as saved. The step
+    // stays, so the player finishes once the load is over.
+    if (f1->Text1->locked()) {
+        MsgBox(QStringLiteral("Es ist gerade eine Datei geöffnet!"));
+        return;
+    }
     const QString zeile = Text1->text();
     schliessen();
     // An edit at the end of the orders, so they count as changed.
-    Form1 *f1 = Form1::instance();
     const QString anhang = heerespfad::anBefehle(f1->Text1->text(), zeile);
     f1->Text1->setSelStart(f1->Text1->length());
     f1->Text1->setSelLength(0);

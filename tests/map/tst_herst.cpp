@@ -160,6 +160,30 @@ private slots:
         QCOMPARE(h->List1->count(), 5);
     }
 
+    // "Fertig" while an orders file loads is refused and the wizard stays at its step: every loaded line
+    // stays whole, and the line goes in once the player finishes after the load.
+    void fertigWaitsForALoad()
+    {
+        QByteArray datei = "#BEF 1\r\n";
+        for (int i = 0; datei.size() < 1'000'000; ++i)
+            datei += "GR 81 " + QByteArray::number(i) + "\r\n";
+        schreibeDatei(dir.filePath(QStringLiteral("z.txt")), datei);
+        f1->Text5->setText(QStringLiteral("z.txt"));
+        bisSchritt(6);
+        const QRectF z = kartenmodell::zelle(kartenmodell::spalteVon(13), kartenmodell::zeileVon(13));
+        k->Picture1_MouseDown(1, 0, float(z.center().x()), float(z.center().y()));
+        QTimer::singleShot(0, h, [this] { h->Command2->click(); });
+        f1->verandert = 0; // nothing to ask before the load
+        f1->laden_Click();
+        QCOMPARE(f1->Label3->caption(), QStringLiteral("FERTIG"));
+        QCOMPARE(f1->Text1->text(), QString::fromLatin1(datei));
+        QCOMPARE(dlg.prompts(), QStringList{QStringLiteral("Es ist gerade eine Datei geöffnet!")});
+        QVERIFY(h->isVisible() && HeeresSchritt == 7 && f1->verandert == 0);
+        h->Command2->click();
+        QCOMPARE(f1->Text1->text(), QString::fromLatin1(datei) + QStringLiteral("\r\nRS V10 S2 B13 W"));
+        QVERIFY(!h->isVisible() && HeeresSchritt == 0 && f1->verandert == 1);
+    }
+
     // The list taking the focus, and Enter, choose no kind ("Weiter -->" stays off); a key does; Ctrl+Space keeps it.
     void orderKindOnlyByChoice_data()
     {

@@ -26,6 +26,11 @@ class Form1 : public Form {
 public:
     static Form1 *instance();
     static bool exists();
+    // A file operation refused while another runs; a save under a name or
+    // folder that can't take the file.
+    static inline const QString kBeschaeftigt = QStringLiteral("Es ist gerade eine Datei geöffnet!");
+    static inline const QString kNameFalsch =
+        QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen.");
 
     // ---- controls, by their names
     QFrame *Line1;

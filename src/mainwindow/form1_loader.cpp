@@ -562,7 +562,7 @@ void Form1::auswertungspeicherrrrn_Click()
         return;
     KlickSpielen();
     if (arbeit == 1) {
-        MsgBox(QStringLiteral("Es ist gerade eine Datei geöffnet!"));
+        MsgBox(kBeschaeftigt);
         return;
     }
     arbeit = 1;
@@ -577,9 +577,7 @@ void Form1::auswertungspeicherrrrn_Click()
         daten.append("\r\n", 2);
         codepage::writeFile(datei, daten);
     } catch (const platform::Error &e) {
-        MsgBox(speicherFehler(e, QStringLiteral("Die Auswertung wurde nicht gespeichert."),
-                              QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein "
-                                             "VERZEICHNIS mit gleichem Namen.")));
+        MsgBox(speicherFehler(e, QStringLiteral("Die Auswertung wurde nicht gespeichert."), kNameFalsch));
         arbeit = 0;
         enableFileMenus(true);
         return;

@@ -23,13 +23,10 @@ std::function<QByteArray(const QString &)> Form1::befehleLesen = [](const QStrin
 
 namespace {
 
-const QString kBeschaeftigt = QStringLiteral("Es ist gerade eine Datei geöffnet!");
 // The orders box takes in a piece at some microseconds a line: a piece of
 // many short lines goes in by parts of this many lines, so that the window
 // stays live whatever the lines' length.
 constexpr int kZeilenJeStueck = 2000;
-const QString kNameFalsch =
-    QStringLiteral("Dateiname beinhaltet ungültige Zeichen oder es existiert ein VERZEICHNIS mit gleichem Namen.");
 
 // Key handlers of the orders box and the file name box.
 class TastenFilter : public QObject {

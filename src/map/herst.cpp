@@ -280,16 +280,15 @@ void HErst::fertig()
     // line and be lost when the load counts the orders as saved. The step
     // stays, so the player finishes once the load is over.
     if (f1->Text1->locked()) {
-        MsgBox(QStringLiteral("Es ist gerade eine Datei geöffnet!"));
+        MsgBox(Form1::kBeschaeftigt);
         return;
     }
     const QString zeile = Text1->text();
     schliessen();
-    // An edit at the end of the orders, so they count as changed.
-    const QString anhang = heerespfad::anBefehle(f1->Text1->text(), zeile);
+    // An edit at the end of the orders, so they count as changed; it costs
+    // the line, not the whole orders. The caret goes after it.
+    f1->Text1->anhaengen(heerespfad::anBefehle(f1->Text1->text(), zeile));
     f1->Text1->setSelStart(f1->Text1->length());
-    f1->Text1->setSelLength(0);
-    f1->Text1->setSelText(anhang);
 }
 
 void HErst::Command1_Click()

@@ -111,8 +111,6 @@ void Form2::buildControls()
     Text1->setFontName(QStringLiteral("Courier New"));
     Text1->setFontSize(7.8);
     Text1->setLocked(true);
-    // Locked, the text can still be selected and walked with the keys.
-    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     place(Text1, 120, 3720, 9732, 3200);
 
     Command1 = steuerelement<QPushButton>(c, QStringLiteral("Command1"), 8520, 1440, 1332, 252, QStringLiteral("Geheimbefehle"));

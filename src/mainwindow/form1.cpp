@@ -429,24 +429,29 @@ void Form1::Command2_Click()
 }
 
 namespace {
-int endeFrage(qint16 verandert)
+// The question before the end names first what it would drop unsaved.
+int endeFrage(bool karte, qint16 verandert)
 {
+    QString offen;
+    if (karte)
+        offen += QStringLiteral("Karte noch nicht gespeichert.\r\n");
     if (verandert == 1)
-        return MsgBox(QStringLiteral("Befehle noch nicht gespeichert.\r\nWirklich beenden?"), YesNo | Warning,
-                      QStringLiteral("Befehlswart"));
-    return MsgBox(QStringLiteral("Wirklich beenden?"), YesNo, QStringLiteral("Befehlswart"));
+        offen += QStringLiteral("Befehle noch nicht gespeichert.\r\n");
+    if (offen.isEmpty())
+        return MsgBox(QStringLiteral("Wirklich beenden?"), YesNo, QStringLiteral("Befehlswart"));
+    return MsgBox(offen + QStringLiteral("Wirklich beenden?"), YesNo | Warning, QStringLiteral("Befehlswart"));
 }
 } // namespace
 
 void Form1::ButtonEnde()
 {
-    if (endeFrage(verandert) == Yes)
+    if (endeFrage(karteUngespeichert(), verandert) == Yes)
         endProgram();
 }
 
 void Form1::Form_QueryUnload(qint16 &Cancel, qint16)
 {
-    if (endeFrage(verandert) != Yes)
+    if (endeFrage(karteUngespeichert(), verandert) != Yes)
         Cancel = 1;
 }
 

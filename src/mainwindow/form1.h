@@ -198,6 +198,8 @@ public:
     // ---- map (owned by the map window)
     void HBefErst_Click();
     void starttt_Click();
+    // The map holds changes the end would drop; false while no map window exists.
+    bool karteUngespeichert() const;
 
     // Progress bar on the window's surface.
     void drawBar(double length, bool visible);

@@ -239,6 +239,15 @@ void Feldtafel::aenderungenSpeichern()
     tafelSpeichern(GAlle, true);
 }
 
+bool Feldtafel::eingabenOffen() const
+{
+    if (!feldGewaehlt() || gezeigtesFeld != AktuellesFeld)
+        return false;
+    FeldDaten jetzt = Felder[AktuellesFeld];
+    tafelNach(tafel, jetzt);
+    return !(jetzt == m_basis);
+}
+
 void Feldtafel::tafelSpeichern(unsigned glieder, bool nurGeaenderte)
 {
     // The panel stored into a copy first: a number box without a whole

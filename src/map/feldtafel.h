@@ -74,6 +74,9 @@ public:
     // rest of its record stays as loaded, whatever the panel's rules made
     // of it on the screen.
     void aenderungenSpeichern();
+    // The player changed the panel since the shown field was shown or
+    // stored: a store would change its record.
+    bool eingabenOffen() const;
     void EnableTruen();
     void EnableFalsen();
 

@@ -32,3 +32,5 @@ void Form1::starttt_Click()
     k->setFensterZustand(0);
     k->SetFocus();
 }
+
+bool Form1::karteUngespeichert() const { return Karte::exists() && Karte::instance()->ungespeichert(); }

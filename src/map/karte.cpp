@@ -300,9 +300,12 @@ void Karte::Form_Load()
     FelderWerteInitialisieren();
     EnableFalsen();
     GarNichtsMachen = 0;
+    gespeichert.merken();
     if (QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());
 }
+
+bool Karte::ungespeichert() const { return gespeichert.veraendert() || feldtafel.eingabenOffen(); }
 
 void Karte::Form_Activate()
 {

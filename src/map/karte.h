@@ -27,6 +27,12 @@ public:
 
     // The panel's state and rules, the records' symbols, the guards.
     Feldtafel feldtafel;
+    // The map as last saved or loaded.
+    KartenStand gespeichert;
+    // The player would lose changes of the map by ending now: to its records,
+    // size or field size since the last save or map load, or typed into the
+    // panel and not yet stored.
+    bool ungespeichert() const;
 
     // ---- controls
     QLineEdit *Text1, *Text2;

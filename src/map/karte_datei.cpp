@@ -78,9 +78,10 @@ void Karte::Command7_Click()
     KlickSpielen();
     if (name.isEmpty())
         return;
-    // A name without extension gets ".bwk", which "Load" asks for; the
-    // question before a file is replaced comes after that, in German.
-    if (QFileInfo(name).suffix().isEmpty())
+    // "Load" takes a map only by a name ending in "bwk": a name that ends
+    // otherwise ("Karte 06.12" too) gets ".bwk". The question before a file
+    // is replaced asks about the name written, in German.
+    if (!name.endsWith(QStringLiteral(".bwk"), Qt::CaseInsensitive))
         name += QStringLiteral(".bwk");
     if (QFileInfo::exists(name)
         && MsgBox(QStringLiteral("Die Datei \"%1\" gibt es schon. Soll sie ersetzt werden?")
@@ -100,6 +101,7 @@ void Karte::Command7_Click()
             alt = codepage::readFile(name);
         liest = false;
         codepage::writeFile(name, kartendatei::schreiben(Felder, SpaltenAnzahl, ZeilenAnzahl, alt));
+        gespeichert.merken();
     } catch (const Error &e) {
         MsgBox(QStringLiteral("Die Karte wurde nicht gespeichert.") + kZeile + dateiFehler(e, name, !liest));
     }
@@ -196,6 +198,7 @@ void Karte::Command8_Click()
     FelderWerteInitialisieren();
     kartendatei::uebernehmen(*karte, {Felder, SpaltenAnzahl, ZeilenAnzahl});
     ladenAbschliessen();
+    gespeichert.merken();
 }
 
 // The end of every load: the symbols of all fields drawn afresh from the

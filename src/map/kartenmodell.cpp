@@ -4,6 +4,7 @@
 #include "platform/numbers.h"
 
 #include <QSizeF>
+#include <algorithm>
 #include <cmath>
 
 FelderFeld Felder;
@@ -75,6 +76,32 @@ void FeldDaten::leeren()
     SpielerName = leer;
     SpielerRang = OberHerr = EchtBit = Erzmagier = Drufelbatze = 0;
     SpielerNummer = 0;
+}
+
+void KartenStand::merken()
+{
+    m_spalten = SpaltenAnzahl;
+    m_zeilen = ZeilenAnzahl;
+    m_breite = FeldBreite;
+    m_hoehe = FeldHoehe;
+    const int n = std::clamp(int(SpaltenAnzahl) * int(ZeilenAnzahl), 0, kMaxFelder);
+    m_felder.clear();
+    m_felder.reserve(size_t(n));
+    for (int i = 1; i <= n; ++i)
+        m_felder.push_back(Felder[i]);
+}
+
+bool KartenStand::veraendert() const
+{
+    if (SpaltenAnzahl != m_spalten || ZeilenAnzahl != m_zeilen || FeldBreite != m_breite || FeldHoehe != m_hoehe)
+        return true;
+    for (size_t i = 0; i < m_felder.size(); ++i) {
+        FeldDaten jetzt = Felder[int(i) + 1];
+        jetzt.FeldNummer = m_felder[i].FeldNummer;
+        if (!(jetzt == m_felder[i]))
+            return true;
+    }
+    return false;
 }
 
 FelderFeld::FelderFeld() : m_felder(size())

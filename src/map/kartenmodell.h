@@ -68,6 +68,20 @@ struct KartenDaten {
     qint16 &zeilen;  // H
 };
 
+// The map as the player last saved or loaded it, or found it when the map
+// window opened: its size, field size and records. What showing a field
+// writes into its record (the field's number) is no change of the player's.
+class KartenStand {
+public:
+    void merken();
+    bool veraendert() const;
+
+private:
+    qint16 m_spalten = 0, m_zeilen = 0;
+    double m_breite = 0, m_hoehe = 0;
+    std::vector<FeldDaten> m_felder;
+};
+
 // ---- globals of the map editor, zero until set
 extern qint16 SpaltenAnzahl;   // W; 0 = no map yet
 extern qint16 ZeilenAnzahl;    // H

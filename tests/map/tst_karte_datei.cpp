@@ -1,6 +1,8 @@
 // The map window's Save and Load: dialogs and proposals, a load that changes nothing unless the
 // file is whole, a round trip that keeps every field, imports that redraw the symbols, series.
+#include "mainwindow/form1.h"
 #include "map/dateidialog.h"
+#include "map/groesse.h"
 #include "map/karte.h"
 #include "map/ladenmenu.h"
 #include "testmain.h"
@@ -324,6 +326,122 @@ private slots:
         speichern(pfad(QStringLiteral("ohne.bwk")));
         QCOMPARE(dlg.boxen.size(), 2);
         QCOMPARE(liesDatei(pfad(QStringLiteral("ohne.bwk"))).size(), 9 * 176);
+    }
+
+    // Every map "Save" writes ends in ".bwk", in any case, so that "Load"
+    // takes it again; the question before a file is replaced names it.
+    void gespeicherteKarteLaedtWieder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("mit Punkt") << "Karte 06.12" << "Karte 06.12.bwk";
+        QTest::newRow("andere Endung") << "Zug 7.txt" << "Zug 7.txt.bwk";
+        QTest::newRow("bwk ohne Punkt") << "Kartebwk" << "Kartebwk.bwk";
+        QTest::newRow("BWK") << "Karte.BWK" << "Karte.BWK";
+    }
+    void gespeicherteKarteLaedtWieder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, datei);
+        neueKarte(4, 3);
+        klick(5);
+        k->TxtFeldName->setText(QStringLiteral("Furt"));
+        speichern(pfad(name));
+        QCOMPARE(liesDatei(pfad(datei)).size(), 13 * 176);
+        QCOMPARE(QFile::exists(pfad(name)), name == datei);
+        speichern(pfad(name)); // answered No
+        QCOMPARE(dlg.prompts(), QStringList{QStringLiteral("Die Datei \"%1\" gibt es schon. Soll sie ersetzt werden?").arg(datei)});
+        dlg.leeren();
+        neueKarte(3, 2);
+        laden(1, pfad(datei));
+        QVERIFY(dlg.boxen.isEmpty());
+        QVERIFY(SpaltenAnzahl == 4 && ZeilenAnzahl == 3);
+        QCOMPARE(Felder[5].FeldName, QStringLiteral("Furt").leftJustified(30));
+    }
+
+    // The end asks about a map with changes since its last save or load,
+    // the unstored panel included, before the orders; No keeps everything.
+    void endeFragtNachDerKarte_data()
+    {
+        QTest::addColumn<QString>("tat");
+        QTest::addColumn<bool>("befehle"); // the orders unsaved too
+        QTest::addColumn<bool>("karte");   // asked about the map
+        QTest::newRow("nichts") << "" << false << false;
+        QTest::newRow("Name getippt") << "Name" << false << true;
+        QTest::newRow("Name getippt, Befehle") << "Name" << true << true;
+        QTest::newRow("Name gespeichert") << "Name, weiter" << false << true;
+        QTest::newRow("Burg gewählt") << "Burg" << false << true;
+        QTest::newRow("nur angeklickt") << "Klick" << true << false;
+        QTest::newRow("Name, dann gespeichert") << "Name, Save" << false << false;
+        QTest::newRow("Name, dann geladen") << "Name, Load" << false << false;
+        QTest::newRow("Morveldatei") << "Import" << false << true;
+        QTest::newRow("Feldgrösse") << "Size" << false << true;
+        QTest::newRow("neue Karte") << "New" << false << true;
+    }
+    void endeFragtNachDerKarte()
+    {
+        QFETCH(QString, tat);
+        QFETCH(bool, befehle);
+        QFETCH(bool, karte);
+        Form1 *f = hauptfenster(dir.path());
+        int beendet = 0;
+        Form1::endProgram = [&] { ++beendet; };
+        neueKarte(3, 2);
+        dlg.leeren(); // the main window's first start tells of the screen
+        QFile::remove(pfad(QStringLiteral("ende.bwk")));
+        speichern(pfad(QStringLiteral("ende.bwk")));
+        QVERIFY(QFile::exists(pfad(QStringLiteral("ende.bwk"))) && dlg.boxen.isEmpty());
+        if (tat.startsWith(QLatin1String("Name"))) {
+            klick(2);
+            k->TxtFeldName->setText(QStringLiteral("Furt"));
+        }
+        if (tat == QLatin1String("Name, weiter") || tat == QLatin1String("Klick"))
+            klick(3);
+        if (tat == QLatin1String("Burg")) {
+            klick(4);
+            k->TxtBurgArt->setCurrentIndex(2);
+        }
+        if (tat == QLatin1String("Name, Save")) {
+            dlg.antworten << platform::Yes;
+            speichern(pfad(QStringLiteral("ende.bwk")));
+        }
+        if (tat == QLatin1String("Name, Load"))
+            laden(1, pfad(QStringLiteral("karte.bwk"))); // another map
+        if (tat == QLatin1String("Import")) {
+            schreibeDatei(pfad(QStringLiteral("V004s001.z00")), "#F 2\r\nTerr=1\r\n");
+            laden(2, pfad(QStringLiteral("V004s001.z00")));
+        }
+        if (tat == QLatin1String("Size")) {
+            Groesse *g = Groesse::instance();
+            g->Text1->setText(QStringLiteral("6000"));
+            g->Text2->setText(QStringLiteral("5000"));
+            g->Command1_Click();
+        }
+        if (tat == QLatin1String("New"))
+            neueKarte(4, 2);
+        const FeldDaten feld2 = Felder[2];
+        f->verandert = befehle ? 1 : 0;
+        dlg.leeren();
+        dlg.antworten = {platform::No, platform::No};
+        f->beend->trigger();
+        f->close();
+        QString frage = QStringLiteral("Wirklich beenden?");
+        if (befehle)
+            frage.prepend(QStringLiteral("Befehle noch nicht gespeichert.\r\n"));
+        if (karte)
+            frage.prepend(QStringLiteral("Karte noch nicht gespeichert.\r\n"));
+        QCOMPARE(dlg.prompts(), QStringList(2, frage));
+        for (const auto &box : dlg.boxen) {
+            QCOMPARE(box.buttons, befehle || karte ? platform::YesNo | platform::Warning : int(platform::YesNo));
+            QCOMPARE(box.title, QStringLiteral("Befehlswart"));
+        }
+        QCOMPARE(beendet, 0);
+        QVERIFY(Felder[2] == feld2);
+        // Yes ends.
+        dlg.antworten = {platform::Yes};
+        f->beend->trigger();
+        QCOMPARE(beendet, 1);
+        Form1::endProgram = [] {};
     }
 
     void speichernPruefterVorher()

@@ -45,10 +45,11 @@ const Table &table(Charset cs)
     return cs == Charset::Oem ? oem : win;
 }
 
-// Why the save's new file could not be made or named: an entry of our own in
-// the same folder shows whether the disk has no room for one (no free inode,
-// a quota reached) or the name, the folder or the rights are to blame.
-int keinNeuerEintrag(const QString &path)
+// The error number for a save whose new file could not be made or named: 61
+// when the disk has no room for an entry (no free inode, a quota reached),
+// as an entry of our own in the same folder shows; else 75, the name, the
+// folder or the rights are to blame.
+int eintragsFehler(const QString &path)
 {
     // The new file goes beside the file a link points to.
     QFileInfo fi(path);
@@ -139,7 +140,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
         platform::raise(75);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
-        platform::raise(keinNeuerEintrag(path));
+        platform::raise(eintragsFehler(path));
     // The bytes go straight to the new file and to the disk, each step
     // checked: a short write kept in the save file's buffer would fail only
     // when it is flushed at the commit, which renames the cut file over the
@@ -165,7 +166,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
     // The new file may get its entry in the folder only here, as it takes the
     // old one's name: that fails for the name or for lack of room.
     if (!f.commit())
-        platform::raise(keinNeuerEintrag(path));
+        platform::raise(eintragsFehler(path));
 }
 
 } // namespace codepage

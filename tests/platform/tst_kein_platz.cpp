@@ -53,12 +53,16 @@ private:
     void (*m_signal)(int) = SIG_DFL;
 };
 
-// While not 0, writes / syncs of regular files in g_ordner fail with this error number.
+// While not 0, writes / syncs of regular files in g_ordner, renames to a
+// name there and new entries made there by the save's probe fail with this
+// error number.
 std::atomic<int> g_writeFehler{0};
 std::atomic<int> g_fsyncFehler{0};
+std::atomic<int> g_renameFehler{0};
+std::atomic<int> g_eintragFehler{0};
 char g_ordner[PATH_MAX];
 
-// Arms one of the two for a folder while it lives; with none, nothing fails.
+// Arms one of them for a folder while it lives; with none, nothing fails.
 class Stoerung {
 public:
     Stoerung(std::atomic<int> *art, int fehler, const QString &ordner) : m_art(art)
@@ -92,6 +96,12 @@ bool getroffen(int fd)
     errno = errnoVorher;
     return n > ssize_t(m) && std::memcmp(ziel, g_ordner, m) == 0 && ziel[m] == '/';
 }
+
+bool imOrdner(const char *pfad)
+{
+    const size_t m = std::strlen(g_ordner);
+    return std::strncmp(pfad, g_ordner, m) == 0 && pfad[m] == '/';
+}
 } // namespace
 
 // They take the C library's place in the whole process, the program's code included.
@@ -115,6 +125,28 @@ extern "C" int fsync(int fd)
         return -1;
     }
     return echt(fd);
+}
+
+extern "C" int rename(const char *alt, const char *neu)
+{
+    using Echt = int (*)(const char *, const char *);
+    static const Echt echt = reinterpret_cast<Echt>(dlsym(RTLD_NEXT, "rename"));
+    if (const int fehler = g_renameFehler.load(); fehler != 0 && imOrdner(neu)) {
+        errno = fehler;
+        return -1;
+    }
+    return echt(alt, neu);
+}
+
+extern "C" int mkostemp(char *vorlage, int flags)
+{
+    using Echt = int (*)(char *, int);
+    static const Echt echt = reinterpret_cast<Echt>(dlsym(RTLD_NEXT, "mkostemp"));
+    if (const int fehler = g_eintragFehler.load(); fehler != 0 && imOrdner(vorlage)) {
+        errno = fehler;
+        return -1;
+    }
+    return echt(vorlage, flags);
 }
 
 namespace {
@@ -312,19 +344,29 @@ private slots:
 
     void fehlerBeimSchreiben_data()
     {
-        QTest::addColumn<QString>("was");     // write, fsync, Eintrag (no free one), Name
+        QTest::addColumn<QString>("was");     // write, fsync, rename, Eintrag (no free one), Name
         QTest::addColumn<int>("fehler");      // the error number the call fails with
+        QTest::addColumn<int>("probe");       // the error number a new entry of the save's own fails with
         QTest::addColumn<int>("nummer");      // what writeFile raises
         QTest::addColumn<QString>("meldung"); // what the orders save says instead; empty: writeFile alone
-        QTest::newRow("write, EIO") << "write" << EIO << 57 << QString();
-        QTest::newRow("fsync, EIO") << "fsync" << EIO << 57 << QString();
-        QTest::newRow("fsync, ENOSPC") << "fsync" << ENOSPC << 61 << QString();
+        QTest::newRow("write, EIO") << "write" << EIO << 0 << 57 << QString();
+        QTest::newRow("fsync, EIO") << "fsync" << EIO << 0 << 57 << QString();
+        QTest::newRow("fsync, ENOSPC") << "fsync" << ENOSPC << 0 << 61 << QString();
         // The disk has room for bytes but none for the new file's entry.
-        QTest::newRow("kein freier Eintrag") << "Eintrag" << 0 << 61 << QString();
+        QTest::newRow("kein freier Eintrag") << "Eintrag" << 0 << 0 << 61 << QString();
+        // The new file takes the old one's name last: with no room for an
+        // entry that fails for lack of room, else the name is to blame.
+        QTest::newRow("Umbenennen, kein Platz") << "rename" << ENOSPC << ENOSPC << 61 << QString();
+        QTest::newRow("Umbenennen, Kontingent") << "rename" << EDQUOT << EDQUOT << 61 << QString();
+        QTest::newRow("Umbenennen, anderer Grund") << "rename" << EACCES << 0 << 75 << QString();
         // The new file's name would pass the length limit: the name is to blame, not the disk.
-        QTest::newRow("Name am Limit") << "Name" << 0 << 75 << QString();
+        QTest::newRow("Name am Limit") << "Name" << 0 << 0 << 75 << QString();
+        QTest::newRow("Befehle, Umbenennen ohne Platz")
+            << "rename" << ENOSPC << ENOSPC << 61
+            << QStringLiteral("Die Befehle wurden nicht gespeichert.\r\nAuf dem Datenträger ist nicht genug Platz. "
+                              "Eine vorhandene Datei bleibt, wie sie war.");
         QTest::newRow("Befehle, write EIO")
-            << "write" << EIO << 57
+            << "write" << EIO << 0 << 57
             << QStringLiteral("Die Befehle wurden nicht gespeichert.\r\nBeim Schreiben ist ein Fehler aufgetreten "
                               "(Fehler beim Lesen oder Schreiben auf dem Gerät). Eine vorhandene Datei bleibt, "
                               "wie sie war.");
@@ -333,6 +375,7 @@ private slots:
     {
         QFETCH(QString, was);
         QFETCH(int, fehler);
+        QFETCH(int, probe);
         QFETCH(int, nummer);
         QFETCH(QString, meldung);
         QTemporaryDir ordner;
@@ -349,9 +392,10 @@ private slots:
         } else {
             schreibeDatei(datei, kAlt);
             QCOMPARE(liesDatei(datei), kAlt);
-            std::atomic<int> *art = was == QLatin1String("write")   ? &g_writeFehler
-                                    : was == QLatin1String("fsync") ? &g_fsyncFehler
-                                                                    : nullptr;
+            std::atomic<int> *art = was == QLatin1String("write")    ? &g_writeFehler
+                                    : was == QLatin1String("fsync")  ? &g_fsyncFehler
+                                    : was == QLatin1String("rename") ? &g_renameFehler
+                                                                     : nullptr;
             if (!meldung.isEmpty()) {
                 f->Text5->setText(datei);
                 f->Text1->setText(QStringLiteral("AB 1"));
@@ -359,6 +403,7 @@ private slots:
             dlg.leeren();
             {
                 const Stoerung s(art, fehler, ordner.path());
+                const Stoerung voll(probe ? &g_eintragFehler : nullptr, probe, ordner.path());
                 if (meldung.isEmpty())
                     a.nummer = fehlerNummer([&] { codepage::writeFile(datei, "neue Datei\r\n"); });
                 else

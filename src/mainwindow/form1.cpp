@@ -194,6 +194,8 @@ void Form1::buildControls()
     connect(Dir1, &DirListBox::clicked, this, &Form1::Dir1_Click);
     connect(Dir1, &DirListBox::changed, this, &Form1::Dir1_Change);
 
+    for (QComboBox *liste : {Combo1, Combo2, Combo3})
+        platform::nurGewaehlt(liste);
     c->installEventFilter(this);
     menuKeysWinOver({Text1, Text2, Text6, Text3, Text4, Text5, Combo1, Combo2, Combo3, List1, File1, Dir1});
     setCancelButton(Command2);

@@ -13,8 +13,8 @@
 #include "platform/units.h"
 
 #include <QDir>
-#include <QScopeGuard>
 #include <new>
+#include <optional>
 
 using namespace platform;
 
@@ -40,8 +40,10 @@ void Form1::lad()
     }
 
     // The orders box takes the report's head line once it is found, over
-    // what would be typed there meanwhile: it takes no keys while it is sought.
-    const auto entsperren = qScopeGuard([this] { Text1->setLocked(false); });
+    // what would be typed there meanwhile: it is locked while the line is
+    // sought, and takes keys again once it is found, at the end of a report
+    // without one, at a stop or at a fault.
+    std::optional<Sperre> sperre;
     try {
         arbeit = 0;
         u = 0;
@@ -68,7 +70,7 @@ void Form1::lad()
         Inhalt.clear();
         anfang.clear();
         Text1->setText(QString());
-        Text1->setLocked(true);
+        sperre.emplace(Text1);
         Command3->show();
 
         const QByteArray daten = codepage::readFile(datei);
@@ -133,7 +135,7 @@ void Form1::lad()
         for (qsizetype i = 0;; ++i) {
             if (i >= laenge) {
                 // Slow path: no complete head line in the file; it is shown as scanned.
-                Text1->setLocked(false);
+                sperre.reset();
                 Inhalt = scan.shown();
                 zeigeZeichensatz();
                 if (!berichtZeigen(reportText(Inhalt))) {
@@ -151,7 +153,7 @@ void Form1::lad()
                 Inhalt = scan.shown();
                 anfang = scan.headLine();
                 Text1->setText(codepage::decode(anfang));
-                Text1->setLocked(false);
+                sperre.reset();
                 ladschnell();
                 return;
             }

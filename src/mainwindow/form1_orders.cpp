@@ -12,8 +12,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QScopeGuard>
 #include <new>
+#include <optional>
 
 using namespace platform;
 
@@ -28,43 +28,21 @@ namespace {
 // stays live whatever the lines' length.
 constexpr int kZeilenJeStueck = 2000;
 
-// Key handlers of the orders box and the file name box.
+// Enter in the file name box.
 class TastenFilter : public QObject {
 public:
     explicit TastenFilter(Form1 *f) : QObject(f), m_f(f) {}
 
     bool eventFilter(QObject *o, QEvent *e) override
     {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        auto *ke = static_cast<QKeyEvent *>(e);
-        if (o == m_f->Text5) {
-            if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+        if (o == m_f->Text5 && e->type() == QEvent::KeyPress) {
+            const int taste = static_cast<QKeyEvent *>(e)->key();
+            if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
                 int k = 13;
                 m_f->Text5_KeyPress(k);
             }
-            return false;
         }
-        if (o != m_f->Text1)
-            return false;
-        const QString t = ke->text();
-        if (t.size() != 1 || (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-            return false;
-        const int vorher = t.at(0).unicode();
-        // A letter the orders file cannot hold would be saved as '?'.
-        if (!codepage::encodable(t))
-            return true;
-        int k = vorher;
-        m_f->Text1_KeyPress(k);
-        if (k == vorher)
-            return false;
-        if (k != 0) {
-            // The changed key goes in as if typed; it passes here unchanged.
-            QKeyEvent neu(QEvent::KeyPress, ke->key(), ke->modifiers(), QString(QChar(char16_t(k))),
-                          ke->isAutoRepeat(), ke->count());
-            QCoreApplication::sendEvent(o, &neu);
-        }
-        return true;
+        return false;
     }
 
 private:
@@ -98,9 +76,20 @@ void ladenFehler(Form1 &f, int number, bool menusAus)
 
 void Form1::connectOrderHandlers()
 {
-    auto *filter = new TastenFilter(this);
-    Text1->installEventFilter(filter);
-    Text5->installEventFilter(filter);
+    Text5->installEventFilter(new TastenFilter(this));
+    // The orders box shows what the orders file will hold, whatever way a
+    // text comes in; typed letters pass the key handler.
+    Text1->setZeichensatz(codepage::Charset::Windows);
+    Text1->setTasten([this](const QString &getippt) {
+        QString r;
+        for (const QChar c : getippt) {
+            int k = c.unicode();
+            Text1_KeyPress(k);
+            if (k != 0)
+                r += QChar(char16_t(k));
+        }
+        return r;
+    });
 }
 
 void Form1::Text1_Change()
@@ -184,9 +173,9 @@ void Form1::laden_Click()
         return;
 
     bool menusAus = false;
-    // Locked while the file goes in, as the report box is: a key typed
-    // meanwhile would land inside a loaded line.
-    const auto entsperren = qScopeGuard([this] { Text1->setLocked(false); });
+    // Locked while the file goes in, to the load's end, its stop or its
+    // fault: a key typed meanwhile would land inside a loaded line.
+    std::optional<Sperre> sperre;
     try {
         eraseBar();
         const QFileInfo info(StandardBefehlsdatei);
@@ -202,7 +191,7 @@ void Form1::laden_Click()
         Label1->setCaption(StandardBefehlsdatei + QStringLiteral(" , ") + str(laenge) + QStringLiteral(" Bytes"));
         enableFileMenus(false);
         menusAus = true;
-        Text1->setLocked(true);
+        sperre.emplace(Text1);
         zeitsek = CLng(Timer());
         arbeit = 1;
         Command3->show();

@@ -116,8 +116,8 @@ void Karte::buildControls()
     auto liste = [this, c](const char *name, double t, const QStringList &eintraege) {
         auto *cb = new QComboBox(c);
         cb->setObjectName(QLatin1String(name));
-        cb->setFocusPolicy(Qt::StrongFocus); // the wheel alone gives no focus
-        cb->installEventFilter(this);
+        platform::nurGewaehlt(cb);
+        cb->installEventFilter(this); // for the tooltip
         cb->addItems(eintraege);
         cb->setMaxVisibleItems(eintraege.size());
         place(cb, 5400, t, 1692, 288);
@@ -364,14 +364,9 @@ bool Karte::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    if (event->type() == QEvent::Wheel) {
-        if (watched == Picture1 || watched == Picture2) {
-            radDrehen(static_cast<QWheelEvent *>(event));
-            return true;
-        }
-        // A panel list takes the wheel only while it has the focus.
-        if (auto *w = qobject_cast<QWidget *>(watched); w && !w->hasFocus())
-            return true;
+    if (event->type() == QEvent::Wheel && (watched == Picture1 || watched == Picture2)) {
+        radDrehen(static_cast<QWheelEvent *>(event));
+        return true;
     }
     if (auto *cb = qobject_cast<QComboBox *>(watched); cb && event->type() == QEvent::ToolTip) {
         // An entry wider than its list box shows whole in a tooltip.

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -97,12 +98,10 @@ QByteArray encode(const QString &text, Charset cs)
 
 bool encodable(const QString &text, Charset cs)
 {
-    const Table &t = table(cs);
-    for (QChar ch : text)
-        if (!t.fromUnicode.contains(ch.unicode()))
-            return false;
-    return true;
+    return std::all_of(text.cbegin(), text.cend(), [cs](QChar ch) { return encodable(ch, cs); });
 }
+
+bool encodable(QChar c, Charset cs) { return table(cs).fromUnicode.contains(c.unicode()); }
 
 void nextLine(const QByteArray &data, qsizetype &pos, qsizetype &start, qsizetype &length)
 {

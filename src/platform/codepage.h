@@ -14,6 +14,7 @@ QString decode(const QByteArray &bytes, Charset cs = Charset::Windows);
 QByteArray encode(const QString &text, Charset cs = Charset::Windows);
 // True when every character of the text has a byte in the set.
 bool encodable(const QString &text, Charset cs = Charset::Windows);
+bool encodable(QChar c, Charset cs = Charset::Windows);
 
 // One line of a text file, without a copy: the line is
 // data[start, start + length). It ends at CR or at CR LF, a lone LF stays

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 #include "platform/units.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -151,6 +152,25 @@ void platform::alsBildknopf(QPushButton *knopf)
     knopf->setIcon(bildknopfBild());
     // The picture shrinks to the button where the screen's DPI makes it small.
     knopf->setIconSize(QSize(84, 95).boundedTo(knopf->size() - QSize(6, 6)));
+}
+
+namespace {
+// Eats the wheel over a list that has no focus.
+class RadOhneFokus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        return e->type() == QEvent::Wheel && !static_cast<QWidget *>(o)->hasFocus();
+    }
+};
+} // namespace
+
+void platform::nurGewaehlt(QComboBox *liste)
+{
+    static RadOhneFokus *filter = new RadOhneFokus(qApp);
+    liste->setFocusPolicy(Qt::StrongFocus); // the wheel alone gives no focus
+    liste->installEventFilter(filter);
 }
 
 // ---------------------------------------------------------------- Label

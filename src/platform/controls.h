@@ -24,6 +24,9 @@ QStringList schriftAuswahl();
 // made one: the picture, no caption.
 QIcon bildknopfBild();
 void alsBildknopf(QPushButton *knopf);
+// A list whose entry changes by the player's choice alone: the wheel turned
+// while the mouse passes over it changes nothing unless it has the focus.
+void nurGewaehlt(QComboBox *liste);
 }
 
 // A label whose caption is plain text.

@@ -1,6 +1,7 @@
 #include "platform/textbox.h"
 #include "platform/controls.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScopedValueRollback>
@@ -54,9 +55,22 @@ TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
     setFont(platform::font(m_fontName, m_fontSize));
+    // Where an edit of the player's changed the shown text, so that a lone
+    // CR and a lone LF it brings together are shown as the line end they are.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int pos, int, int dazu) {
+        if (m_setting)
+            return;
+        m_nahtVon = m_nahtVon < 0 ? pos : std::min(m_nahtVon, pos);
+        m_nahtBis = std::max(m_nahtBis, pos + dazu);
+    });
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (m_setting)
             return;
+        if (m_nahtVon >= 0) {
+            const int von = m_nahtVon, bis = m_nahtBis;
+            m_nahtVon = m_nahtBis = -1;
+            paareVerbinden(von, bis);
+        }
         m_dirty = true;
         m_auswahl.start = -1;
         emit changed();
@@ -122,7 +136,6 @@ QString TextBox::fromDisplay(const QString &display, const QList<int> &umbrueche
         const QChar ch = display.at(i);
         switch (ch.unicode()) {
         case QChar::ParagraphSeparator:
-        case QChar::LineSeparator:
         case u'\n':
             if (k < umbrueche.size() && umbrueche.at(k) == i)
                 ++k;
@@ -321,35 +334,162 @@ bool TextBox::event(QEvent *e)
             focusNextPrevChild(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
             return true;
         }
+        if (isReadOnly())
+            return QPlainTextEdit::event(e);
         // Return ends a line with any modifier: Shift would put in a break
         // inside the line that no file holds.
-        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && !isReadOnly()) {
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
             einfuegen(QStringLiteral("\n"));
             return true;
+        }
+        // A character deleted alone is a step of its own to undo, so that
+        // the line end it may make of a lone CR and LF goes with it.
+        const Qt::KeyboardModifiers mod = k->modifiers() & ~Qt::KeypadModifier;
+        if (((k->key() == Qt::Key_Backspace && (mod == Qt::NoModifier || mod == Qt::ShiftModifier))
+             || (k->key() == Qt::Key_Delete && mod == Qt::NoModifier))
+            && !textCursor().hasSelection()) {
+            QTextCursor c = textCursor();
+            if (k->key() == Qt::Key_Backspace ? c.atStart() : c.atEnd())
+                return true;
+            c.beginEditBlock();
+            if (k->key() == Qt::Key_Backspace)
+                c.deletePreviousChar();
+            else
+                c.deleteChar();
+            c.endEditBlock();
+            setTextCursor(c);
+            ensureCursorVisible();
+            return true;
+        }
+        // A typed letter passes the gate; keys that edit or move, and
+        // shortcuts, pass as they are.
+        const QString t = k->text();
+        const bool zeichen = !t.isEmpty() && std::none_of(t.cbegin(), t.cend(), [](QChar c) {
+            return c.unicode() < 0x20 || c.unicode() == 0x7F;
+        });
+        if (zeichen && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            const QString r = eingang(t, true);
+            // The mark of a lone CR or LF goes in as pasted text does.
+            if (r.contains(QChar(kCrMark)) || r.contains(QChar(kLfMark))) {
+                einfuegen(r);
+                return true;
+            }
+            if (r != t) {
+                if (!r.isEmpty()) {
+                    QKeyEvent neu(QEvent::KeyPress, k->key(), k->modifiers(), r, k->isAutoRepeat(), k->count());
+                    QPlainTextEdit::event(&neu);
+                }
+                return true;
+            }
         }
     }
     return QPlainTextEdit::event(e);
 }
 
-// Pasted or dropped text: a line or paragraph separator in it ends a line.
-void TextBox::insertFromMimeData(const QMimeData *source)
+// An input method's letters (a dead key's, a compose sequence's) are typed
+// text: they go in by the gate, as plain text; its preedit shows as sent.
+void TextBox::inputMethodEvent(QInputMethodEvent *e)
 {
-    if (isReadOnly() || !source || !source->hasText()) {
-        QPlainTextEdit::insertFromMimeData(source);
+    if (isReadOnly()) {
+        e->ignore();
         return;
     }
-    einfuegen(source->text());
+    if (e->commitString().isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(e);
+        return;
+    }
+    const QString r = eingang(e->commitString(), true);
+    QInputMethodEvent rest(e->preeditString(), e->attributes());
+    if (e->replacementLength() == 0)
+        einfuegen(r);
+    else
+        rest.setCommitString(r, e->replacementStart(), e->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&rest);
+    e->accept();
+}
+
+// A locked box is no place for an input method: a dead key then comes as
+// a key, which the box refuses.
+QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (query == Qt::ImEnabled && isReadOnly())
+        return false;
+    return QPlainTextEdit::inputMethodQuery(query);
+}
+
+// Pasted or dropped text (a middle click too) goes in by the gate, as it is:
+// a separator ends a line, and only what the box may hold goes in.
+void TextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (isReadOnly() || !source || !source->hasText())
+        return;
+    einfuegen(eingang(source->text(), false));
+}
+
+// The gate: what the player puts in, made what the box may hold.
+QString TextBox::eingang(QString text, bool getippt) const
+{
+    text.replace(QChar::LineSeparator, QChar::ParagraphSeparator);
+    if (getippt && m_tasten)
+        text = m_tasten(text);
+    if (m_zeichensatz) {
+        const codepage::Charset cs = *m_zeichensatz;
+        // Line ends and the marks of a lone CR or LF stand for bytes of the file.
+        text.removeIf([cs](QChar c) {
+            return c != QChar::ParagraphSeparator && c != u'\n' && c != u'\r' && c != QChar(kCrMark)
+                   && c != QChar(kLfMark) && !codepage::encodable(c, cs);
+        });
+    }
+    return text;
 }
 
 // What the player puts in at the caret goes in plain: a line break in it
 // never takes the mark of a break of the box's own from a format nearby.
-void TextBox::einfuegen(QString text)
+// Nothing left of it changes nothing, a selection included.
+void TextBox::einfuegen(const QString &text)
 {
-    text.replace(QChar::LineSeparator, QChar::ParagraphSeparator);
+    if (text.isEmpty())
+        return;
+    // One step to undo, with the line end it may make of a lone CR and LF.
     QTextCursor c = textCursor();
+    c.beginEditBlock();
     c.insertText(text, QTextCharFormat());
+    c.endEditBlock();
     setTextCursor(c);
     ensureCursorVisible();
+}
+
+// A lone CR and a lone LF that an edit brought together, side by side or
+// across breaks of the box's own, are the file's line end: shown as one, in
+// the same step to undo as the edit. The text stays as it is.
+void TextBox::paareVerbinden(int von, int bis)
+{
+    QTextDocument *doc = document();
+    const int ende = doc->characterCount() - 1; // the last line's end is no character
+    auto eigenerUmbruch = [doc, ende](int p) {
+        return p < ende && doc->characterAt(p) == QChar::ParagraphSeparator
+               && doc->findBlock(p + 1).charFormat().hasProperty(kEigenerUmbruch);
+    };
+    von = std::max(0, von - 1);
+    while (von > 0 && eigenerUmbruch(von))
+        --von;
+    bis = std::min(ende, bis + 1);
+    for (int p = bis - 1; p >= von; --p) {
+        if (doc->characterAt(p) != QChar(kCrMark))
+            continue;
+        int q = p + 1;
+        while (eigenerUmbruch(q))
+            ++q;
+        if (q >= ende || doc->characterAt(q) != QChar(kLfMark))
+            continue;
+        const QScopedValueRollback<bool> vonCode(m_setting, true);
+        QTextCursor c(doc);
+        c.joinPreviousEditBlock();
+        c.setPosition(p);
+        c.setPosition(q + 1, QTextCursor::KeepAnchor);
+        c.insertText(QStringLiteral("\n"), QTextCharFormat());
+        c.endEditBlock();
+    }
 }
 
 // Marks the box's own breaks, out of the undo history: no edit.

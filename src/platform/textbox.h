@@ -1,7 +1,11 @@
 // The multi-line text box that keeps the exact text.
 #pragma once
 
+#include "platform/codepage.h"
+
 #include <QPlainTextEdit>
+#include <functional>
+#include <optional>
 
 // Multi-line text box. Qt's editor turns CR, LF and CR LF each into a line
 // break; this box shows a lone CR or LF as a mark and counts CR LF as two
@@ -41,6 +45,16 @@ public:
     QString selText() const;
     void setSelText(const QString &replacement);
 
+    // What the player puts in, by key, input method, paste or drop, passes
+    // one gate; a locked box takes nothing by any way. A separator in it
+    // ends a line. Typed text (keys, an input method's letters) passes
+    // `tasten` first, which returns what goes in instead.
+    using Tasten = std::function<QString(const QString &getippt)>;
+    void setTasten(Tasten tasten) { m_tasten = std::move(tasten); }
+    // The character set of the file the text is saved to: the box takes no
+    // character that it lacks, so that it shows what the file will hold.
+    void setZeichensatz(codepage::Charset cs) { m_zeichensatz = cs; }
+
     // While a fill runs, the lock takes effect at its end.
     void setLocked(bool locked);
     bool locked() const { return m_fuellung.laeuft ? m_fuellung.gesperrt : isReadOnly(); }
@@ -62,6 +76,8 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
     bool event(QEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 private:
     int displayPos(int exact) const;
@@ -70,7 +86,9 @@ private:
     bool auswahlWieGesetzt() const;
 
     void sperren(bool gesperrt);
-    void einfuegen(QString text);
+    QString eingang(QString text, bool getippt) const;
+    void einfuegen(const QString &text);
+    void paareVerbinden(int von, int bis);
     void umbruecheMarkieren();
     void fuellungAbschliessen();
 
@@ -81,6 +99,10 @@ private:
     bool m_mitUmbruechen = false;
     mutable bool m_dirty = false;
     bool m_setting = false;
+    Tasten m_tasten;
+    std::optional<codepage::Charset> m_zeichensatz;
+    // Where the player's last edit changed the shown text, in shown positions.
+    int m_nahtVon = -1, m_nahtBis = -1;
     // A text going in by pieces: its shown form, how far it is in, and the
     // lock the box takes on at the end.
     struct {
@@ -96,4 +118,23 @@ private:
     } m_auswahl;
     QString m_fontName = QStringLiteral("MS Sans Serif");
     double m_fontSize = 8.25;
+};
+
+// Locks a box while it lives, or until loesen(): the box takes keys again on
+// every way out of the work that needs it locked.
+class Sperre {
+public:
+    explicit Sperre(TextBox *box) : m_box(box) { m_box->setLocked(true); }
+    ~Sperre() { loesen(); }
+    Sperre(const Sperre &) = delete;
+    Sperre &operator=(const Sperre &) = delete;
+    void loesen()
+    {
+        if (m_box)
+            m_box->setLocked(false);
+        m_box = nullptr;
+    }
+
+private:
+    TextBox *m_box;
 };

@@ -2,6 +2,7 @@
 // and capitals mode; font name and size of the orders and report boxes.
 #include "core/globals.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/form6.h"
 #include "platform/errors.h"
 #include "testmain.h"
 #include "testsupport.h"
@@ -210,9 +211,9 @@ private slots:
     }
 
     // The load puts what it reads at the end of the box, its first byte
-    // alone: a CR LF split so is one line end. The box takes no keys until
-    // the load ends, so every loaded line stays as in the file; then the
-    // player writes on and saves with F2.
+    // alone: a CR LF split so is one line end. The box takes no keys and no
+    // dead keys' letters until the load ends, so every loaded line stays as
+    // in the file; then the player writes on and saves with F2.
     void loadAppendsWhatItReads_data()
     {
         QTest::addColumn<QByteArray>("datei");
@@ -241,6 +242,9 @@ private slots:
             gesperrt = f->Text1->isReadOnly();
             f->Text1->moveCursor(QTextCursor::End);
             tippe(f->Text1, getippt);
+            // Dead keys' letters come by the input method.
+            if (!getippt.isEmpty())
+                eingeben(*f->Text1, QStringLiteral("Eingabemethode"), QStringLiteral("éŵ"));
         });
         f->laden_Click();
         QVERIFY(gesperrt);
@@ -325,14 +329,21 @@ private slots:
     void otherLoadErrorEndsTheLoad()
     {
         schreibe(kName, "AB 1\r\n");
-        Form1::befehleLesen = [](const QString &) -> QByteArray { platform::raise(5); };
+        // The file is read once the box is locked for it.
+        bool gesperrt = false;
+        Form1::befehleLesen = [&](const QString &) -> QByteArray {
+            gesperrt = f->Text1->locked();
+            platform::raise(5);
+        };
         f->laden_Click();
         QVERIFY(dlg->boxen.isEmpty());
         QCOMPARE(f->Label3->caption(), QStringLiteral("FEHLER"));
+        QVERIFY(gesperrt && !f->Text1->locked());
         Form1::befehleLesen = [](const QString &) -> QByteArray { throw std::bad_alloc(); };
         f->laden_Click();
         QCOMPARE(f->arbeit, 0);
         QVERIFY(dateiMenusAn(f) && f->Command3->isHidden());
+        QVERIFY(!f->Text1->locked());
     }
 
     void sizeWarning_data()
@@ -403,6 +414,10 @@ private slots:
         QCOMPARE(f->arbeit, 0);
         QCOMPARE(f->abbruch, qint16(0));
         QVERIFY(dateiMenusAn(f) && !f->barVisible());
+        // The box locked for the load takes keys again.
+        QVERIFY(!f->Text1->locked());
+        tippe(f->Text1, QStringLiteral("x"));
+        QVERIFY(f->Text1->text().endsWith(u'x'));
     }
 
     void reportLoadCannotBeStoppedByOrders()
@@ -420,6 +435,88 @@ private slots:
         QCOMPARE(lies(kName), QByteArray("AB 1\r\n"));
         f->File1->clearSelection();
         f->File1->setCurrentRow(-1);
+    }
+
+    // Whatever way a text comes into the orders box, F2 writes what it
+    // shows: what windows-1252 lacks is left out; typed letters, a dead
+    // key's too, follow the capitals mode, pasted and dropped text not.
+    void everyWayInIsSavedAsShown_data()
+    {
+        QTest::addColumn<QString>("weg");
+        QTest::addColumn<bool>("gross");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QByteArray>("datei"); // after the header
+        const QString gemischt = QStringLiteral("VK 1 2 \u2192 Größe \u0151 \u03A9 \U0001F600 “zitiert” – … €");
+        const QByteArray bytes("VK 1 2  Gr\xF6\xDF" "e    \x93zitiert\x94 \x96 \x85 \x80\r\n");
+        QTest::newRow("eingefuegt") << "Einfuegen" << true << gemischt << bytes;
+        QTest::newRow("abgelegt") << "Ablegen" << true << gemischt << bytes;
+        QTest::newRow("tote Taste") << "Eingabemethode" << false << "éŵ" << QByteArray("\xE9\r\n");
+        QTest::newRow("tote Taste, Grossbuchstaben") << "Eingabemethode" << true << "éŵ" << QByteArray("\xC9\r\n");
+        QTest::newRow("Taste, Grossbuchstaben") << "Taste" << true << "é" << QByteArray("\xC9\r\n");
+    }
+    void everyWayInIsSavedAsShown()
+    {
+        QFETCH(QString, weg);
+        QFETCH(bool, gross);
+        QFETCH(QString, eingabe);
+        QFETCH(QByteArray, datei);
+        f->gross = gross;
+        eingeben(*f->Text1, weg, eingabe);
+        f->gross = 0;
+        QVERIFY(f->speichern->isEnabled());
+        f->speichern->trigger();
+        QCOMPARE(f->Label3->caption(), QStringLiteral("GESPEICHERT"));
+        QCOMPARE(ohneKopf(lies(kName)), datei);
+        QCOMPARE(f->Text1->document()->toPlainText() + QStringLiteral("\r\n"), codepage::decode(datei));
+    }
+
+    // The wheel turned over a list while the focus is elsewhere changes
+    // nothing: no font, no table. A list the player chose turns.
+    void wheelTurnsOnlyAChosenList_data()
+    {
+        QTest::addColumn<QString>("liste");
+        for (const char *name : {"Combo1", "Combo2", "Combo3"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void wheelTurnsOnlyAChosenList()
+    {
+        QFETCH(QString, liste);
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        auto *box = f->findChild<QComboBox *>(liste);
+        QVERIFY(box);
+        // Sent to the list itself, where a turn over its text field ends up.
+        auto drehen = [&] {
+            const QPointF mitte = QRectF(box->rect()).center();
+            QWheelEvent rad(mitte, box->mapToGlobal(mitte), QPoint(), QPoint(0, -120), Qt::NoButton,
+                            Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(box, &rad);
+        };
+        box->setCurrentIndex(0);
+        f->Combo3->setCurrentIndex(0);
+        f->Combo3_Click();
+        f->Text1->setFocus();
+        QVERIFY(f->Text1->hasFocus());
+        const QString orders = f->Text1->fontName(), bericht = f->Text2->fontName(), eintrag = f->List1->item(0)->text();
+        drehen();
+        QCOMPARE(box->currentIndex(), 0);
+        QVERIFY(f->Text1->fontName() == orders && f->Text2->fontName() == bericht);
+        QCOMPARE(f->List1->item(0)->text(), eintrag);
+        QVERIFY(!Form6::exists() || !Form6::instance()->isVisible());
+        QVERIFY(f->Text1->hasFocus());
+        // Chosen with the focus, the list turns with the wheel.
+        box->setFocus();
+        drehen();
+        QCOMPARE(box->currentIndex(), 1);
+        if (Form6::exists())
+            Form6::instance()->hide();
+        f->Combo3->setCurrentIndex(0);
+        f->Combo3_Click();
+        for (QComboBox *schrift : {f->Combo1, f->Combo2})
+            schrift->setEditText(QStringLiteral("Courier New"));
+        f->Combo1_Click();
+        f->Combo2_Click();
     }
 
     void countingIntoLabel13()

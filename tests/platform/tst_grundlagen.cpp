@@ -8,6 +8,7 @@
 #include "testsupport.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QMenu>
@@ -362,40 +363,167 @@ private slots:
     {
         QTest::addColumn<int>("taste");
         QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("eingefuegt"); // pasted instead of a key
-        QTest::newRow("Eingabe") << int(Qt::Key_Return) << int(Qt::NoModifier) << QString();
-        QTest::newRow("Umschalt+Eingabe") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << QString();
-        QTest::newRow("Strg+Eingabe") << int(Qt::Key_Return) << int(Qt::ControlModifier) << QString();
+        QTest::addColumn<QString>("weg");  // of the separator instead of a key
+        QTest::addColumn<QString>("trenner");
+        QTest::newRow("Eingabe") << int(Qt::Key_Return) << int(Qt::NoModifier) << QString() << QString();
+        QTest::newRow("Umschalt+Eingabe") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << QString() << QString();
+        QTest::newRow("Strg+Eingabe") << int(Qt::Key_Return) << int(Qt::ControlModifier) << QString() << QString();
         QTest::newRow("Umschalt+Enter am Ziffernblock")
-            << int(Qt::Key_Enter) << int(Qt::ShiftModifier | Qt::KeypadModifier) << QString();
-        QTest::newRow("Zeilentrenner eingefuegt") << 0 << 0 << QStringLiteral("\u2028");
-        QTest::newRow("Absatztrenner eingefuegt") << 0 << 0 << QStringLiteral("\u2029");
+            << int(Qt::Key_Enter) << int(Qt::ShiftModifier | Qt::KeypadModifier) << QString() << QString();
+        QTest::newRow("Zeilentrenner eingefuegt") << 0 << 0 << "Einfuegen" << QStringLiteral("\u2028");
+        QTest::newRow("Absatztrenner eingefuegt") << 0 << 0 << "Einfuegen" << QStringLiteral("\u2029");
+        QTest::newRow("Zeilentrenner abgelegt") << 0 << 0 << "Ablegen" << QStringLiteral("\u2028");
+        QTest::newRow("Zeilentrenner vom Eingabesystem") << 0 << 0 << "Eingabemethode" << QStringLiteral("\u2028");
     }
     void everyReturnEndsALine()
     {
         QFETCH(int, taste);
         QFETCH(int, modifiers);
-        QFETCH(QString, eingefuegt);
+        QFETCH(QString, weg);
+        QFETCH(QString, trenner);
         TextBox box;
+        box.resize(300, 200);
         box.setText(QStringLiteral("AB 1XY"));
+        auto zeilenende = [&] {
+            if (taste) {
+                QTest::keyClick(&box, Qt::Key(taste), Qt::KeyboardModifiers(modifiers));
+            } else if (weg == QLatin1String("Ablegen")) {
+                box.textCursor().removeSelectedText();
+                eingeben(box, weg, trenner);
+            } else {
+                eingeben(box, weg, trenner);
+            }
+        };
         box.setSelStart(4);
         box.setSelLength(2); // what the line end replaces
-        if (taste) {
-            QTest::keyClick(&box, Qt::Key(taste), Qt::KeyboardModifiers(modifiers));
-        } else {
-            QGuiApplication::clipboard()->setText(eingefuegt);
-            box.paste();
-        }
+        zeilenende();
         QTest::keyClicks(&box, QStringLiteral("CD 2"));
         QCOMPARE(box.text(), QStringLiteral("AB 1\r\nCD 2"));
         QCOMPARE(box.document()->blockCount(), 2);
         // A locked box takes none.
         box.setLocked(true);
-        if (taste)
-            QTest::keyClick(&box, Qt::Key(taste), Qt::KeyboardModifiers(modifiers));
-        else
-            box.paste();
+        zeilenende();
         QCOMPARE(box.text(), QStringLiteral("AB 1\r\nCD 2"));
+    }
+
+    // Every way in passes one gate: typed text (keys, an input method's
+    // letters) the key hook first; then, for typed, pasted and dropped text
+    // alike, only what the file's character set holds goes in.
+    void everyWayInPassesTheGate_data()
+    {
+        QTest::addColumn<QString>("weg");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("text"); // after "AB "
+        const QString gemischt = QStringLiteral("VK 1 2 \u2192 Größe \u0151 \u03A9 \U0001F600 “zitiert” – … €");
+        const QString davon = QStringLiteral("AB VK 1 2  Größe    “zitiert” – … €");
+        QTest::newRow("Taste é") << "Taste" << "é" << "AB É";
+        QTest::newRow("Taste ŵ") << "Taste" << "ŵ" << "AB ";
+        QTest::newRow("Taste Emoji") << "Taste" << QStringLiteral("\U0001F600") << "AB ";
+        QTest::newRow("Eingabemethode é") << "Eingabemethode" << "é" << "AB É";
+        QTest::newRow("Eingabemethode ŵ") << "Eingabemethode" << "ŵ" << "AB ";
+        QTest::newRow("Eingabemethode, zwei Zeilen") << "Eingabemethode" << QStringLiteral("ö\u2028ÿ") << "AB Ö\r\nŸ";
+        QTest::newRow("eingefuegt") << "Einfuegen" << gemischt << davon;
+        QTest::newRow("abgelegt") << "Ablegen" << gemischt << davon;
+        QTest::newRow("eingefuegte Zeilenenden")
+            << "Einfuegen" << QStringLiteral("a\u2028b\u2029c\r\nd\ne") << "AB a\r\nb\r\nc\r\nd\r\ne";
+    }
+    void everyWayInPassesTheGate()
+    {
+        QFETCH(QString, weg);
+        QFETCH(QString, eingabe);
+        QFETCH(QString, text);
+        TextBox box;
+        box.resize(300, 200);
+        box.setZeichensatz(codepage::Charset::Windows);
+        box.setTasten([](const QString &getippt) { return getippt.toUpper(); });
+        box.setText(QStringLiteral("AB "));
+        box.moveCursor(QTextCursor::End);
+        eingeben(box, weg, eingabe);
+        QCOMPARE(box.text(), text);
+        // The box shows what the file holds: a line for each CR LF.
+        QCOMPARE(box.document()->toPlainText(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QVERIFY(codepage::encodable(box.text()));
+    }
+
+    // Nothing goes into a locked box, by any way; an input method is not
+    // even offered it.
+    void lockedBoxTakesNothing_data()
+    {
+        QTest::addColumn<QString>("weg");
+        for (const char *weg : {"Taste", "Eingabemethode", "Einfuegen", "Ablegen", "Kontextmenue", "Rueckgaengig"})
+            QTest::newRow(weg) << QString::fromLatin1(weg);
+    }
+    void lockedBoxTakesNothing()
+    {
+        QFETCH(QString, weg);
+        TextBox box;
+        box.resize(300, 200);
+        box.show();
+        box.setText(QStringLiteral("AB 1\r\nCD 2"));
+        box.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&box, QStringLiteral("x")); // a step to undo
+        box.setLocked(true);
+        int aenderungen = 0;
+        connect(&box, &TextBox::changed, [&] { ++aenderungen; });
+        QInputMethodQueryEvent frage(Qt::ImEnabled);
+        QCoreApplication::sendEvent(&box, &frage);
+        QVERIFY(!frage.value(Qt::ImEnabled).toBool());
+        QGuiApplication::clipboard()->setText(QStringLiteral("yz"));
+        if (weg == QLatin1String("Kontextmenue")) {
+            std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+            for (QAction *a : menu->actions())
+                if (a->isEnabled())
+                    a->trigger();
+        } else if (weg == QLatin1String("Rueckgaengig")) {
+            QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        } else {
+            eingeben(box, weg, QStringLiteral("é z\n"));
+        }
+        QCOMPARE(box.text(), QStringLiteral("AB 1\r\nCD 2x"));
+        QCOMPARE(aenderungen, 0);
+    }
+
+    // A lone CR and a lone LF that an edit brings together are the line end
+    // the file will hold: the box shows them as one, and undo brings back
+    // what the edit took, marks and all.
+    void loneCrMeetingLoneLfIsALineEnd_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret"); // before the key
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<QString>("vorher"); // shown before: CR and LF as marks
+        const QString lang(4095, u'a'); // the CR mark ends a shown line of the box's own
+        QTest::newRow("Rücktaste") << "AB 1\rX\nCD 2\r\n" << 6 << int(Qt::Key_Backspace)
+                                   << QStringLiteral("AB 1\u240DX\u240ACD 2\n");
+        QTest::newRow("Entfernen") << "AB 1\rX\nCD 2\r\n" << 5 << int(Qt::Key_Delete)
+                                   << QStringLiteral("AB 1\u240DX\u240ACD 2\n");
+        QTest::newRow("über einen eigenen Umbruch") << lang + "\rX\nCD 2\r\n" << 4097 << int(Qt::Key_Backspace)
+                                                     << lang + QStringLiteral("\u240D\nX\u240ACD 2\n");
+    }
+    void loneCrMeetingLoneLfIsALineEnd()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(int, taste);
+        QFETCH(QString, vorher);
+        const QString danach = QString(text).remove(text.indexOf(u'X'), 1);
+        const QString gezeigt = QString(danach).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        TextBox box;
+        box.setText(text);
+        QCOMPARE(box.document()->toPlainText(), vorher);
+        box.setSelStart(caret);
+        QTest::keyClick(&box, Qt::Key(taste));
+        QCOMPARE(box.text(), danach);
+        QCOMPARE(box.document()->toPlainText(), gezeigt);
+        QCOMPARE(box.document()->blockCount(), 3);
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.text(), text);
+        QCOMPARE(box.document()->toPlainText(), vorher);
+        QTest::keyClick(&box, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(box.document()->toPlainText(), gezeigt);
+        // The caret stands where the X was, after the line end.
+        QTest::keyClicks(&box, QStringLiteral("Z"));
+        QCOMPARE(box.text(), QString(danach).insert(danach.indexOf(QStringLiteral("CD")), u'Z'));
     }
 
     // Selecting across a break of the box's own is no edit: the text keeps

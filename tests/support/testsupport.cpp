@@ -7,8 +7,12 @@
 #include "map/ladenmenu.h"
 #include "platform/errors.h"
 #include "platform/form.h"
+#include "platform/textbox.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -135,4 +139,36 @@ QStringList Dialoge::prompts() const
     for (const Box &b : boxen)
         out << b.prompt;
     return out;
+}
+
+// Puts a text into a box as a player can: typed ("Taste"), by an input
+// method ("Eingabemethode", a dead key's letter), pasted ("Einfuegen") or
+// dropped at the end ("Ablegen").
+void eingeben(TextBox &box, const QString &weg, const QString &text)
+{
+    if (weg == QLatin1String("Taste")) {
+        QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(&box, &druck);
+    } else if (weg == QLatin1String("Eingabemethode")) {
+        QInputMethodEvent ein;
+        ein.setCommitString(text);
+        QCoreApplication::sendEvent(&box, &ein);
+    } else if (weg == QLatin1String("Einfuegen")) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    } else if (weg == QLatin1String("Ablegen")) {
+        QMimeData daten;
+        daten.setText(text);
+        QTextCursor ende(box.document());
+        ende.movePosition(QTextCursor::End);
+        const QPoint ort = box.cursorRect(ende).center();
+        QDragEnterEvent hinein(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box.viewport(), &hinein);
+        QDragMoveEvent ueber(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box.viewport(), &ueber);
+        QDropEvent ablegen(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box.viewport(), &ablegen);
+    } else {
+        QTest::qFail("unbekannter Weg", __FILE__, __LINE__);
+    }
 }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QMenu>
+#include <QRandomGenerator>
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
@@ -481,6 +482,63 @@ private slots:
         }
         QCOMPARE(box.text(), QStringLiteral("AB 1\r\nCD 2x"));
         QCOMPARE(aenderungen, 0);
+    }
+
+    // Random runs of keys, an input method's letters, pastes, deletions,
+    // selections, undo and redo: after every step the box holds only what
+    // the file's character set holds, and shows its lines as the saved file
+    // would show them when loaded again.
+    void randomEditsShowWhatIsSaved_data()
+    {
+        QTest::addColumn<quint32>("saat");
+        for (const quint32 saat : {1u, 2u, 3u})
+            QTest::addRow("Lauf %u", saat) << saat;
+    }
+    void randomEditsShowWhatIsSaved()
+    {
+        QFETCH(quint32, saat);
+        QRandomGenerator zufall(saat);
+        const QStringList getippt{QStringLiteral("a"), QStringLiteral("Z"), QStringLiteral(" "), QStringLiteral("ß"),
+                                  QStringLiteral("€"), QStringLiteral("é"), QStringLiteral("\u0151"),
+                                  QStringLiteral("\U0001F600"), QStringLiteral("\u240D"), QStringLiteral("\u240A")};
+        const QStringList eingefuegt{QStringLiteral("\r"), QStringLiteral("\n"), QStringLiteral("\u240D"),
+                                     QStringLiteral("\u240A"), QStringLiteral("ab\r\ncd"), QStringLiteral("\u2028"),
+                                     QStringLiteral("\u03A9x\u2029"), QStringLiteral("\u240D\u240A\u240D")};
+        TextBox box;
+        box.resize(300, 200);
+        box.setZeichensatz(codepage::Charset::Windows);
+        box.setText(QStringLiteral("AB 1\rX\nCD 2\r\n\nEF\r"));
+        for (int schritt = 0; schritt < 1000; ++schritt) {
+            const int n = box.document()->characterCount() - 1;
+            switch (zufall.bounded(9)) {
+            case 0: eingeben(box, QStringLiteral("Taste"), getippt.at(zufall.bounded(getippt.size()))); break;
+            case 1: eingeben(box, QStringLiteral("Eingabemethode"), getippt.at(zufall.bounded(getippt.size()))); break;
+            case 2: eingeben(box, QStringLiteral("Einfuegen"), eingefuegt.at(zufall.bounded(eingefuegt.size()))); break;
+            case 3: QTest::keyClick(&box, Qt::Key_Backspace); break;
+            case 4: QTest::keyClick(&box, Qt::Key_Delete); break;
+            case 5: {
+                QTextCursor c = box.textCursor();
+                c.setPosition(zufall.bounded(n + 1));
+                if (zufall.bounded(2))
+                    c.setPosition(zufall.bounded(n + 1), QTextCursor::KeepAnchor);
+                box.setTextCursor(c);
+                break;
+            }
+            case 6: QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier); break;
+            case 7: QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier); break;
+            default: box.redo(); break;
+            }
+            const QString text = box.text();
+            QVERIFY2(codepage::encodable(text), qPrintable(QString::number(schritt)));
+            // What a load of the saved file would show, line for line (the
+            // text stays far too short for breaks of the box's own).
+            QList<int> eigene;
+            const QString soll = TextBox::toDisplay(text, eigene);
+            const QString ist = box.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+            QVERIFY(eigene.isEmpty());
+            QVERIFY2(ist == soll,
+                     qPrintable(QStringLiteral("Schritt %1: %2").arg(schritt).arg(ist)));
+        }
     }
 
     // A lone CR and a lone LF that an edit brings together are the line end

@@ -453,6 +453,7 @@ private slots:
         QTest::newRow("tote Taste") << "Eingabemethode" << false << "éŵ" << QByteArray("\xE9\r\n");
         QTest::newRow("tote Taste, Grossbuchstaben") << "Eingabemethode" << true << "éŵ" << QByteArray("\xC9\r\n");
         QTest::newRow("Taste, Grossbuchstaben") << "Taste" << true << "é" << QByteArray("\xC9\r\n");
+        QTest::newRow("Taste, Emoji") << "Taste" << false << QStringLiteral("\U0001F600") << QByteArray("\r\n");
     }
     void everyWayInIsSavedAsShown()
     {

@@ -407,45 +407,6 @@ private slots:
         QCOMPARE(box.text(), QStringLiteral("AB 1\r\nCD 2"));
     }
 
-    // Every way in passes one gate: typed text (keys, an input method's
-    // letters) the key hook first; then, for typed, pasted and dropped text
-    // alike, only what the file's character set holds goes in.
-    void everyWayInPassesTheGate_data()
-    {
-        QTest::addColumn<QString>("weg");
-        QTest::addColumn<QString>("eingabe");
-        QTest::addColumn<QString>("text"); // after "AB "
-        const QString gemischt = QStringLiteral("VK 1 2 \u2192 Größe \u0151 \u03A9 \U0001F600 “zitiert” – … €");
-        const QString davon = QStringLiteral("AB VK 1 2  Größe    “zitiert” – … €");
-        QTest::newRow("Taste é") << "Taste" << "é" << "AB É";
-        QTest::newRow("Taste ŵ") << "Taste" << "ŵ" << "AB ";
-        QTest::newRow("Taste Emoji") << "Taste" << QStringLiteral("\U0001F600") << "AB ";
-        QTest::newRow("Eingabemethode é") << "Eingabemethode" << "é" << "AB É";
-        QTest::newRow("Eingabemethode ŵ") << "Eingabemethode" << "ŵ" << "AB ";
-        QTest::newRow("Eingabemethode, zwei Zeilen") << "Eingabemethode" << QStringLiteral("ö\u2028ÿ") << "AB Ö\r\nŸ";
-        QTest::newRow("eingefuegt") << "Einfuegen" << gemischt << davon;
-        QTest::newRow("abgelegt") << "Ablegen" << gemischt << davon;
-        QTest::newRow("eingefuegte Zeilenenden")
-            << "Einfuegen" << QStringLiteral("a\u2028b\u2029c\r\nd\ne") << "AB a\r\nb\r\nc\r\nd\r\ne";
-    }
-    void everyWayInPassesTheGate()
-    {
-        QFETCH(QString, weg);
-        QFETCH(QString, eingabe);
-        QFETCH(QString, text);
-        TextBox box;
-        box.resize(300, 200);
-        box.setZeichensatz(codepage::Charset::Windows);
-        box.setTasten([](const QString &getippt) { return getippt.toUpper(); });
-        box.setText(QStringLiteral("AB "));
-        box.moveCursor(QTextCursor::End);
-        eingeben(box, weg, eingabe);
-        QCOMPARE(box.text(), text);
-        // The box shows what the file holds: a line for each CR LF.
-        QCOMPARE(box.document()->toPlainText(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QVERIFY(codepage::encodable(box.text()));
-    }
-
     // Nothing goes into a locked box, by any way; an input method is not
     // even offered it.
     void lockedBoxTakesNothing_data()

@@ -9,7 +9,6 @@
 #include "platform/yield.h"
 #include "platform/numbers.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <new>

@@ -120,20 +120,14 @@ private:
     double m_fontSize = 8.25;
 };
 
-// Locks a box while it lives, or until loesen(): the box takes keys again on
-// every way out of the work that needs it locked.
+// Locks a box while it lives: the box takes keys again on every way out of
+// the work that needs it locked.
 class Sperre {
 public:
     explicit Sperre(TextBox *box) : m_box(box) { m_box->setLocked(true); }
-    ~Sperre() { loesen(); }
+    ~Sperre() { m_box->setLocked(false); }
     Sperre(const Sperre &) = delete;
     Sperre &operator=(const Sperre &) = delete;
-    void loesen()
-    {
-        if (m_box)
-            m_box->setLocked(false);
-        m_box = nullptr;
-    }
 
 private:
     TextBox *m_box;

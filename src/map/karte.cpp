@@ -307,6 +307,13 @@ void Karte::Form_Load()
 
 bool Karte::ungespeichert() const { return gespeichert.veraendert() || feldtafel.eingabenOffen(); }
 
+bool Karte::verwerfenBestaetigt(const QString &wirklich) const
+{
+    return MsgBox(QStringLiteral("Karte noch nicht gespeichert.") + QStringLiteral("\r\n") + wirklich, YesNo | Warning,
+                  kTitel)
+           == Yes;
+}
+
 void Karte::Form_Activate()
 {
     if (SpaltenAnzahl != 0)

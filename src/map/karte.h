@@ -29,9 +29,9 @@ public:
     Feldtafel feldtafel;
     // The map as last saved or loaded.
     KartenStand gespeichert;
-    // The player would lose changes of the map by ending now: to its records,
-    // size or field size since the last save or map load, or typed into the
-    // panel and not yet stored.
+    // The player would lose changes of the map by ending now, or by Load or
+    // New: to its records, size or field size since the last save or map
+    // load, or typed into the panel and not yet stored.
     bool ungespeichert() const;
 
     // ---- controls
@@ -144,6 +144,9 @@ private:
     void rollenStoppen();
     void radDrehen(QWheelEvent *e);
     void ladenAbschliessen();
+    // Load and New drop a map that holds changes only when the player
+    // answers Yes; `wirklich` is the question's second line.
+    bool verwerfenBestaetigt(const QString &wirklich) const;
     QPushButton *m_rollKnopf = nullptr;
     QTimer m_rollTakt;
     QPoint m_rad; // wheel turned, not yet a whole notch

@@ -78,11 +78,11 @@ void Karte::Command7_Click()
     KlickSpielen();
     if (name.isEmpty())
         return;
-    // "Load" takes a map only by a name ending in "bwk": a name that ends
-    // otherwise ("Karte 06.12" too) gets ".bwk". The question before a file
-    // is replaced asks about the name written, in German.
+    // Every name not ending in ".bwk" gets it ("Karte 06.12" too), so that
+    // "Load" takes the map again; after a last dot only "bwk" is added. The
+    // question before a file is replaced asks about the name written, in German.
     if (!name.endsWith(QStringLiteral(".bwk"), Qt::CaseInsensitive))
-        name += QStringLiteral(".bwk");
+        name += name.endsWith(QLatin1Char('.')) ? QStringLiteral("bwk") : QStringLiteral(".bwk");
     if (QFileInfo::exists(name)
         && MsgBox(QStringLiteral("Die Datei \"%1\" gibt es schon. Soll sie ersetzt werden?")
                       .arg(QFileInfo(name).fileName()),
@@ -118,6 +118,11 @@ void Karte::Command8_Click()
         Command8, {QStringLiteral("Neue Karte laden"), QStringLiteral("Morveldatei laden"),
                    QStringLiteral("Alle Morveldateien laden")}));
     MenuArt = 0;
+    const QString wirklich = LadeArt == 0
+                                 ? QStringLiteral("Wirklich neue Karte laden und Änderungen an der Karte verwerfen?")
+                                 : QStringLiteral("Wirklich Morveldateien laden und Änderungen an der Karte verwerfen?");
+    if (ungespeichert() && !verwerfenBestaetigt(wirklich))
+        return;
     const qint16 ladenVorher = laden, nichtsVorher = GarNichtsMachen;
     laden = 1;
     GarNichtsMachen = 1;

@@ -178,11 +178,21 @@ void Karte::Command1_Click()
             return;
         }
         LadeArt = 0;
+        // Asked about the map as it is, before the boxes' size is stored.
+        const bool aenderungen = ungespeichert();
+        const qint16 spaltenVorher = SpaltenAnzahl, zeilenVorher = ZeilenAnzahl;
         SpaltenAnzahl = CInt(toNumber(Text1->text()));
         ZeilenAnzahl = CInt(toNumber(Text2->text()));
         LadenMenu *menu = LadenMenu::instance();
         LadeArt = qint16(menu->waehlen(Command1, {QStringLiteral("Neue Karte zeichnen"),
                                                   QStringLiteral("Nur die Linien neu zeichnen")}));
+        if (LadeArt != 1 && aenderungen
+            && !verwerfenBestaetigt(
+                QStringLiteral("Wirklich neue Karte zeichnen und Änderungen an der Karte verwerfen?"))) {
+            SpaltenAnzahl = spaltenVorher;
+            ZeilenAnzahl = zeilenVorher;
+            return;
+        }
         if (LadeArt == 1) {
             KarteZeichnen();
         } else {

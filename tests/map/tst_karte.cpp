@@ -54,17 +54,29 @@ private slots:
         dlg.leeren();
         FeldBreite = FeldHoehe = 5000;
     }
+    // Whatever a test leaves, the next starts from the same map: an empty 3 x 3 with nothing to lose.
+    void cleanup()
+    {
+        FeldBreite = FeldHoehe = 5000;
+        k->feldtafel.aenderungenSpeichern();
+        k->gespeichert.merken();
+        neueKarte(3, 3);
+        k->gespeichert.merken();
+    }
 
-    // A refused size keeps the map; a half rounds to the even number.
+    // A refused size keeps the map; a half rounds to the even number. A size that passes asks first: the map
+    // drawn before is new, not saved (answered Yes).
     void neueGroesse_data()
     {
         QTest::addColumn<QString>("breite");
         QTest::addColumn<QString>("meldung");
         QTest::addColumn<int>("spalten");
+        const QString frage = QStringLiteral(
+            "Karte noch nicht gespeichert.\r\nWirklich neue Karte zeichnen und Änderungen an der Karte verwerfen?");
         QTest::newRow("101 x 100") << "101" << "Nicht mehr als 10000 Felder möglich." << 10;
         QTest::newRow("abc") << "abc" << "Nur ganze Zahlen und keine anderen Zeichen möglich." << 10;
-        QTest::newRow("2,5") << "2,5" << "" << 2;
-        QTest::newRow("3,5") << "3,5" << "" << 4;
+        QTest::newRow("2,5") << "2,5" << frage << 2;
+        QTest::newRow("3,5") << "3,5" << frage << 4;
     }
     void neueGroesse()
     {
@@ -73,6 +85,8 @@ private slots:
         QFETCH(int, spalten);
         neu(QStringLiteral("10"), QStringLiteral("10"));
         dlg.leeren();
+        if (meldung.startsWith(QLatin1String("Karte")))
+            dlg.antworten << platform::Yes;
         neu(breite, QStringLiteral("100"));
         QCOMPARE(dlg.prompts(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
         QCOMPARE(int(SpaltenAnzahl), spalten);
@@ -97,6 +111,7 @@ private slots:
         k->TxtTerrain->setCurrentIndex(7);
         FeldBreite = 7000; // as "OK" in the size dialog sets it, which redraws nothing
         neu(QStringLiteral("5"), QStringLiteral("5"), 2);
+        QVERIFY(dlg.boxen.isEmpty()); // nothing is dropped: no question
         QCOMPARE(Felder[7].Terrain, qint16(7));
         for (Symbol s : {Wald, Sumpf})
             QCOMPARE(k->feldtafel.symbole.element(s, 7).ort, QPointF(1120, 550));
@@ -202,6 +217,7 @@ private slots:
     void panelFolgtDenRegeln()
     {
         FeldBreite = FeldHoehe = 1000; // cells of 100: a symbol reaches into the neighbour
+        dlg.antworten << platform::Yes; // the field size is a change of the map: "New" asks first
         neu(QStringLiteral("4"), QStringLiteral("4"));
         klick(6);
         QVERIFY(QTest::qWaitForWindowActive(k));
@@ -233,7 +249,9 @@ private slots:
         klick(99);
         k->TxtTerrain->setCurrentIndex(2);
         k->TxtBurgArt->setCurrentIndex(2);
+        dlg.antworten << platform::Yes; // drop the changes
         neu(QStringLiteral("3"), QStringLiteral("3"));
+        QCOMPARE(dlg.boxen.size(), 1);
         QCOMPARE(k->feldtafel.symbole.anzahlGeladen(), 0);
         QCOMPARE(Felder[99].Terrain, qint16(0));
         k->TxtFeldName->setText(QStringLiteral("Ecke")); // field 99 lies outside the new map: field 1 is shown

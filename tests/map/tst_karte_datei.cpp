@@ -74,14 +74,34 @@ private slots:
         keinesAktiv = -1;
         FeldBreite = FeldHoehe = 5000;
     }
+    // Whatever a test leaves, the next starts from the same map: an empty 3 x 3 with nothing to lose.
+    void cleanup()
+    {
+        FeldBreite = FeldHoehe = 5000;
+        k->feldtafel.aenderungenSpeichern();
+        k->gespeichert.merken();
+        neueKarte(3, 3);
+        k->gespeichert.merken();
+    }
 
-    // The first thing in a new run: nothing drawn yet; a refused "New" selects no field, the panel stays off.
+    // The first thing in a new run: the window as it opened has nothing to lose, so neither the end nor "Load"
+    // asks about it; nothing drawn yet; a refused "New" selects no field, the panel stays off.
     void ladenUndSpeichernBehaeltJedesFeld()
     {
+        Form1 *f = hauptfenster(dir.path());
+        dlg.leeren(); // the main window's first start tells of the screen
+        f->beend->trigger(); // answered No
+        laden(1, QString()); // "Abbrechen" in the file dialog
+        QCOMPARE(dlg.prompts(), QStringList{QStringLiteral("Wirklich beenden?")});
+        QCOMPARE(fragen.size(), 1);
+        dlg.leeren();
         neueKarte(1, 5);
+        QCOMPARE(dlg.boxen.size(), 1); // the refusal alone
+        QVERIFY(dlg.letzter().startsWith(QStringLiteral("Ein Gebilde")));
         QVERIFY(!k->TxtTerrain->isEnabled());
+        dlg.antworten << platform::Yes; // the refused map's size is stored: a change of the map
         laden(1, pfad(QStringLiteral("karte.bwk")));
-        QCOMPARE(dlg.boxen.size(), 1); // the refusal; same field size: no question
+        QCOMPARE(dlg.boxen.size(), 2); // the question; same field size: no question
         QVERIFY(SpaltenAnzahl == 3 && ZeilenAnzahl == 2 && AktuellesFeld == 1);
         QCOMPARE(k->TxtFeldName->text(), QStringLiteral("Alte Mühle").leftJustified(30));
         QCOMPARE(k->Text1->text(), QStringLiteral("3"));
@@ -177,10 +197,11 @@ private slots:
     {
         QFETCH(int, antwort);
         QFETCH(double, breite);
-        FeldBreite = 7000;
-        dlg.antworten << antwort;
+        FeldBreite = 7000; // a change of the map: "Load" asks first (Yes)
+        dlg.antworten << platform::Yes << antwort;
         laden(1, pfad(QStringLiteral("GROSS.BWK"))); // "BWK" passes as "bwk"
-        QCOMPARE(dlg.prompts(), QStringList{QStringLiteral("Sollen die Feldergrössen angepasst werden?")});
+        QCOMPARE(dlg.boxen.size(), 2);
+        QCOMPARE(dlg.letzter(), QStringLiteral("Sollen die Feldergrössen angepasst werden?"));
         QCOMPARE(FeldBreite, breite);
         QCOMPARE(Felder[6].FeldName, QStringLiteral("Ein Name mit genau 30 Zeichen!"));
     }
@@ -212,6 +233,7 @@ private slots:
         FeldBreite = 7000;
         keinesAktiv = 0;
         if (eintrag) { // the popup is the window active last before the dialog
+            dlg.antworten << platform::Yes; // the new map is dropped
             antworten << pfad(datei);
             QTimer::singleShot(0, [] {
                 if (QTest::qWaitForWindowActive(LadenMenu::instance()))
@@ -222,34 +244,43 @@ private slots:
             speichern(pfad(datei));
         }
         QCOMPARE(keinesAktiv, 1);
-        QCOMPARE(dlg.boxen.size(), 1);
+        QCOMPARE(dlg.boxen.size(), eintrag ? 2 : 1);
         QVERIFY2(dlg.letzter().startsWith(meldung), qPrintable(dlg.letzter()));
-        QCOMPARE(dlg.ueber, QList<QWidget *>{k});
+        QCOMPARE(dlg.ueber, QList<QWidget *>(dlg.boxen.size(), k));
         QVERIFY(QTest::qWaitForWindowActive(k));
     }
 
-    // A file that fails, or "Abbrechen", leaves map, symbols and guards as they were.
+    // The map holds changes, so "Load" and "New" ask first. Yes goes on: a file that fails, or "Abbrechen",
+    // leaves map, symbols, the panel's unstored input and guards as they were; so does No, with no file dialog.
     void nichtsAendertSich_data()
     {
-        QTest::addColumn<int>("eintrag");
+        QTest::addColumn<int>("eintrag"); // of "Load"; 0: "Neue Karte zeichnen" under "New"
+        QTest::addColumn<int>("antwort"); // to the question
         QTest::addColumn<QString>("datei"); // empty: "Abbrechen"
-        QTest::addColumn<QString>("meldung"); // the start of the one message, or none
+        QTest::addColumn<QString>("meldung"); // the start of the one message after the question, or none
         const QString d = dir.path() + QLatin1Char('/');
         schreibeDatei(d + "kaputt.bwk", liesDatei(QFINDTESTDATA("korpus/kartendatei/kopf_kaputt.bwk")));
         schreibeDatei(d + "karte.txt", beispiel());
+        schreibeDatei(d + "V005s001.z00", "#F 8\r\nTerr=1\r\nName=Furt\r\n");
         const QString nicht = QStringLiteral("Die Datei wurde nicht geladen");
-        QTest::newRow("Kopf kaputt") << 1 << d + "kaputt.bwk" << nicht;
-        QTest::newRow("fehlt") << 1 << d + "fehlt.bwk" << nicht;
-        QTest::newRow("Morveldatei fehlt") << 2 << d + "fehlt.z00" << "Die Datei \"fehlt.z00\" gibt";
-        QTest::newRow("Reihe fehlt") << 3 << d + "fehlt.z00" << "Die Datei \"fehlt.z00\" gibt";
-        QTest::newRow("Endung") << 1 << d + "karte.txt" << "Also, eine 'Befehlswart Karte";
-        QTest::newRow("bwk als Morveldatei") << 2 << d + "karte.bwk" << "Also, eine Morveldatei";
-        QTest::newRow("Abbrechen Karte") << 1 << QString() << "";
-        QTest::newRow("Abbrechen Reihe") << 3 << QString() << "";
+        const int ja = platform::Yes, nein = platform::No;
+        QTest::newRow("Kopf kaputt") << 1 << ja << d + "kaputt.bwk" << nicht;
+        QTest::newRow("fehlt") << 1 << ja << d + "fehlt.bwk" << nicht;
+        QTest::newRow("Morveldatei fehlt") << 2 << ja << d + "fehlt.z00" << "Die Datei \"fehlt.z00\" gibt";
+        QTest::newRow("Reihe fehlt") << 3 << ja << d + "fehlt.z00" << "Die Datei \"fehlt.z00\" gibt";
+        QTest::newRow("Endung") << 1 << ja << d + "karte.txt" << "Also, eine 'Befehlswart Karte";
+        QTest::newRow("bwk als Morveldatei") << 2 << ja << d + "karte.bwk" << "Also, eine Morveldatei";
+        QTest::newRow("Abbrechen Karte") << 1 << ja << QString() << "";
+        QTest::newRow("Abbrechen Reihe") << 3 << ja << QString() << "";
+        QTest::newRow("Nein: neue Karte laden") << 1 << nein << d + "karte.bwk" << "";
+        QTest::newRow("Nein: Morveldatei") << 2 << nein << d + "V005s001.z00" << "";
+        QTest::newRow("Nein: alle Morveldateien") << 3 << nein << d + "V005s001.z00" << "";
+        QTest::newRow("Nein: neue Karte zeichnen") << 0 << nein << QString() << "";
     }
     void nichtsAendertSich()
     {
         QFETCH(int, eintrag);
+        QFETCH(int, antwort);
         QFETCH(QString, datei);
         QFETCH(QString, meldung);
         neueKarte(5, 4);
@@ -257,14 +288,26 @@ private slots:
         k->PositionY = 700;
         k->AufKarteKlicken();
         k->TxtTerrain->setCurrentIndex(7); // Wald, with its symbol
+        k->TxtFeldName->setText(QStringLiteral("Moor")); // typed, not yet stored
         const FeldDaten acht = Felder[8];
         const FeldDaten kopf = Felder[0];
-        laden(eintrag, datei);
-        QCOMPARE(dlg.boxen.size(), meldung.isEmpty() ? 0 : 1);
+        dlg.antworten << antwort;
+        if (eintrag) {
+            laden(eintrag, datei);
+        } else { // another size in the boxes
+            k->Text1->setText(QStringLiteral("7"));
+            k->Text2->setText(QStringLiteral("3"));
+            QTimer::singleShot(0, [] { popupKlick(1); });
+            k->Command1_Click();
+        }
+        QVERIFY(dlg.boxen.value(0).prompt.startsWith(QStringLiteral("Karte noch nicht gespeichert.\r\nWirklich ")));
+        QCOMPARE(fragen.size(), antwort == platform::Yes ? 1 : 0);
+        QCOMPARE(dlg.boxen.size(), meldung.isEmpty() ? 1 : 2);
         if (!meldung.isEmpty())
             QVERIFY2(dlg.letzter().startsWith(meldung), qPrintable(dlg.letzter()));
         QVERIFY(SpaltenAnzahl == 5 && ZeilenAnzahl == 4 && AktuellesFeld == 8 && sichtbar(Wald, 8));
         QVERIFY(Felder[8] == acht && Felder[0] == kopf);
+        QCOMPARE(k->TxtFeldName->text(), QStringLiteral("Moor"));
         QVERIFY(k->laden == 0 && k->GarNichtsMachen == 0);
     }
 
@@ -338,6 +381,7 @@ private slots:
         QTest::newRow("andere Endung") << "Zug 7.txt" << "Zug 7.txt.bwk";
         QTest::newRow("bwk ohne Punkt") << "Kartebwk" << "Kartebwk.bwk";
         QTest::newRow("BWK") << "Karte.BWK" << "Karte.BWK";
+        QTest::newRow("Punkt am Ende") << "KarteX." << "KarteX.bwk";
     }
     void gespeicherteKarteLaedtWieder()
     {
@@ -353,14 +397,17 @@ private slots:
         QCOMPARE(dlg.prompts(), QStringList{QStringLiteral("Die Datei \"%1\" gibt es schon. Soll sie ersetzt werden?").arg(datei)});
         dlg.leeren();
         neueKarte(3, 2);
+        dlg.antworten << platform::Yes; // the new map is dropped
         laden(1, pfad(datei));
-        QVERIFY(dlg.boxen.isEmpty());
+        QCOMPARE(dlg.boxen.size(), 1);
         QVERIFY(SpaltenAnzahl == 4 && ZeilenAnzahl == 3);
         QCOMPARE(Felder[5].FeldName, QStringLiteral("Furt").leftJustified(30));
     }
 
     // The end asks about a map with changes since its last save or load,
     // the unstored panel included, before the orders; No keeps everything.
+    // "Load" and "New" count the same and ask in their own words; No keeps
+    // the map, its size too. "Nur die Linien neu zeichnen" asks nothing.
     void endeFragtNachDerKarte_data()
     {
         QTest::addColumn<QString>("tat");
@@ -386,7 +433,12 @@ private slots:
         Form1 *f = hauptfenster(dir.path());
         int beendet = 0;
         Form1::endProgram = [&] { ++beendet; };
-        neueKarte(3, 2);
+        // Each row starts from a map of its own, 3 x 2 as a file holds it: no field shown yet, none numbered.
+        QByteArray eigene = beispiel();
+        for (int feld = 1; feld <= 6; ++feld)
+            qToLittleEndian<qint16>(0, eigene.data() + feld * 176);
+        schreibeDatei(pfad(QStringLiteral("eigene.bwk")), eigene);
+        laden(1, pfad(QStringLiteral("eigene.bwk")));
         dlg.leeren(); // the main window's first start tells of the screen
         QFile::remove(pfad(QStringLiteral("ende.bwk")));
         speichern(pfad(QStringLiteral("ende.bwk")));
@@ -405,8 +457,10 @@ private slots:
             dlg.antworten << platform::Yes;
             speichern(pfad(QStringLiteral("ende.bwk")));
         }
-        if (tat == QLatin1String("Name, Load"))
+        if (tat == QLatin1String("Name, Load")) {
+            dlg.antworten << platform::Yes; // the name goes
             laden(1, pfad(QStringLiteral("karte.bwk"))); // another map
+        }
         if (tat == QLatin1String("Import")) {
             schreibeDatei(pfad(QStringLiteral("V004s001.z00")), "#F 2\r\nTerr=1\r\n");
             laden(2, pfad(QStringLiteral("V004s001.z00")));
@@ -437,6 +491,34 @@ private slots:
         }
         QCOMPARE(beendet, 0);
         QVERIFY(Felder[2] == feld2);
+
+        const int spalten = SpaltenAnzahl, zeilen = ZeilenAnzahl;
+        const QString name = k->TxtFeldName->text();
+        dlg.leeren();
+        fragen.clear();
+        for (int eintrag : {1, 2, 3})
+            laden(eintrag, QString()); // asked: No; else "Abbrechen" in the file dialog
+        antworten.clear();
+        QTimer::singleShot(0, [] { popupKlick(2); });
+        k->Command1_Click(); // "Nur die Linien neu zeichnen", the boxes at the map's size
+        neueKarte(5, 5);
+        const QString verwerfen =
+            QStringLiteral("Karte noch nicht gespeichert.\r\nWirklich %1 und Änderungen an der Karte verwerfen?");
+        const QString morvel = verwerfen.arg(QStringLiteral("Morveldateien laden"));
+        const QStringList gefragt{verwerfen.arg(QStringLiteral("neue Karte laden")), morvel, morvel,
+                                  verwerfen.arg(QStringLiteral("neue Karte zeichnen"))};
+        QCOMPARE(dlg.prompts(), karte ? gefragt : QStringList());
+        for (const auto &box : dlg.boxen) {
+            QCOMPARE(box.buttons, platform::YesNo | platform::Warning);
+            QCOMPARE(box.title, QStringLiteral("Befehlswart"));
+        }
+        QCOMPARE(fragen.size(), karte ? 0 : 3);
+        if (karte) {
+            QVERIFY(Felder[2] == feld2 && SpaltenAnzahl == spalten && ZeilenAnzahl == zeilen);
+            QCOMPARE(k->TxtFeldName->text(), name);
+        } else {
+            QVERIFY(SpaltenAnzahl == 5 && ZeilenAnzahl == 5); // nothing asked: the new map is drawn
+        }
         // Yes ends.
         dlg.antworten = {platform::Yes};
         f->beend->trigger();
@@ -464,8 +546,9 @@ private slots:
         k->TxtTerrain->setCurrentIndex(7);
         QVERIFY(sichtbar(Wald, 8));
         schreibeDatei(pfad(QStringLiteral("V009s001.z00")), "#F 8\r\nTerr=1\r\n#F 20\r\nBK=2\r\nOHBes=");
+        dlg.antworten << platform::Yes; // the changes go
         laden(2, pfad(QStringLiteral("V009s001.z00")));
-        QCOMPARE(dlg.boxen.size(), 0);
+        QCOMPARE(dlg.boxen.size(), 1);
         QVERIFY(sichtbar(See, 8) && !sichtbar(Wald, 8));
         QVERIFY(sichtbar(NBurg, 20) && sichtbar(GubHort, 20));
         QCOMPARE(AktuellesFeld, qint16(1));
@@ -481,6 +564,7 @@ private slots:
         const char *endungen[] = {"z98", "Z99", "z100", "z08", "Z09", "z10"};
         for (int n = 1; n <= 6; ++n)
             schreibeDatei(pfad(b + endungen[n - 1]), QStringLiteral("#F %1\r\nTerr=%1").arg(n).toLatin1());
+        dlg.antworten << platform::Yes << platform::Yes << platform::Yes; // each load drops the changes before
         laden(3, pfad(b + "z98"));
         QCOMPARE(Felder[1].Terrain, qint16(5));
         QCOMPARE(Felder[2].Terrain, qint16(1));

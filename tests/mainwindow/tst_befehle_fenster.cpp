@@ -487,12 +487,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f));
         auto *box = f->findChild<QComboBox *>(liste);
         QVERIFY(box);
-        // Sent to the list itself, where a turn over its text field ends up.
+        // A turn over the list's middle as the screen brings it: to the
+        // window, which hands it on and gives the focus by the wheel.
         auto drehen = [&] {
-            const QPointF mitte = QRectF(box->rect()).center();
-            QWheelEvent rad(mitte, box->mapToGlobal(mitte), QPoint(), QPoint(0, -120), Qt::NoButton,
+            QWidget *fenster = box->window();
+            const QPointF mitte = box->mapTo(fenster, QRectF(box->rect()).center());
+            QWheelEvent rad(mitte, fenster->mapToGlobal(mitte), QPoint(), QPoint(0, -120), Qt::NoButton,
                             Qt::NoModifier, Qt::NoScrollPhase, false);
-            QCoreApplication::sendEvent(box, &rad);
+            QSpontaneKeyEvent::setSpontaneous(&rad);
+            qApp->notify(fenster->windowHandle(), &rad);
         };
         box->setCurrentIndex(0);
         f->Combo3->setCurrentIndex(0);

@@ -289,6 +289,8 @@ private slots:
         QCOMPARE(dlg->prompts().size(), 1);
         QVERIFY2(dlg->letzter().startsWith(meldung), qPrintable(dlg->letzter()));
         vorbei(nachKopf ? "FEHLER" : "ABGEBROCHEN");
+        // Locked while the head line was sought, the orders box takes keys again after the fault.
+        QVERIFY(!f->Text1->isReadOnly());
     }
 
     void repairOfLfOnlyReport()

@@ -1,7 +1,8 @@
 // Loads two generated orders files (1 MB each, or as many KB as the first
 // argument says), one of mixed orders and one of very short lines, with
 // "laden" from the click to "FERTIG", and measures the longest stretch in
-// which a 5 ms timer could not fire.
+// which a 5 ms timer could not fire. Then pastes the mixed orders into the
+// orders box and into a bare editor, and redoes both pastes.
 #include "core/globals.h"
 #include "mainwindow/befehlsdatei.h"
 #include "mainwindow/form1.h"
@@ -10,7 +11,11 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -52,6 +57,34 @@ Befehle kurzeZeilen(qsizetype groesse)
     b.datei += b.text;
     return b;
 }
+
+// The best of three pastes of the clipboard into an empty box, and of
+// three redoes of it, in ms.
+struct Einfuegen {
+    double einfuegen = 1e9, wiederholen = 1e9;
+};
+Einfuegen einfuegen(QPlainTextEdit &box, const QString &text)
+{
+    Einfuegen e;
+    for (int lauf = 0; lauf < 3; ++lauf) {
+        box.clear();
+        QCoreApplication::processEvents();
+        QElapsedTimer uhr;
+        uhr.start();
+        box.paste();
+        QCoreApplication::processEvents(); // the pasted text is laid out
+        e.einfuegen = std::min(e.einfuegen, uhr.nsecsElapsed() / 1e6);
+        if (box.toPlainText().size() < text.size() / 2)
+            std::printf("  paste went WRONG\n");
+        box.undo();
+        QCoreApplication::processEvents();
+        uhr.start();
+        box.redo();
+        QCoreApplication::processEvents();
+        e.wiederholen = std::min(e.wiederholen, uhr.nsecsElapsed() / 1e6);
+    }
+    return e;
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -87,5 +120,19 @@ int main(int argc, char **argv)
                     qPrintable(f->Label3->caption()), fertig, gezeigt, genau ? "exact" : "WRONG");
         std::printf("  longest stretch without events: %5.1f ms  (target: under 100 ms)\n", laengste);
     }
+
+    // Copied from a text editor: its lines end in LF.
+    QString kopiert = codepage::decode(faelle[0].second.text);
+    kopiert.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QGuiApplication::clipboard()->setText(kopiert);
+    QPlainTextEdit bar;
+    bar.resize(f->Text1->size());
+    bar.show();
+    const Einfuegen box = einfuegen(*f->Text1, kopiert), blank = einfuegen(bar, kopiert);
+    std::printf("paste of the orders, %.1f KB, best of 3:\n", kopiert.size() / 1024.0);
+    std::printf("  orders box %8.1f ms, bare editor %8.1f ms: %.2fx\n", box.einfuegen, blank.einfuegen,
+                box.einfuegen / blank.einfuegen);
+    std::printf("  redo: orders box %8.1f ms, bare editor %8.1f ms: %.2fx\n", box.wiederholen, blank.wiederholen,
+                box.wiederholen / blank.wiederholen);
     return 0;
 }

@@ -1,8 +1,10 @@
 #include "platform/textbox.h"
 #include "platform/controls.h"
 
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QTextBlock>
@@ -45,6 +47,27 @@ qsizetype stueckEnde(const QString &s, qsizetype von)
     // The box breaks its shown lines long before, so there is a break.
     return letzte > von ? letzte : grenze;
 }
+
+// Whether the editor puts a key's text in, as Qt decides: a key it edits or
+// moves with goes its own way; of the rest, it takes printable text unless
+// Ctrl (without Alt) came with it.
+bool tipptText(const QKeyEvent *k)
+{
+    const QString t = k->text();
+    if (t.isEmpty())
+        return false;
+    for (int s = QKeySequence::HelpContents; s <= QKeySequence::Cancel; ++s)
+        if (k->matches(QKeySequence::StandardKey(s)))
+            return false;
+    const QChar c = t.front();
+    if (c.category() == QChar::Other_Format)
+        return true;
+    const Qt::KeyboardModifiers m = k->modifiers();
+    if (m == Qt::ControlModifier || m == (Qt::ShiftModifier | Qt::ControlModifier))
+        return false;
+    return c.isPrint() || c == u'\t' || c.category() == QChar::Other_PrivateUse
+           || (c.isHighSurrogate() && t.size() > 1 && t.at(1).isLowSurrogate());
+}
 } // namespace
 
 TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
@@ -73,7 +96,8 @@ TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
         }
         m_dirty = true;
         m_auswahl.start = -1;
-        emit changed();
+        if (!m_ohneAenderung)
+            emit changed();
     });
     // Text put in at the caret in an empty line after a break of the box's
     // own takes that break's format; a line break in it would pass for one
@@ -233,7 +257,7 @@ void TextBox::fuellenAnhalten()
     fuellungAbschliessen();
 }
 
-void TextBox::anhaengen(const QString &stueck)
+void TextBox::anhaengen(const QString &stueck, bool alsSchritt)
 {
     if (stueck.isEmpty())
         return;
@@ -271,9 +295,11 @@ void TextBox::anhaengen(const QString &stueck)
     m_mitUmbruechen = !m_umbrueche.isEmpty();
     {
         const QScopedValueRollback<bool> vonCode(m_setting, true);
-        // Text put in by code is no step to undo.
-        doc->setUndoRedoEnabled(false);
+        // Text put in by code is no step to undo, unless it is one whole.
+        if (!alsSchritt)
+            doc->setUndoRedoEnabled(false);
         QTextCursor c(doc);
+        c.beginEditBlock();
         c.setPosition(von + int(gleich));
         c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         c.insertText(neu.mid(gleich), QTextCharFormat());
@@ -290,7 +316,9 @@ void TextBox::anhaengen(const QString &stueck)
                 f.clearProperty(kEigenerUmbruch);
             QTextCursor(b).setBlockCharFormat(f);
         }
-        doc->setUndoRedoEnabled(true);
+        c.endEditBlock();
+        if (!alsSchritt)
+            doc->setUndoRedoEnabled(true);
     }
     emit changed();
 }
@@ -327,7 +355,7 @@ void TextBox::sperren(bool gesperrt)
 bool TextBox::event(QEvent *e)
 {
     if (e->type() == QEvent::KeyPress) {
-        const auto *k = static_cast<QKeyEvent *>(e);
+        auto *k = static_cast<QKeyEvent *>(e);
         // Tab moves the focus on, with Ctrl too; with Shift back.
         if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
             && !(k->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
@@ -342,69 +370,117 @@ bool TextBox::event(QEvent *e)
             einfuegen(QStringLiteral("\n"));
             return true;
         }
-        // A character deleted alone is a step of its own to undo, so that
-        // the line end it may make of a lone CR and LF goes with it.
-        const Qt::KeyboardModifiers mod = k->modifiers() & ~Qt::KeypadModifier;
-        if (((k->key() == Qt::Key_Backspace && (mod == Qt::NoModifier || mod == Qt::ShiftModifier))
-             || (k->key() == Qt::Key_Delete && mod == Qt::NoModifier))
-            && !textCursor().hasSelection()) {
-            QTextCursor c = textCursor();
-            if (k->key() == Qt::Key_Backspace ? c.atStart() : c.atEnd())
-                return true;
-            c.beginEditBlock();
-            if (k->key() == Qt::Key_Backspace)
-                c.deletePreviousChar();
-            else
-                c.deleteChar();
-            c.endEditBlock();
-            setTextCursor(c);
-            ensureCursorVisible();
-            return true;
-        }
-        // A typed letter passes the gate; keys that edit or move, and
-        // shortcuts, pass as they are.
-        const QString t = k->text();
-        const bool zeichen = !t.isEmpty() && std::none_of(t.cbegin(), t.cend(), [](QChar c) {
-            return c.unicode() < 0x20 || c.unicode() == 0x7F;
-        });
-        if (zeichen && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        // Every key whose text goes in passes the gate, whatever its
+        // modifiers; a refused letter changes nothing.
+        if (tipptText(k)) {
+            const QString t = k->text();
             const QString r = eingang(t, true);
+            if (r.isEmpty())
+                return true;
             // The mark of a lone CR or LF goes in as pasted text does.
             if (r.contains(QChar(kCrMark)) || r.contains(QChar(kLfMark))) {
                 einfuegen(r);
                 return true;
             }
-            if (r != t) {
-                if (!r.isEmpty()) {
-                    QKeyEvent neu(QEvent::KeyPress, k->key(), k->modifiers(), r, k->isAutoRepeat(), k->count());
-                    QPlainTextEdit::event(&neu);
-                }
-                return true;
-            }
+            if (r == t && !(k->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+                return QPlainTextEdit::event(e);
+            // What passes goes in as a plain typed key, undone with its run.
+            QKeyEvent getippt(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, r, k->isAutoRepeat(), k->count());
+            QPlainTextEdit::event(&getippt);
+            return true;
         }
+        if (loeschen(k))
+            return true;
     }
     return QPlainTextEdit::event(e);
 }
 
+bool TextBox::eigenerUmbruch(int p) const
+{
+    const QTextDocument *doc = document();
+    return p >= 0 && p < doc->characterCount() - 1 && doc->characterAt(p) == QChar::ParagraphSeparator
+           && doc->findBlock(p + 1).charFormat().hasProperty(kEigenerUmbruch);
+}
+
+// A character deleted by key, with no selection. A run of these is one
+// step to undo, across line ends too, as long as nothing else happens in
+// between; a deletion that brings a lone CR and a lone LF together is a
+// step of its own, so that undo takes back the line end it makes with it.
+// Taking away a break of the box's own leaves the text as it is.
+bool TextBox::loeschen(QKeyEvent *k)
+{
+    const bool zurueck = (k->key() == Qt::Key_Backspace && !(k->modifiers() & ~Qt::ShiftModifier))
+                         || k->matches(QKeySequence::Backspace);
+    const bool vor = !zurueck && k->matches(QKeySequence::Delete);
+    QTextCursor c = textCursor();
+    if ((!zurueck && !vor) || c.hasSelection())
+        return false;
+    QTextDocument *doc = document();
+    const int ende = doc->characterCount() - 1;
+    int von = c.position(), bis = von;
+    if (zurueck) {
+        if (von == 0)
+            return false;
+        --von;
+        if (von > 0 && doc->characterAt(von).isLowSurrogate() && doc->characterAt(von - 1).isHighSurrogate())
+            --von;
+    } else {
+        if (bis >= ende)
+            return false;
+        c.movePosition(QTextCursor::NextCharacter);
+        bis = c.position();
+    }
+    int links = von - 1, rechts = bis;
+    while (eigenerUmbruch(links))
+        --links;
+    while (eigenerUmbruch(rechts))
+        ++rechts;
+    const bool paar = links >= 0 && rechts < ende && doc->characterAt(links) == QChar(kCrMark)
+                      && doc->characterAt(rechts) == QChar(kLfMark);
+    const bool weiter = !paar && m_loeschReihe.revision == doc->revision()
+                        && m_loeschReihe.caret == textCursor().position() && doc->isUndoAvailable();
+    {
+        const QScopedValueRollback<bool> bleibt(m_ohneAenderung, bis - von == 1 && eigenerUmbruch(von));
+        // Deleted here as the editor deletes, as the editor cannot while the step is open.
+        c = textCursor();
+        if (weiter)
+            c.joinPreviousEditBlock();
+        else
+            c.beginEditBlock();
+        if (zurueck)
+            c.deletePreviousChar();
+        else
+            c.deleteChar();
+        c.endEditBlock();
+    }
+    setTextCursor(c);
+    ensureCursorVisible();
+    m_loeschReihe = {paar ? -1 : doc->revision(), c.position()};
+    return true;
+}
+
 // An input method's letters (a dead key's, a compose sequence's) are typed
-// text: they go in by the gate, as plain text; its preedit shows as sent.
+// text: they go in by the gate, as plain text, at the place the input
+// method names. What it shows while it composes is no part of the text.
 void TextBox::inputMethodEvent(QInputMethodEvent *e)
 {
     if (isReadOnly()) {
         e->ignore();
         return;
     }
-    if (e->commitString().isEmpty()) {
-        QPlainTextEdit::inputMethodEvent(e);
+    if (e->commitString().isEmpty() && e->replacementLength() > 0) {
+        QPlainTextEdit::inputMethodEvent(e); // the input method deletes
         return;
     }
-    const QString r = eingang(e->commitString(), true);
+    // A commit the gate empties replaces nothing.
+    if (!e->commitString().isEmpty())
+        einfuegen(eingang(e->commitString(), true), e->replacementStart(), e->replacementLength());
     QInputMethodEvent rest(e->preeditString(), e->attributes());
-    if (e->replacementLength() == 0)
-        einfuegen(r);
-    else
-        rest.setCommitString(r, e->replacementStart(), e->replacementLength());
-    QPlainTextEdit::inputMethodEvent(&rest);
+    {
+        // Showing it takes away a selection, as typing would; nothing else.
+        const QScopedValueRollback<bool> bleibt(m_ohneAenderung, !textCursor().hasSelection());
+        QPlainTextEdit::inputMethodEvent(&rest);
+    }
     e->accept();
 }
 
@@ -426,57 +502,129 @@ void TextBox::insertFromMimeData(const QMimeData *source)
     einfuegen(eingang(source->text(), false));
 }
 
-// The gate: what the player puts in, made what the box may hold.
-QString TextBox::eingang(QString text, bool getippt) const
+// A text of which the gate leaves nothing is not taken: a drag of it is
+// refused where it enters.
+bool TextBox::canInsertFromMimeData(const QMimeData *source) const
 {
+    if (isReadOnly() || !source || !source->hasText())
+        return false;
+    const QString text = source->text();
+    if (text != m_ablage.text) {
+        bool weggelassen = false;
+        const bool leer = eingang(text, false, &weggelassen).isEmpty();
+        m_ablage = {text, !weggelassen, leer};
+    }
+    return !m_ablage.leer;
+}
+
+void TextBox::dragEnterEvent(QDragEnterEvent *e)
+{
+    QPlainTextEdit::dragEnterEvent(e);
+    ablegenPruefen(e);
+}
+
+void TextBox::dragMoveEvent(QDragMoveEvent *e)
+{
+    QPlainTextEdit::dragMoveEvent(e);
+    ablegenPruefen(e);
+}
+
+void TextBox::dropEvent(QDropEvent *e)
+{
+    QPlainTextEdit::dropEvent(e);
+    ablegenPruefen(e);
+}
+
+// A drop the box takes only in part is a copy: a move would take from its
+// source what the box left out. A drag that offers no copy is refused.
+void TextBox::ablegenPruefen(QDropEvent *e)
+{
+    if (!e->isAccepted() || e->dropAction() != Qt::MoveAction || !canInsertFromMimeData(e->mimeData())
+        || m_ablage.ganz)
+        return;
+    if (e->possibleActions() & Qt::CopyAction)
+        e->setDropAction(Qt::CopyAction);
+    else
+        e->ignore();
+}
+
+// The gate: what the player puts in, made what the box may hold. A letter
+// written as base letter and combining accent is first made one letter.
+QString TextBox::eingang(QString text, bool getippt, bool *weggelassen) const
+{
+    text = text.normalized(QString::NormalizationForm_C);
     text.replace(QChar::LineSeparator, QChar::ParagraphSeparator);
     if (getippt && m_tasten)
         text = m_tasten(text);
+    const qsizetype vorher = text.size();
     if (m_zeichensatz) {
         const codepage::Charset cs = *m_zeichensatz;
-        // Line ends and the marks of a lone CR or LF stand for bytes of the file.
+        // Line ends and the marks of a lone CR or LF stand for bytes of the
+        // file; both character sets hold ASCII as it is.
         text.removeIf([cs](QChar c) {
-            return c != QChar::ParagraphSeparator && c != u'\n' && c != u'\r' && c != QChar(kCrMark)
+            return c.unicode() >= 0x80 && c != QChar::ParagraphSeparator && c != u'\n' && c != u'\r' && c != QChar(kCrMark)
                    && c != QChar(kLfMark) && !codepage::encodable(c, cs);
         });
     }
+    if (weggelassen)
+        *weggelassen = text.size() != vorher;
     return text;
 }
 
-// What the player puts in at the caret goes in plain: a line break in it
-// never takes the mark of a break of the box's own from a format nearby.
+// What the player puts in goes in plain: a line break in it never takes the
+// mark of a break of the box's own from a format nearby. It replaces the
+// selection, or the stretch an input method names relative to the caret.
 // Nothing left of it changes nothing, a selection included.
-void TextBox::einfuegen(const QString &text)
+void TextBox::einfuegen(const QString &text, int ersetzenAb, int ersetzenLaenge)
 {
     if (text.isEmpty())
         return;
+    const bool ersetzen = ersetzenAb != 0 || ersetzenLaenge != 0;
     // One step to undo, with the line end it may make of a lone CR and LF.
     QTextCursor c = textCursor();
     c.beginEditBlock();
+    if (ersetzen) {
+        c.removeSelectedText();
+        const int ende = document()->characterCount() - 1;
+        const int von = std::clamp(c.position() + ersetzenAb, 0, ende);
+        c.setPosition(von);
+        c.setPosition(std::clamp(von + ersetzenLaenge, von, ende), QTextCursor::KeepAnchor);
+    }
     c.insertText(text, QTextCharFormat());
     c.endEditBlock();
-    setTextCursor(c);
+    // A replacement leaves the caret where it stood, moved with the text.
+    if (!ersetzen)
+        setTextCursor(c);
     ensureCursorVisible();
 }
 
 // A lone CR and a lone LF that an edit brought together, side by side or
 // across breaks of the box's own, are the file's line end: shown as one, in
-// the same step to undo as the edit. The text stays as it is.
+// the same step to undo as the edit. The text stays as it is. The changed
+// stretch is read once; only its CR marks are looked at closer.
 void TextBox::paareVerbinden(int von, int bis)
 {
     QTextDocument *doc = document();
     const int ende = doc->characterCount() - 1; // the last line's end is no character
-    auto eigenerUmbruch = [doc, ende](int p) {
-        return p < ende && doc->characterAt(p) == QChar::ParagraphSeparator
-               && doc->findBlock(p + 1).charFormat().hasProperty(kEigenerUmbruch);
-    };
     von = std::max(0, von - 1);
     while (von > 0 && eigenerUmbruch(von))
         --von;
     bis = std::min(ende, bis + 1);
-    for (int p = bis - 1; p >= von; --p) {
-        if (doc->characterAt(p) != QChar(kCrMark))
-            continue;
+    if (bis <= von)
+        return;
+    // Qt hands out the whole text far faster per character than a stretch.
+    QString stueck;
+    if (qint64(bis - von) * 8 > ende) {
+        stueck = doc->toRawText().mid(von, bis - von);
+    } else {
+        QTextCursor lesen(doc);
+        lesen.setPosition(von);
+        lesen.setPosition(bis, QTextCursor::KeepAnchor);
+        stueck = lesen.selectedText();
+    }
+    for (qsizetype i = stueck.lastIndexOf(QChar(kCrMark)); i >= 0;
+         i = i > 0 ? stueck.lastIndexOf(QChar(kCrMark), i - 1) : -1) {
+        const int p = von + int(i);
         int q = p + 1;
         while (eigenerUmbruch(q))
             ++q;
@@ -562,30 +710,23 @@ int TextBox::exactPos(int display) const
     return i;
 }
 
-// Copied text holds none of the box's own breaks.
+// Copied text holds the characters as they are (a no-break space stays
+// one), its line ends as LF and none of the box's own breaks.
 QMimeData *TextBox::createMimeDataFromSelection() const
 {
-    QMimeData *mime = QPlainTextEdit::createMimeDataFromSelection();
-    if (!m_mitUmbruechen)
-        return mime;
-    text(); // brings the breaks up to date
     const QTextCursor c = textCursor();
-    const int von = c.selectionStart(), bis = c.selectionEnd();
-    QString kopie = mime->text();
-    if (kopie.size() != bis - von)
-        return mime;
-    bool entfernt = false;
-    for (qsizetype k = m_umbrueche.size() - 1; k >= 0; --k) {
-        const int p = m_umbrueche.at(k);
-        if (p >= von && p < bis) {
-            kopie.remove(p - von, 1);
-            entfernt = true;
+    QString kopie = c.selectedText();
+    if (m_mitUmbruechen) {
+        text(); // brings the breaks up to date
+        const int von = c.selectionStart(), bis = c.selectionEnd();
+        for (qsizetype k = m_umbrueche.size() - 1; k >= 0; --k) {
+            const int p = m_umbrueche.at(k);
+            if (p >= von && p < bis)
+                kopie.remove(p - von, 1);
         }
     }
-    if (!entfernt)
-        return mime;
-    delete mime;
-    mime = new QMimeData;
+    kopie.replace(QChar::ParagraphSeparator, u'\n');
+    auto *mime = new QMimeData;
     mime->setText(kopie);
     return mime;
 }

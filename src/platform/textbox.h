@@ -36,7 +36,9 @@ public:
     void fuellenAnhalten();
     // Adds a piece at the end, as a change by code; what the player typed
     // stays. Costs the piece and the last shown line, not the whole text.
-    void anhaengen(const QString &stueck);
+    // As a step, it is one step to undo and the steps before it stay;
+    // otherwise it is none, and the history is dropped.
+    void anhaengen(const QString &stueck, bool alsSchritt = false);
 
     int selStart() const;
     void setSelStart(int start);
@@ -74,7 +76,11 @@ signals:
 
 protected:
     QMimeData *createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
     bool event(QEvent *e) override;
     void inputMethodEvent(QInputMethodEvent *e) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
@@ -86,8 +92,11 @@ private:
     bool auswahlWieGesetzt() const;
 
     void sperren(bool gesperrt);
-    QString eingang(QString text, bool getippt) const;
-    void einfuegen(const QString &text);
+    QString eingang(QString text, bool getippt, bool *weggelassen = nullptr) const;
+    void einfuegen(const QString &text, int ersetzenAb = 0, int ersetzenLaenge = 0);
+    bool loeschen(QKeyEvent *k);
+    bool eigenerUmbruch(int p) const;
+    void ablegenPruefen(QDropEvent *e);
     void paareVerbinden(int von, int bis);
     void umbruecheMarkieren();
     void fuellungAbschliessen();
@@ -99,10 +108,24 @@ private:
     bool m_mitUmbruechen = false;
     mutable bool m_dirty = false;
     bool m_setting = false;
+    // An edit that leaves the text as it is (an input method's preedit, a
+    // break of the box's own deleted): no change of the text.
+    bool m_ohneAenderung = false;
     Tasten m_tasten;
     std::optional<codepage::Charset> m_zeichensatz;
     // Where the player's last edit changed the shown text, in shown positions.
     int m_nahtVon = -1, m_nahtBis = -1;
+    // The document and the caret as the last deletion by key left them: the
+    // next one goes on with its run while both are so.
+    struct {
+        int revision = -1, caret = -1;
+    } m_loeschReihe;
+    // What the gate makes of the text dragged over the box: the text, and
+    // whether it takes all, some or none of it.
+    mutable struct {
+        QString text;
+        bool ganz = false, leer = true;
+    } m_ablage;
     // A text going in by pieces: its shown form, how far it is in, and the
     // lock the box takes on at the end.
     struct {

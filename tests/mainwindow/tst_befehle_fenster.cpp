@@ -438,8 +438,9 @@ private slots:
     }
 
     // Whatever way a text comes into the orders box, F2 writes what it
-    // shows: what windows-1252 lacks is left out; typed letters, a dead
-    // key's too, follow the capitals mode, pasted and dropped text not.
+    // shows: what windows-1252 lacks is left out, and a refused letter is
+    // no change; typed letters, a dead key's too and whatever the
+    // modifiers, follow the capitals mode, pasted and dropped text not.
     void everyWayInIsSavedAsShown_data()
     {
         QTest::addColumn<QString>("weg");
@@ -454,6 +455,12 @@ private slots:
         QTest::newRow("tote Taste, Grossbuchstaben") << "Eingabemethode" << true << "éŵ" << QByteArray("\xC9\r\n");
         QTest::newRow("Taste, Grossbuchstaben") << "Taste" << true << "é" << QByteArray("\xC9\r\n");
         QTest::newRow("Taste, Emoji") << "Taste" << false << QStringLiteral("\U0001F600") << QByteArray("\r\n");
+        QTest::newRow("tote Taste, abgelehnt") << "Eingabemethode" << false << "ŵ" << QByteArray("\r\n");
+        QTest::newRow("Alt, abgelehnt") << "Alt+Taste" << false << "ő" << QByteArray("\r\n");
+        QTest::newRow("Alt, Grossbuchstaben") << "Alt+Taste" << true << "a" << QByteArray("A\r\n");
+        QTest::newRow("Strg+Alt") << "Strg+Alt+Taste" << false << "€" << QByteArray("\x80\r\n");
+        QTest::newRow("eingefuegt, zerlegt") << "Einfuegen" << false << QStringLiteral("Mu\u0308ller Cafe\u0301")
+                                             << QByteArray("M\xFCller Caf\xE9\r\n");
     }
     void everyWayInIsSavedAsShown()
     {
@@ -461,11 +468,14 @@ private slots:
         QFETCH(bool, gross);
         QFETCH(QString, eingabe);
         QFETCH(QByteArray, datei);
+        f->speichern_Click();
         f->gross = gross;
         eingeben(*f->Text1, weg, eingabe);
         f->gross = 0;
-        QVERIFY(f->speichern->isEnabled());
-        f->speichern->trigger();
+        const bool geaendert = datei != "\r\n";
+        QCOMPARE(f->speichern->isEnabled(), geaendert);
+        QCOMPARE(f->verandert, qint16(geaendert));
+        f->speichern_Click();
         QCOMPARE(f->Label3->caption(), QStringLiteral("GESPEICHERT"));
         QCOMPARE(ohneKopf(lies(kName)), datei);
         QCOMPARE(f->Text1->document()->toPlainText() + QStringLiteral("\r\n"), codepage::decode(datei));

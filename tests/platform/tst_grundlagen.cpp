@@ -17,6 +17,44 @@
 #include <QTimer>
 #include <QtTest>
 
+namespace {
+// Whether the box shows its text as a load of the saved file shows it: CR
+// LF as a line break, a lone CR or LF as its mark; besides, at most
+// `eigene` breaks of the box's own that stand for no character. Empty when
+// it does, else where it does not.
+QString zeigtWieGespeichert(const TextBox &box, int eigene)
+{
+    const QString d = box.document()->toRawText();
+    const QString t = box.text();
+    qsizetype i = 0;
+    int uebrig = eigene;
+    for (qsizetype j = 0; j < d.size(); ++j) {
+        const QChar c = d.at(j);
+        if (c == QChar::ParagraphSeparator) {
+            // A run of shown breaks: the text's line ends there, the rest the box's own.
+            qsizetype k = j;
+            while (k < d.size() && d.at(k) == QChar::ParagraphSeparator)
+                ++k;
+            qsizetype m = 0;
+            while (t.mid(i + 2 * m, 2) == QLatin1String("\r\n"))
+                ++m;
+            if (m > k - j || (uebrig -= int(k - j - m)) < 0)
+                return QStringLiteral("Umbrüche bei %1").arg(j);
+            i += 2 * m;
+            j = k - 1;
+            continue;
+        }
+        const bool ok = c == QChar(0x240D)   ? t.mid(i, 2) != QLatin1String("\r\n") && t.mid(i, 1) == QLatin1String("\r")
+                        : c == QChar(0x240A) ? t.mid(i, 1) == QLatin1String("\n")
+                                             : i < t.size() && t.at(i) == c;
+        if (!ok)
+            return QStringLiteral("Zeichen %1 gezeigt, %2 im Text").arg(j).arg(i);
+        ++i;
+    }
+    return i == t.size() ? QString() : QStringLiteral("Text länger als gezeigt");
+}
+} // namespace
+
 class TstGrundlagen : public QObject {
     Q_OBJECT
 private slots:
@@ -445,19 +483,26 @@ private slots:
         QCOMPARE(aenderungen, 0);
     }
 
-    // Random runs of keys, an input method's letters, pastes, deletions,
-    // selections, undo and redo: after every step the box holds only what
-    // the file's character set holds, and shows its lines as the saved file
-    // would show them when loaded again.
+    // Random runs of keys, an input method's letters and replacements,
+    // pastes, drops, line ends, deletions, selections, undo and redo: after
+    // every step the box holds only what the file's character set holds,
+    // and shows its lines as the saved file would show them when loaded
+    // again. Long lines start some runs, so the box's own breaks are met.
     void randomEditsShowWhatIsSaved_data()
     {
         QTest::addColumn<quint32>("saat");
+        QTest::addColumn<QString>("anfang");
         for (const quint32 saat : {1u, 2u, 3u})
-            QTest::addRow("Lauf %u", saat) << saat;
+            QTest::addRow("Lauf %u", saat) << saat << QStringLiteral("AB 1\rX\nCD 2\r\n\nEF\r");
+        // A CR mark ends a shown line of 4096 characters: a break of the box's own follows.
+        const QString lang = (QString(4095, u'a') + QStringLiteral("\rX\n")).repeated(4);
+        for (const quint32 saat : {4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 13u})
+            QTest::addRow("Lauf %u, lange Zeilen", saat) << saat << lang;
     }
     void randomEditsShowWhatIsSaved()
     {
         QFETCH(quint32, saat);
+        QFETCH(QString, anfang);
         QRandomGenerator zufall(saat);
         const QStringList getippt{QStringLiteral("a"), QStringLiteral("Z"), QStringLiteral(" "), QStringLiteral("ß"),
                                   QStringLiteral("€"), QStringLiteral("é"), QStringLiteral("\u0151"),
@@ -468,38 +513,219 @@ private slots:
         TextBox box;
         box.resize(300, 200);
         box.setZeichensatz(codepage::Charset::Windows);
-        box.setText(QStringLiteral("AB 1\rX\nCD 2\r\n\nEF\r"));
+        box.setText(anfang);
+        const int eigene = box.document()->blockCount() - 1 - int(anfang.count(QStringLiteral("\r\n")));
+        auto zufallsText = [&](const QStringList &texte) { return texte.at(zufall.bounded(texte.size())); };
         for (int schritt = 0; schritt < 1000; ++schritt) {
             const int n = box.document()->characterCount() - 1;
-            switch (zufall.bounded(9)) {
-            case 0: eingeben(box, QStringLiteral("Taste"), getippt.at(zufall.bounded(getippt.size()))); break;
-            case 1: eingeben(box, QStringLiteral("Eingabemethode"), getippt.at(zufall.bounded(getippt.size()))); break;
-            case 2: eingeben(box, QStringLiteral("Einfuegen"), eingefuegt.at(zufall.bounded(eingefuegt.size()))); break;
+            // Mostly near a line end or a mark, where edits meet.
+            auto ort = [&] {
+                const QString gezeigt = box.document()->toRawText();
+                QList<int> naehe;
+                for (int p = 0; p < gezeigt.size(); ++p)
+                    if (gezeigt.at(p) == QChar::ParagraphSeparator || gezeigt.at(p).unicode() >= 0x240A)
+                        naehe.append(p);
+                if (naehe.isEmpty() || zufall.bounded(3) == 0)
+                    return int(zufall.bounded(n + 1));
+                return std::clamp(naehe.at(zufall.bounded(naehe.size())) + int(zufall.bounded(5)) - 2, 0, n);
+            };
+            const int schrittArt = zufall.bounded(13);
+            // A deletion often comes right after the caret is put there.
+            if ((schrittArt == 3 || schrittArt == 4) && zufall.bounded(2)) {
+                QTextCursor c = box.textCursor();
+                c.setPosition(ort());
+                box.setTextCursor(c);
+            }
+            switch (schrittArt) {
+            case 0: eingeben(box, QStringLiteral("Taste"), zufallsText(getippt)); break;
+            case 1: eingeben(box, QStringLiteral("Eingabemethode"), zufallsText(getippt)); break;
+            case 2: eingeben(box, QStringLiteral("Einfuegen"), zufallsText(eingefuegt)); break;
             case 3: QTest::keyClick(&box, Qt::Key_Backspace); break;
             case 4: QTest::keyClick(&box, Qt::Key_Delete); break;
             case 5: {
                 QTextCursor c = box.textCursor();
-                c.setPosition(zufall.bounded(n + 1));
+                c.setPosition(ort());
                 if (zufall.bounded(2))
-                    c.setPosition(zufall.bounded(n + 1), QTextCursor::KeepAnchor);
+                    c.setPosition(ort(), QTextCursor::KeepAnchor);
                 box.setTextCursor(c);
                 break;
             }
             case 6: QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier); break;
             case 7: QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier); break;
-            default: box.redo(); break;
+            case 8: box.redo(); break;
+            case 9: QTest::keyClick(&box, Qt::Key_Return); break;
+            case 10: eingeben(box, QStringLiteral("Ablegen"), zufallsText(eingefuegt)); break;
+            case 11: QTest::keyClick(&box, Qt::Key_Backspace, Qt::ControlModifier); break;
+            default: {
+                QInputMethodEvent ersetzt;
+                ersetzt.setCommitString(zufallsText(getippt), -int(zufall.bounded(2)), int(zufall.bounded(3)));
+                QCoreApplication::sendEvent(&box, &ersetzt);
+                break;
+            }
             }
             const QString text = box.text();
             QVERIFY2(codepage::encodable(text), qPrintable(QString::number(schritt)));
-            // What a load of the saved file would show, line for line (the
-            // text stays far too short for breaks of the box's own).
-            QList<int> eigene;
-            const QString soll = TextBox::toDisplay(text, eigene);
-            const QString ist = box.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
-            QVERIFY(eigene.isEmpty());
-            QVERIFY2(ist == soll,
-                     qPrintable(QStringLiteral("Schritt %1: %2").arg(schritt).arg(ist)));
+            const QString fehler = zeigtWieGespeichert(box, eigene);
+            QVERIFY2(fehler.isEmpty(), qPrintable(QStringLiteral("Schritt %1: %2").arg(schritt).arg(fehler)));
         }
+    }
+
+    // A run of Backspace or Delete is taken back in one step, line ends and
+    // all; a deletion that brings a lone CR and a lone LF together is a
+    // step of its own, taken back with the line end it made.
+    void deletionsAreUndoneByRuns_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret"); // -1: at the end
+        QTest::addColumn<int>("schnitt"); // characters cut from the caret first
+        QTest::addColumn<QString>("tasten"); // B Backspace, E Delete, > caret to the end
+        QTest::addColumn<QStringList>("zurueck"); // the text after each Ctrl+Z, to the last step
+        const QString zeilen = QStringLiteral("AB 1\r\nCD 2\r\nEF 3");
+        QTest::newRow("Rücktaste über drei Zeilen") << zeilen << -1 << 0 << QString(14, u'B') << QStringList{zeilen};
+        QTest::newRow("Entfernen über drei Zeilen") << zeilen << 0 << 0 << QString(14, u'E') << QStringList{zeilen};
+        QTest::newRow("Reihe, dann ein Paar")
+            << "AB\rXYZ\nCD" << 6 << 0 << "BBB" << QStringList{"AB\rX\nCD", "AB\rXYZ\nCD"};
+        QTest::newRow("Paar, dann eine Reihe")
+            << "AB\rX\nCDEF" << 4 << 0 << "B>BB" << QStringList{"AB\r\nCDEF", "AB\rX\nCDEF"};
+        // The box breaks the shown line after the Y, before the LF.
+        const QString lang = QString(4000, u'a') + u'\r', mitte = QString(4189, u'b');
+        QTest::newRow("Reihe, dann ein Paar über einen eigenen Umbruch")
+            << lang + mitte + "ZY\nCD" << 4001 << 4189 << "EE"
+            << QStringList{lang + "Y\nCD", lang + "ZY\nCD", lang + mitte + "ZY\nCD"};
+    }
+    void deletionsAreUndoneByRuns()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(int, schnitt);
+        QFETCH(QString, tasten);
+        QFETCH(QStringList, zurueck);
+        TextBox box;
+        box.setText(text);
+        caret < 0 ? box.moveCursor(QTextCursor::End) : box.setSelStart(caret);
+        if (schnitt) {
+            box.setSelLength(schnitt);
+            box.cut();
+        }
+        for (const QChar t : tasten) {
+            if (t == u'>')
+                box.moveCursor(QTextCursor::End);
+            else
+                QTest::keyClick(&box, t == u'B' ? Qt::Key_Backspace : Qt::Key_Delete);
+        }
+        for (const QString &soll : zurueck) {
+            QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(box.text(), soll);
+        }
+        QVERIFY(!box.document()->isUndoAvailable());
+    }
+
+    // An input method's letters land where it says, relative to the caret;
+    // a commit the gate empties replaces nothing, and what it shows while
+    // it composes is no change.
+    void inputMethodCommitsAtItsPlace_data()
+    {
+        QTest::addColumn<QString>("eingabe"); // empty: only shown while composing
+        QTest::addColumn<int>("ab");
+        QTest::addColumn<int>("laenge");
+        QTest::addColumn<QString>("text"); // from "AB w", the caret at the end
+        QTest::newRow("ersetzt") << "é" << -1 << 1 << "AB é";
+        QTest::newRow("davor") << "x" << -2 << 0 << "ABx w";
+        QTest::newRow("abgelehnt") << "ŵ" << -1 << 1 << "AB w";
+        QTest::newRow("zum Teil") << "ŵé" << -1 << 1 << "AB é";
+        QTest::newRow("beim Zusammensetzen") << "" << 0 << 0 << "AB w";
+    }
+    void inputMethodCommitsAtItsPlace()
+    {
+        QFETCH(QString, eingabe);
+        QFETCH(int, ab);
+        QFETCH(int, laenge);
+        QFETCH(QString, text);
+        TextBox box;
+        box.setZeichensatz(codepage::Charset::Windows);
+        box.setText(QStringLiteral("AB w"));
+        box.moveCursor(QTextCursor::End);
+        int aenderungen = 0;
+        connect(&box, &TextBox::changed, [&] { ++aenderungen; });
+        QInputMethodEvent ein(eingabe.isEmpty() ? QStringLiteral("^") : QString(), {});
+        if (!eingabe.isEmpty())
+            ein.setCommitString(eingabe, ab, laenge);
+        QCoreApplication::sendEvent(&box, &ein);
+        QCOMPARE(box.text(), text);
+        QCOMPARE(aenderungen, int(text != QLatin1String("AB w")));
+        box.undo();
+        QCOMPARE(box.text(), QStringLiteral("AB w"));
+    }
+
+    // A drag is taken by what the file holds: whole as proposed, in part as
+    // a copy, so that its source keeps the rest; of which nothing is left,
+    // it is refused where it enters.
+    void dropTakesWhatTheFileHolds_data()
+    {
+        QTest::addColumn<QString>("gezogen"); // empty: no text at all
+        QTest::addColumn<int>("aktionen");
+        QTest::addColumn<int>("ergebnis"); // the drop's action; IgnoreAction: refused
+        QTest::addColumn<QString>("text"); // after "AB "
+        const int beide = Qt::CopyAction | Qt::MoveAction;
+        QTest::newRow("ganz") << "1 2" << beide << int(Qt::MoveAction) << "AB 1 2";
+        QTest::newRow("zum Teil") << "1 \u2192 2" << beide << int(Qt::CopyAction) << "AB 1  2";
+        QTest::newRow("zum Teil, nur zu verschieben") << "1 \u2192 2" << int(Qt::MoveAction) << 0 << "AB ";
+        QTest::newRow("nichts davon") << "\u2192" << beide << 0 << "AB ";
+        QTest::newRow("ohne Text") << "" << beide << 0 << "AB ";
+    }
+    void dropTakesWhatTheFileHolds()
+    {
+        QFETCH(QString, gezogen);
+        QFETCH(int, aktionen);
+        QFETCH(int, ergebnis);
+        QFETCH(QString, text);
+        TextBox box;
+        box.resize(300, 200);
+        box.setZeichensatz(codepage::Charset::Windows);
+        box.setText(QStringLiteral("AB "));
+        QMimeData daten;
+        if (gezogen.isEmpty())
+            daten.setData(QStringLiteral("image/png"), QByteArray("\x89PNG"));
+        else
+            daten.setText(gezogen);
+        QTextCursor ende(box.document());
+        ende.movePosition(QTextCursor::End);
+        const QPoint ort = box.cursorRect(ende).center();
+        // Shift proposes a move.
+        const auto wie = std::make_tuple(ort, Qt::DropActions(aktionen), &daten, Qt::LeftButton, Qt::ShiftModifier);
+        auto ist = [](const QDropEvent &e) { return e.isAccepted() ? int(e.dropAction()) : 0; };
+        QDragEnterEvent hinein = std::make_from_tuple<QDragEnterEvent>(wie);
+        QCoreApplication::sendEvent(box.viewport(), &hinein);
+        QCOMPARE(ist(hinein), ergebnis);
+        QDragMoveEvent ueber = std::make_from_tuple<QDragMoveEvent>(wie);
+        QCoreApplication::sendEvent(box.viewport(), &ueber);
+        QCOMPARE(ist(ueber), ergebnis);
+        QDropEvent ablegen = std::make_from_tuple<QDropEvent>(wie);
+        QCoreApplication::sendEvent(box.viewport(), &ablegen);
+        QCOMPARE(ist(ablegen), ergebnis);
+        QCOMPARE(box.text(), text);
+    }
+
+    // What the box copies holds its characters as they are, without its
+    // own breaks: a line cut and pasted back is the line it was.
+    void cutAndPastedBackIsAsItWas_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("geschütztes Leerzeichen") << QStringLiteral("AB\u00A01 2\r\nCD");
+        QTest::newRow("einzelne CR und LF") << QStringLiteral("AB\r1\n2\r\nCD");
+        QTest::newRow("eigener Umbruch") << QString(9000, u'x') + QStringLiteral("\r\nCD");
+    }
+    void cutAndPastedBackIsAsItWas()
+    {
+        QFETCH(QString, text);
+        TextBox box;
+        box.setZeichensatz(codepage::Charset::Windows);
+        box.setText(text);
+        box.selectAll();
+        QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(box.text().isEmpty());
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box.text(), text);
     }
 
     // A lone CR and a lone LF that an edit brings together are the line end

@@ -146,8 +146,16 @@ QStringList Dialoge::prompts() const
 // dropped at the end ("Ablegen").
 void eingeben(TextBox &box, const QString &weg, const QString &text)
 {
-    if (weg == QLatin1String("Taste")) {
-        QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    if (weg.endsWith(QLatin1String("Taste"))) {
+        Qt::KeyboardModifiers mit;
+        for (const QString &taste : weg.split(u'+')) {
+            mit |= taste == QLatin1String("Alt")         ? Qt::AltModifier
+                   : taste == QLatin1String("Strg")      ? Qt::ControlModifier
+                   : taste == QLatin1String("Umschalt")  ? Qt::ShiftModifier
+                   : taste == QLatin1String("Meta")      ? Qt::MetaModifier
+                                                         : Qt::NoModifier;
+        }
+        QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, mit, text);
         QCoreApplication::sendEvent(&box, &druck);
     } else if (weg == QLatin1String("Eingabemethode")) {
         QInputMethodEvent ein;

@@ -32,9 +32,10 @@ bool dateiMenusAn(const Form1 *f);
 // A dialog (a file dialog) was active and has just closed, the system has
 // not yet given the focus back: true when no program window is active now.
 bool dialogGeschlossen();
-// Puts a text into a box as a player can: typed ("Taste"), by an input
-// method ("Eingabemethode", a dead key's letter), pasted ("Einfuegen") or
-// dropped at the end ("Ablegen").
+// Puts a text into a box as a player can: typed ("Taste", with modifiers
+// "Alt+Taste", "Strg+Alt+Taste" and so on), by an input method
+// ("Eingabemethode", a dead key's letter), pasted ("Einfuegen") or dropped
+// at the end ("Ablegen").
 void eingeben(TextBox &box, const QString &weg, const QString &text);
 // The map window's load popup: a click on entry 1, 2 or 3, or the mouse
 // moving over it, as the entry's label gets them from a player.

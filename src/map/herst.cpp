@@ -285,9 +285,10 @@ void HErst::fertig()
     }
     const QString zeile = Text1->text();
     schliessen();
-    // An edit at the end of the orders, so they count as changed; it costs
-    // the line, not the whole orders. The caret goes after it.
-    f1->Text1->anhaengen(heerespfad::anBefehle(f1->Text1->text(), zeile));
+    // An edit at the end of the orders, so they count as changed, and one
+    // step to undo; it costs the line, not the whole orders. The caret goes
+    // after it.
+    f1->Text1->anhaengen(heerespfad::anBefehle(f1->Text1->text(), zeile), true);
     f1->Text1->setSelStart(f1->Text1->length());
 }
 

@@ -116,7 +116,8 @@ private slots:
         QFETCH(int, hort);
         QFETCH(QStringList, kosten);
         QFETCH(QString, ergebnis);
-        f1->Text1->setText(befehle);
+        f1->Text1->setText(QString());
+        eingeben(*f1->Text1, QStringLiteral("Einfuegen"), befehle); // a step to undo
         Felder[hort].GubHortFlag = 1; // none: field 0, never on the map
         h->move(k->Picture1->mapToGlobal(QPoint())); // where a window manager puts it: over the map
         bisSchritt(6);
@@ -147,6 +148,12 @@ private slots:
         QCOMPARE(f1->Text1->text(), ende ? befehle : ergebnis);
         QCOMPARE(f1->verandert, qint16(ende == 0));
         QCOMPARE(duis.count(), int(ende == 0));
+        // The line is one step to undo; the steps before it stay.
+        if (ende == 0)
+            QTest::keyClick(f1->Text1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f1->Text1->text(), befehle);
+        QTest::keyClick(f1->Text1, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(f1->Text1->text().isEmpty());
         QVERIFY(!h->isVisible() && !k->Text3->isVisible() && k->Text3->text().isEmpty());
         QCOMPARE(k->fensterZustand(), 1);
         QVERIFY(k->FeldVorher == 0 && k->Kosten == 0 && k->FelderAnzahl == -2 && k->windowTitle() == "Karte");

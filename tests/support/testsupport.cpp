@@ -102,6 +102,16 @@ void neueKarte(int spalten, int zeilen)
     k->Command1_Click();
 }
 
+void leereKarte()
+{
+    FeldBreite = FeldHoehe = 5000;
+    Karte *k = Karte::instance();
+    k->feldtafel.aenderungenSpeichern();
+    k->gespeichert.merken();
+    neueKarte(3, 3);
+    k->gespeichert.merken();
+}
+
 // Sent to the label itself: a moved cursor would reach whatever window lies on top.
 void popupUeber(int eintrag)
 {

@@ -42,6 +42,9 @@ void eingeben(TextBox &box, const QString &weg, const QString &text);
 void popupKlick(int eintrag);
 // The map window's "New" with these sides, answered "Neue Karte zeichnen".
 void neueKarte(int spalten, int zeilen);
+// An empty 3 x 3 map of the default field size with nothing to lose, as a
+// test starts from it whatever the test before left.
+void leereKarte();
 void popupUeber(int eintrag);
 
 struct Dialoge {

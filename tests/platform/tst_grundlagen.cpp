@@ -726,6 +726,10 @@ private slots:
         QVERIFY(box.text().isEmpty());
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box.text(), text);
+        // A paste of which nothing is left changes nothing, the selection included.
+        box.selectAll();
+        eingeben(box, QStringLiteral("Einfuegen"), QStringLiteral("\u03A9"));
+        QCOMPARE(box.text(), text);
     }
 
     // A lone CR and a lone LF that an edit brings together are the line end

@@ -101,12 +101,7 @@ bool encodable(const QString &text, Charset cs)
     return std::all_of(text.cbegin(), text.cend(), [cs](QChar ch) { return encodable(ch, cs); });
 }
 
-bool encodable(QChar c, Charset cs)
-{
-    const Table &t = table(cs);
-    const char16_t u = c.unicode();
-    return (u < 0x80 && t.toUnicode[u] == u) || t.fromUnicode.contains(u);
-}
+bool encodable(QChar c, Charset cs) { return table(cs).fromUnicode.contains(c.unicode()); }
 
 void nextLine(const QByteArray &data, qsizetype &pos, qsizetype &start, qsizetype &length)
 {

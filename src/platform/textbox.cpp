@@ -56,17 +56,18 @@ bool tipptText(const QKeyEvent *k)
     const QString t = k->text();
     if (t.isEmpty())
         return false;
+    const QChar c = t.front();
+    const Qt::KeyboardModifiers m = k->modifiers();
+    const bool text = c.category() == QChar::Other_Format
+                      || (m != Qt::ControlModifier && m != (Qt::ShiftModifier | Qt::ControlModifier)
+                          && (c.isPrint() || c == u'\t' || c.category() == QChar::Other_PrivateUse
+                              || (c.isHighSurrogate() && t.size() > 1 && t.at(1).isLowSurrogate())));
+    if (!text)
+        return false;
     for (int s = QKeySequence::HelpContents; s <= QKeySequence::Cancel; ++s)
         if (k->matches(QKeySequence::StandardKey(s)))
             return false;
-    const QChar c = t.front();
-    if (c.category() == QChar::Other_Format)
-        return true;
-    const Qt::KeyboardModifiers m = k->modifiers();
-    if (m == Qt::ControlModifier || m == (Qt::ShiftModifier | Qt::ControlModifier))
-        return false;
-    return c.isPrint() || c == u'\t' || c.category() == QChar::Other_PrivateUse
-           || (c.isHighSurrogate() && t.size() > 1 && t.at(1).isLowSurrogate());
+    return true;
 }
 } // namespace
 
@@ -562,7 +563,7 @@ QString TextBox::eingang(QString text, bool getippt, bool *weggelassen) const
         // Line ends and the marks of a lone CR or LF stand for bytes of the
         // file; both character sets hold ASCII as it is.
         text.removeIf([cs](QChar c) {
-            return c.unicode() >= 0x80 && c != QChar::ParagraphSeparator && c != u'\n' && c != u'\r' && c != QChar(kCrMark)
+            return c.unicode() >= 0x80 && c != QChar::ParagraphSeparator && c != QChar(kCrMark)
                    && c != QChar(kLfMark) && !codepage::encodable(c, cs);
         });
     }

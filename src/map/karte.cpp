@@ -309,9 +309,7 @@ bool Karte::ungespeichert() const { return gespeichert.veraendert() || feldtafel
 
 bool Karte::verwerfenBestaetigt(const QString &wirklich) const
 {
-    return MsgBox(QStringLiteral("Karte noch nicht gespeichert.") + QStringLiteral("\r\n") + wirklich, YesNo | Warning,
-                  kTitel)
-           == Yes;
+    return MsgBox(QStringLiteral("Karte noch nicht gespeichert.\r\n") + wirklich, YesNo | Warning, kTitel) == Yes;
 }
 
 void Karte::Form_Activate()

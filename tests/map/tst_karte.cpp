@@ -57,8 +57,9 @@ private slots:
     // Whatever a test leaves, the next starts from the same map.
     void cleanup() { leereKarte(); }
 
-    // A refused size keeps the map; a half rounds to the even number. A size that passes asks first: the map
-    // drawn before is new, not saved (answered Yes).
+    // A refused size keeps the map; a half rounds to the even number. A size
+    // that passes asks first: the map drawn before is new, not saved
+    // (answered Yes).
     void neueGroesse_data()
     {
         QTest::addColumn<QString>("breite");

@@ -293,7 +293,9 @@ void TextBox::anhaengen(const QString &stueck, bool alsSchritt)
     qsizetype k = m_umbrueche.size();
     for (const int p : std::as_const(neueUmbrueche))
         m_umbrueche.append(von + p);
-    m_mitUmbruechen = !m_umbrueche.isEmpty();
+    // Undo may bring back breaks of the box's own that the steps before
+    // took away; only a dropped history holds none.
+    m_mitUmbruechen = !m_umbrueche.isEmpty() || (alsSchritt && m_mitUmbruechen);
     {
         const QScopedValueRollback<bool> vonCode(m_setting, true);
         // Text put in by code is no step to undo, unless it is one whole.
@@ -532,6 +534,7 @@ void TextBox::dragMoveEvent(QDragMoveEvent *e)
 
 void TextBox::dropEvent(QDropEvent *e)
 {
+    const QScopedValueRollback<bool> ablegen(m_ablegen, true);
     QPlainTextEdit::dropEvent(e);
     ablegenPruefen(e);
 }
@@ -593,6 +596,10 @@ void TextBox::einfuegen(const QString &text, int ersetzenAb, int ersetzenLaenge)
     }
     c.insertText(text, QTextCharFormat());
     c.endEditBlock();
+    // A drop is put in inside the editor's own step, before the text is
+    // laid out anew: the editor places the caret and scrolls once it is in.
+    if (m_ablegen)
+        return;
     // A replacement leaves the caret where it stood, moved with the text.
     if (!ersetzen)
         setTextCursor(c);

@@ -104,13 +104,16 @@ private:
     mutable QString m_text;
     // Where the shown text holds a break of the box's own, in order.
     mutable QList<int> m_umbrueche;
-    // The text was shown with such breaks: edits must look for them.
+    // The text was shown with such breaks since its history began: edits
+    // and undo must look for them.
     bool m_mitUmbruechen = false;
     mutable bool m_dirty = false;
     bool m_setting = false;
     // An edit that leaves the text as it is (an input method's preedit, a
     // break of the box's own deleted): no change of the text.
     bool m_ohneAenderung = false;
+    // A drop runs: the editor places the caret after it.
+    bool m_ablegen = false;
     Tasten m_tasten;
     std::optional<codepage::Charset> m_zeichensatz;
     // Where the player's last edit changed the shown text, in shown positions.

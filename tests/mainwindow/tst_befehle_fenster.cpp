@@ -459,6 +459,7 @@ private slots:
         QTest::newRow("Alt, abgelehnt") << "Alt+Taste" << false << "ő" << QByteArray("\r\n");
         QTest::newRow("Alt, Grossbuchstaben") << "Alt+Taste" << true << "a" << QByteArray("A\r\n");
         QTest::newRow("Strg+Alt") << "Strg+Alt+Taste" << false << "€" << QByteArray("\x80\r\n");
+        QTest::newRow("Strg, ohne Befehl") << "Strg+Taste" << false << "j" << QByteArray("\r\n");
         QTest::newRow("eingefuegt, zerlegt") << "Einfuegen" << false << QStringLiteral("Mu\u0308ller Cafe\u0301")
                                              << QByteArray("M\xFCller Caf\xE9\r\n");
     }

@@ -1,4 +1,5 @@
 // Character sets, line reading, number conversion and the exact text box and its selections.
+#include "map/heerespfad.h"
 #include "platform/codepage.h"
 #include "platform/controls.h"
 #include "platform/numbers.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QMenu>
+#include <QMimeData>
 #include <QRandomGenerator>
 #include <QTextBlock>
 #include <QTimer>
@@ -53,6 +55,25 @@ QString zeigtWieGespeichert(const TextBox &box, int eigene)
     }
     return i == t.size() ? QString() : QStringLiteral("Text länger als gezeigt");
 }
+
+// A box whose own text the random driver drags. The offscreen platform ends
+// a drag at once, so the driver does the source's part of a move itself, as
+// the editor does it: the dragged text goes inside the drop's step, before
+// what is dropped goes in.
+class VerschiebbareBox : public TextBox {
+public:
+    QTextCursor gezogen;
+    QMimeData *auswahlDaten() const { return createMimeDataFromSelection(); }
+
+protected:
+    void insertFromMimeData(const QMimeData *daten) override
+    {
+        if (!gezogen.isNull())
+            gezogen.removeSelectedText();
+        gezogen = QTextCursor();
+        TextBox::insertFromMimeData(daten);
+    }
+};
 } // namespace
 
 class TstGrundlagen : public QObject {
@@ -484,10 +505,13 @@ private slots:
     }
 
     // Random runs of keys, an input method's letters and replacements,
-    // pastes, drops, line ends, deletions, selections, undo and redo: after
-    // every step the box holds only what the file's character set holds,
-    // and shows its lines as the saved file would show them when loaded
-    // again. Long lines start some runs, so the box's own breaks are met.
+    // pastes, drops from elsewhere and moves of the box's own text to points
+    // in view, line ends, deletions, selections, the wizard's line, undo and
+    // redo: after every step the box holds only what the file's character
+    // set holds, and shows its lines as the saved file would show them when
+    // loaded again. Long lines start some runs, so the box's own breaks are
+    // met. At the end, undo goes back through texts of the run to the start,
+    // and redo forward to the last.
     void randomEditsShowWhatIsSaved_data()
     {
         QTest::addColumn<quint32>("saat");
@@ -510,12 +534,15 @@ private slots:
         const QStringList eingefuegt{QStringLiteral("\r"), QStringLiteral("\n"), QStringLiteral("\u240D"),
                                      QStringLiteral("\u240A"), QStringLiteral("ab\r\ncd"), QStringLiteral("\u2028"),
                                      QStringLiteral("\u03A9x\u2029"), QStringLiteral("\u240D\u240A\u240D")};
-        TextBox box;
+        VerschiebbareBox box;
         box.resize(300, 200);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
         box.setZeichensatz(codepage::Charset::Windows);
         box.setText(anfang);
         const int eigene = box.document()->blockCount() - 1 - int(anfang.count(QStringLiteral("\r\n")));
         auto zufallsText = [&](const QStringList &texte) { return texte.at(zufall.bounded(texte.size())); };
+        QSet<QString> gewesen{anfang};
         for (int schritt = 0; schritt < 1000; ++schritt) {
             const int n = box.document()->characterCount() - 1;
             // Mostly near a line end or a mark, where edits meet.
@@ -529,7 +556,7 @@ private slots:
                     return int(zufall.bounded(n + 1));
                 return std::clamp(naehe.at(zufall.bounded(naehe.size())) + int(zufall.bounded(5)) - 2, 0, n);
             };
-            const int schrittArt = zufall.bounded(13);
+            const int schrittArt = zufall.bounded(15);
             // A deletion often comes right after the caret is put there.
             if ((schrittArt == 3 || schrittArt == 4) && zufall.bounded(2)) {
                 QTextCursor c = box.textCursor();
@@ -545,8 +572,10 @@ private slots:
             case 5: {
                 QTextCursor c = box.textCursor();
                 c.setPosition(ort());
+                // Short selections keep the long lines for later steps.
+                const int kurz = std::clamp(c.position() + int(zufall.bounded(21)) - 10, 0, n);
                 if (zufall.bounded(2))
-                    c.setPosition(ort(), QTextCursor::KeepAnchor);
+                    c.setPosition(zufall.bounded(2) ? ort() : kurz, QTextCursor::KeepAnchor);
                 box.setTextCursor(c);
                 break;
             }
@@ -554,8 +583,51 @@ private slots:
             case 7: QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier); break;
             case 8: box.redo(); break;
             case 9: QTest::keyClick(&box, Qt::Key_Return); break;
-            case 10: eingeben(box, QStringLiteral("Ablegen"), zufallsText(eingefuegt)); break;
+            case 10:
+            case 13: {
+                // The box's own text: the selection, else a short stretch
+                // near a line end, so the long lines stay for later steps.
+                const bool eigener = schrittArt == 13;
+                if (eigener && !box.textCursor().hasSelection()) {
+                    QTextCursor c = box.textCursor();
+                    c.setPosition(ort());
+                    c.setPosition(std::clamp(c.position() + int(zufall.bounded(21)) - 10, 0, n), QTextCursor::KeepAnchor);
+                    box.setTextCursor(c);
+                }
+                std::unique_ptr<QMimeData> daten;
+                if (eigener) {
+                    daten.reset(box.auswahlDaten());
+                    box.gezogen = box.textCursor();
+                } else {
+                    daten = std::make_unique<QMimeData>();
+                    daten->setText(zufallsText(eingefuegt));
+                }
+                // Where a player can drop: at the end when it is in view, else anywhere in view.
+                QTextCursor ende(box.document());
+                ende.movePosition(QTextCursor::End);
+                const QRect sicht = box.viewport()->rect();
+                QPoint punkt = box.cursorRect(ende).center();
+                if (!sicht.contains(punkt))
+                    punkt = QPoint(int(zufall.bounded(sicht.width())), int(zufall.bounded(sicht.height())));
+                // Shift proposes a move: always of the box's own text, at times of another's.
+                const bool schieben = eigener || zufall.bounded(2);
+                const auto wie = std::make_tuple(punkt, Qt::CopyAction | Qt::MoveAction, daten.get(), Qt::LeftButton,
+                                                 schieben ? Qt::ShiftModifier : Qt::NoModifier);
+                QDragEnterEvent hinein = std::make_from_tuple<QDragEnterEvent>(wie);
+                QCoreApplication::sendEvent(box.viewport(), &hinein);
+                QDragMoveEvent ueber = std::make_from_tuple<QDragMoveEvent>(wie);
+                QCoreApplication::sendEvent(box.viewport(), &ueber);
+                QDropEvent ablegen = std::make_from_tuple<QDropEvent>(wie);
+                QCoreApplication::sendEvent(box.viewport(), &ablegen);
+                box.gezogen = QTextCursor();
+                break;
+            }
             case 11: QTest::keyClick(&box, Qt::Key_Backspace, Qt::ControlModifier); break;
+            case 12:
+                // The wizard's line, as "Fertig" puts it in.
+                box.anhaengen(heerespfad::anBefehle(box.text(), QStringLiteral("RS V10 S20 B13 W14 ")), true);
+                box.setSelStart(box.length());
+                break;
             default: {
                 QInputMethodEvent ersetzt;
                 ersetzt.setCommitString(zufallsText(getippt), -int(zufall.bounded(2)), int(zufall.bounded(3)));
@@ -567,7 +639,20 @@ private slots:
             QVERIFY2(codepage::encodable(text), qPrintable(QString::number(schritt)));
             const QString fehler = zeigtWieGespeichert(box, eigene);
             QVERIFY2(fehler.isEmpty(), qPrintable(QStringLiteral("Schritt %1: %2").arg(schritt).arg(fehler)));
+            gewesen.insert(text);
         }
+        const QString zuletzt = box.text();
+        int zurueck = 0;
+        for (; box.document()->isUndoAvailable(); ++zurueck) {
+            box.undo();
+            QVERIFY2(gewesen.contains(box.text()), qPrintable(QStringLiteral("Rückgängig %1").arg(zurueck)));
+            const QString fehler = zeigtWieGespeichert(box, eigene);
+            QVERIFY2(fehler.isEmpty(), qPrintable(QStringLiteral("Rückgängig %1: %2").arg(zurueck).arg(fehler)));
+        }
+        QCOMPARE(box.text(), anfang);
+        while (box.document()->isRedoAvailable() && zurueck-- > 0)
+            box.redo();
+        QCOMPARE(box.text(), zuletzt);
     }
 
     // A run of Backspace or Delete is taken back in one step, line ends and
@@ -578,7 +663,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret"); // -1: at the end
         QTest::addColumn<int>("schnitt"); // characters cut from the caret first
-        QTest::addColumn<QString>("tasten"); // B Backspace, E Delete, > caret to the end
+        QTest::addColumn<QString>("tasten"); // B Backspace, E Delete, > caret to the end, A the wizard's line
         QTest::addColumn<QStringList>("zurueck"); // the text after each Ctrl+Z, to the last step
         const QString zeilen = QStringLiteral("AB 1\r\nCD 2\r\nEF 3");
         QTest::newRow("Rücktaste über drei Zeilen") << zeilen << -1 << 0 << QString(14, u'B') << QStringList{zeilen};
@@ -587,6 +672,13 @@ private slots:
             << "AB\rXYZ\nCD" << 6 << 0 << "BBB" << QStringList{"AB\rX\nCD", "AB\rXYZ\nCD"};
         QTest::newRow("Paar, dann eine Reihe")
             << "AB\rX\nCDEF" << 4 << 0 << "B>BB" << QStringList{"AB\r\nCDEF", "AB\rX\nCDEF"};
+        QTest::newRow("an zwei Stellen")
+            << "AB 1\r\nCD 2" << 4 << 0 << "B>B" << QStringList{"AB \r\nCD 2", "AB 1\r\nCD 2"};
+        // Undone past the wizard's line, a line the box showed in pieces is one line again.
+        const QString befehle =
+            QStringLiteral("RG 1 2 3 4\r\n;") + QString(9000, u'z') + QStringLiteral("\r\nEnde\r\n");
+        QTest::newRow("lange Zeile vor der Zeile des Assistenten")
+            << befehle << 12 << int(befehle.size()) - 12 << "A" << QStringList{"RG 1 2 3 4\r\n", befehle};
         // The box breaks the shown line after the Y, before the LF.
         const QString lang = QString(4000, u'a') + u'\r', mitte = QString(4189, u'b');
         QTest::newRow("Reihe, dann ein Paar über einen eigenen Umbruch")
@@ -610,6 +702,8 @@ private slots:
         for (const QChar t : tasten) {
             if (t == u'>')
                 box.moveCursor(QTextCursor::End);
+            else if (t == u'A')
+                box.anhaengen(heerespfad::anBefehle(box.text(), QStringLiteral("RS V10 S20 B13 W14")), true);
             else
                 QTest::keyClick(&box, t == u'B' ? Qt::Key_Backspace : Qt::Key_Delete);
         }

@@ -214,7 +214,11 @@ void Label::setBackColor(quint32 v)
 
 // ---------------------------------------------------------------- ListBox
 
-ListBox::ListBox(QWidget *parent) : QListWidget(parent) { setSelectionMode(QAbstractItemView::SingleSelection); }
+ListBox::ListBox(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, [this] { emit clicked(); });
+}
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index, const QEvent *event) const
 {
@@ -226,17 +230,22 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex 
 
 void ListBox::keyPressEvent(QKeyEvent *e)
 {
+    const QList<QListWidgetItem *> vorher = selectedItems();
+    const int taste = e->key();
+    const bool ohne = !(e->modifiers() & ~Qt::KeypadModifier);
     // The list sets a current entry of its own when it takes the focus; with
     // nothing chosen that entry is no step to go from.
-    const int taste = e->key();
-    if ((taste == Qt::Key_Down || taste == Qt::Key_Up || taste == Qt::Key_Home)
-        && !(e->modifiers() & ~Qt::KeypadModifier) && count() > 0 && selectedItems().isEmpty()) {
+    if ((taste == Qt::Key_Down || taste == Qt::Key_Up || taste == Qt::Key_Home) && ohne && count() > 0
+        && vorher.isEmpty()) {
         setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
         scrollToItem(item(0));
         e->accept();
-        return;
+    } else {
+        QListWidget::keyPressEvent(e);
     }
-    QListWidget::keyPressEvent(e);
+    const bool eingabe = (taste == Qt::Key_Return || taste == Qt::Key_Enter) && ohne;
+    if (selectedItems() != vorher || (eingabe && !vorher.isEmpty()))
+        emit clicked();
 }
 
 // ---------------------------------------------------------------- FileListBox
@@ -254,7 +263,6 @@ void zeilenNachSchrift(QListWidget *liste)
 FileListBox::FileListBox(QWidget *parent) : ListBox(parent)
 {
     zeilenNachSchrift(this);
-    connect(this, &QListWidget::itemClicked, this, [this] { emit clicked(); });
 }
 
 void FileListBox::changeEvent(QEvent *e)
@@ -325,7 +333,6 @@ void FileListBox::selectFile(const QString &name)
 DirListBox::DirListBox(QWidget *parent) : ListBox(parent), m_path(QDir::currentPath())
 {
     zeilenNachSchrift(this);
-    connect(this, &QListWidget::itemClicked, this, [this] { emit clicked(); });
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *it) {
         setPath(m_paths.value(row(it)));
     });

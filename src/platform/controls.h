@@ -51,6 +51,10 @@ class ListBox : public QListWidget {
     Q_OBJECT
 public:
     explicit ListBox(QWidget *parent = nullptr);
+signals:
+    // A click on an entry; a key that chooses another entry, and Return on
+    // the chosen one, click too. Return then goes on to the window.
+    void clicked();
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
@@ -69,9 +73,7 @@ public:
     QString fileName() const;
     // Selecting by code runs the click handler, as a user's click would.
     void setListIndex(int index);
-    void selectFile(const QString &name) ;
-signals:
-    void clicked();
+    void selectFile(const QString &name);
 protected:
     void changeEvent(QEvent *e) override;
 private:
@@ -91,7 +93,6 @@ public:
     // The folder of an entry; of the selected one when index < 0.
     QString entryPath(int index = -1) const;
 signals:
-    void clicked();
     void changed();
 protected:
     void changeEvent(QEvent *e) override;

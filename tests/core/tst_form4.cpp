@@ -35,6 +35,7 @@ private slots:
         QDir().mkpath(ProgrammPfad);
         m_a = m_dir.path() + QStringLiteral("/a");
         schreibeDatei(m_a + "/Befehle.txt", "x");
+        schreibeDatei(m_a + "/Zug 8.txt", "x");
         schreibeDatei(m_a + "/b/Auswertung.txt", "x");
         Form1::endProgram = [] {};
         Form3::instance()->Text1->setText(m_a + "/");
@@ -85,6 +86,17 @@ private slots:
         QCOMPARE(f3->Text3->text(), QStringLiteral("Auswertung.txt"));
         f->File1_DblClick();
         QVERIFY(!f->isVisible());
+
+        // By keys: Down chooses the next file, Return takes it as "Ok" does.
+        f3->Command1_Click(2);
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        f->File1->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f->File1, Qt::Key_Down);
+        QCOMPARE(f3->Text2->text(), QStringLiteral("Zug 8.txt"));
+        QTest::keyClick(f->File1, Qt::Key_Return);
+        QVERIFY(!f->isVisible());
+        QCOMPARE(f3->Text2->text(), QStringLiteral("Zug 8.txt"));
     }
 
     void schliessenEntlaedt()

@@ -574,6 +574,31 @@ private slots:
         QVERIFY(zeile("a_klein.txt") < zeile("B_gross.txt"));
     }
 
+    // A report chosen in the list by keys opens as by a click.
+    void reportChosenByKeys_data()
+    {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<QString>("bericht");
+        QTest::newRow("Ab") << int(Qt::Key_Down) << "k2.txt";
+        QTest::newRow("Auf") << int(Qt::Key_Up) << "k1.txt";
+    }
+    void reportChosenByKeys()
+    {
+        QFETCH(int, taste);
+        QFETCH(QString, bericht);
+        schreibe(QStringLiteral("k1.txt"), "#BEF 1 1 1\r\n");
+        schreibe(QStringLiteral("k2.txt"), "#BEF 2 2 2\r\n");
+        f->File1->refresh();
+        f->File1->selectFile(taste == Qt::Key_Down ? QStringLiteral("k1.txt") : QStringLiteral("k2.txt"));
+        f->Text1->setText(QString()); // no question before the load
+        f->File1->setFocus();
+        QTest::keyClick(f->File1, Qt::Key(taste));
+        QCOMPARE(f->Label3->caption(), QStringLiteral("FERTIG"));
+        QCOMPARE(f->datei, dir.filePath(bericht));
+        QCOMPARE(f->Text1->text(), bericht == QLatin1String("k2.txt") ? "#BEF 2 2 2\r\n" : "#BEF 1 1 1\r\n");
+        QCOMPARE(f->focusWidget(), f->Text2);
+    }
+
     void longPathHidesOrdersHeading()
     {
         const QString lang = QStringLiteral("ein_sehr_langer_ordnername_der_kein_ende_nimmt_und_weiter_geht");

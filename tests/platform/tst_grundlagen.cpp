@@ -1034,7 +1034,9 @@ private slots:
 
     // With nothing chosen the list has no entry to step over: the first
     // Down, Up or Home chooses the first one; after a choice keys step on.
-    void firstKeyChoosesTheFirstEntry_data()
+    // A choice by keys answers as a click; with nothing chosen, the first
+    // Down, Up or Home chooses the first entry.
+    void aChoiceByKeyIsAClick_data()
     {
         QTest::addColumn<int>("taste");
         QTest::addColumn<int>("gewaehlt"); // chosen before, -1 for none
@@ -1044,8 +1046,13 @@ private slots:
         QTest::newRow("Pos1") << int(Qt::Key_Home) << -1 << 0;
         QTest::newRow("Ab nach einer Wahl") << int(Qt::Key_Down) << 2 << 3;
         QTest::newRow("Pos1 nach einer Wahl") << int(Qt::Key_Home) << 2 << 0;
+        QTest::newRow("Ende") << int(Qt::Key_End) << 0 << 3;
+        QTest::newRow("Bild ab") << int(Qt::Key_PageDown) << 1 << 3;
+        QTest::newRow("Buchstabe") << int(Qt::Key_C) << 0 << 2;
+        QTest::newRow("Eingabe") << int(Qt::Key_Return) << 1 << 1;
+        QTest::newRow("Ab am Ende") << int(Qt::Key_Down) << 3 << 3;
     }
-    void firstKeyChoosesTheFirstEntry()
+    void aChoiceByKeyIsAClick()
     {
         QFETCH(int, taste);
         QFETCH(int, gewaehlt);
@@ -1059,8 +1066,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&liste));
         liste.setFocus(Qt::TabFocusReason);
         QSignalSpy wahl(&liste, &QListWidget::itemSelectionChanged);
+        QSignalSpy klick(&liste, &ListBox::clicked);
         QTest::keyClick(&liste, Qt::Key(taste));
-        QCOMPARE(wahl.count(), 1);
+        QCOMPARE(wahl.count(), int(danach != gewaehlt));
+        QCOMPARE(klick.count(), int(danach != gewaehlt || taste == Qt::Key_Return));
         QCOMPARE(liste.selectedItems().size(), 1);
         QCOMPARE(liste.row(liste.selectedItems().first()), danach);
         QCOMPARE(liste.currentRow(), danach);

@@ -223,7 +223,8 @@ ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index, const QEvent *event) const
 {
     const QItemSelectionModel::SelectionFlags befehl = QListWidget::selectionCommand(index, event);
-    if (befehl & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+    // A click beside the entries chooses none, so it takes none back either.
+    if (!index.isValid() || (befehl & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
         return QItemSelectionModel::NoUpdate;
     return befehl;
 }

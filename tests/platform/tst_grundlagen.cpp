@@ -1035,10 +1035,11 @@ private slots:
     // With nothing chosen the list has no entry to step over: the first
     // Down, Up or Home chooses the first one; after a choice keys step on.
     // A choice by keys answers as a click; with nothing chosen, the first
-    // Down, Up or Home chooses the first entry.
+    // Down, Up or Home chooses the first entry. A click beside the entries
+    // keeps the choice.
     void aChoiceByKeyIsAClick_data()
     {
-        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("taste"); // 0: a click below the last entry
         QTest::addColumn<int>("gewaehlt"); // chosen before, -1 for none
         QTest::addColumn<int>("danach");
         QTest::newRow("Ab") << int(Qt::Key_Down) << -1 << 0;
@@ -1051,6 +1052,7 @@ private slots:
         QTest::newRow("Buchstabe") << int(Qt::Key_C) << 0 << 2;
         QTest::newRow("Eingabe") << int(Qt::Key_Return) << 1 << 1;
         QTest::newRow("Ab am Ende") << int(Qt::Key_Down) << 3 << 3;
+        QTest::newRow("Klick daneben") << 0 << 2 << 2;
     }
     void aChoiceByKeyIsAClick()
     {
@@ -1067,7 +1069,10 @@ private slots:
         liste.setFocus(Qt::TabFocusReason);
         QSignalSpy wahl(&liste, &QListWidget::itemSelectionChanged);
         QSignalSpy klick(&liste, &ListBox::clicked);
-        QTest::keyClick(&liste, Qt::Key(taste));
+        if (taste)
+            QTest::keyClick(&liste, Qt::Key(taste));
+        else
+            QTest::mouseClick(liste.viewport(), Qt::LeftButton, {}, QPoint(5, liste.viewport()->height() - 5));
         QCOMPARE(wahl.count(), int(danach != gewaehlt));
         QCOMPARE(klick.count(), int(danach != gewaehlt || taste == Qt::Key_Return));
         QCOMPARE(liste.selectedItems().size(), 1);

@@ -611,14 +611,8 @@ private slots:
                     punkt = QPoint(int(zufall.bounded(sicht.width())), int(zufall.bounded(sicht.height())));
                 // Shift proposes a move: always of the box's own text, at times of another's.
                 const bool schieben = eigener || zufall.bounded(2);
-                const auto wie = std::make_tuple(punkt, Qt::CopyAction | Qt::MoveAction, daten.get(), Qt::LeftButton,
-                                                 schieben ? Qt::ShiftModifier : Qt::NoModifier);
-                QDragEnterEvent hinein = std::make_from_tuple<QDragEnterEvent>(wie);
-                QCoreApplication::sendEvent(box.viewport(), &hinein);
-                QDragMoveEvent ueber = std::make_from_tuple<QDragMoveEvent>(wie);
-                QCoreApplication::sendEvent(box.viewport(), &ueber);
-                QDropEvent ablegen = std::make_from_tuple<QDropEvent>(wie);
-                QCoreApplication::sendEvent(box.viewport(), &ablegen);
+                ablegen(box, punkt, *daten, Qt::CopyAction | Qt::MoveAction,
+                        schieben ? Qt::ShiftModifier : Qt::NoModifier);
                 box.gezogen = QTextCursor();
                 break;
             }
@@ -786,17 +780,10 @@ private slots:
         ende.movePosition(QTextCursor::End);
         const QPoint ort = box.cursorRect(ende).center();
         // Shift proposes a move.
-        const auto wie = std::make_tuple(ort, Qt::DropActions(aktionen), &daten, Qt::LeftButton, Qt::ShiftModifier);
-        auto ist = [](const QDropEvent &e) { return e.isAccepted() ? int(e.dropAction()) : 0; };
-        QDragEnterEvent hinein = std::make_from_tuple<QDragEnterEvent>(wie);
-        QCoreApplication::sendEvent(box.viewport(), &hinein);
-        QCOMPARE(ist(hinein), ergebnis);
-        QDragMoveEvent ueber = std::make_from_tuple<QDragMoveEvent>(wie);
-        QCoreApplication::sendEvent(box.viewport(), &ueber);
-        QCOMPARE(ist(ueber), ergebnis);
-        QDropEvent ablegen = std::make_from_tuple<QDropEvent>(wie);
-        QCoreApplication::sendEvent(box.viewport(), &ablegen);
-        QCOMPARE(ist(ablegen), ergebnis);
+        const std::array<int, 3> ist = ablegen(box, ort, daten, Qt::DropActions(aktionen), Qt::ShiftModifier);
+        QCOMPARE(ist[0], ergebnis);
+        QCOMPARE(ist[1], ergebnis);
+        QCOMPARE(ist[2], ergebnis);
         QCOMPARE(box.text(), text);
     }
 

@@ -151,6 +151,19 @@ QStringList Dialoge::prompts() const
     return out;
 }
 
+std::array<int, 3> ablegen(TextBox &box, const QPoint &ort, const QMimeData &daten, Qt::DropActions aktionen,
+                           Qt::KeyboardModifiers mit)
+{
+    auto ist = [](const QDropEvent &e) { return e.isAccepted() ? int(e.dropAction()) : 0; };
+    QDragEnterEvent hinein(ort, aktionen, &daten, Qt::LeftButton, mit);
+    QCoreApplication::sendEvent(box.viewport(), &hinein);
+    QDragMoveEvent ueber(ort, aktionen, &daten, Qt::LeftButton, mit);
+    QCoreApplication::sendEvent(box.viewport(), &ueber);
+    QDropEvent abgelegt(ort, aktionen, &daten, Qt::LeftButton, mit);
+    QCoreApplication::sendEvent(box.viewport(), &abgelegt);
+    return {ist(hinein), ist(ueber), ist(abgelegt)};
+}
+
 // Puts a text into a box as a player can: typed ("Taste"), by an input
 // method ("Eingabemethode", a dead key's letter), pasted ("Einfuegen") or
 // dropped at the end ("Ablegen").
@@ -179,13 +192,7 @@ void eingeben(TextBox &box, const QString &weg, const QString &text)
         daten.setText(text);
         QTextCursor ende(box.document());
         ende.movePosition(QTextCursor::End);
-        const QPoint ort = box.cursorRect(ende).center();
-        QDragEnterEvent hinein(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(box.viewport(), &hinein);
-        QDragMoveEvent ueber(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(box.viewport(), &ueber);
-        QDropEvent ablegen(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(box.viewport(), &ablegen);
+        ablegen(box, box.cursorRect(ende).center(), daten, Qt::CopyAction, Qt::NoModifier);
     } else {
         QTest::qFail("unbekannter Weg", __FILE__, __LINE__);
     }

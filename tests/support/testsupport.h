@@ -5,12 +5,15 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 
 class Form1;
+class QMimeData;
 class TextBox;
 
 // No sound server for this test program: the players stay silent and never
@@ -37,6 +40,11 @@ bool dialogGeschlossen();
 // ("Eingabemethode", a dead key's letter), pasted ("Einfuegen") or dropped
 // at the end ("Ablegen").
 void eingeben(TextBox &box, const QString &weg, const QString &text);
+// Drags data over a box to a point of its viewport and drops it there, as a
+// player's drag brings them: enter, move, drop. What each of the three
+// answered: the action taken, or 0 where refused.
+std::array<int, 3> ablegen(TextBox &box, const QPoint &ort, const QMimeData &daten, Qt::DropActions aktionen,
+                           Qt::KeyboardModifiers mit);
 // The map window's load popup: a click on entry 1, 2 or 3, or the mouse
 // moving over it, as the entry's label gets them from a player.
 void popupKlick(int eintrag);

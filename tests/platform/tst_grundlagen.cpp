@@ -1019,11 +1019,9 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("ab1\t2"));
     }
 
-    // With nothing chosen the list has no entry to step over: the first
-    // Down, Up or Home chooses the first one; after a choice keys step on.
-    // A choice by keys answers as a click; with nothing chosen, the first
-    // Down, Up or Home chooses the first entry. A click beside the entries
-    // keeps the choice.
+    // A choice by keys answers as a click. With nothing chosen the list has
+    // no entry to step over: the first Down, Up or Home chooses the first
+    // one; after a choice keys step on. A click beside the entries keeps it.
     void aChoiceByKeyIsAClick_data()
     {
         QTest::addColumn<int>("taste"); // 0: a click below the last entry

@@ -556,6 +556,8 @@ private slots:
                     return int(zufall.bounded(n + 1));
                 return std::clamp(naehe.at(zufall.bounded(naehe.size())) + int(zufall.bounded(5)) - 2, 0, n);
             };
+            // Short selections keep the long lines for later steps.
+            auto nahBei = [&](int von) { return std::clamp(von + int(zufall.bounded(21)) - 10, 0, n); };
             const int schrittArt = zufall.bounded(15);
             // A deletion often comes right after the caret is put there.
             if ((schrittArt == 3 || schrittArt == 4) && zufall.bounded(2)) {
@@ -572,8 +574,7 @@ private slots:
             case 5: {
                 QTextCursor c = box.textCursor();
                 c.setPosition(ort());
-                // Short selections keep the long lines for later steps.
-                const int kurz = std::clamp(c.position() + int(zufall.bounded(21)) - 10, 0, n);
+                const int kurz = nahBei(c.position());
                 if (zufall.bounded(2))
                     c.setPosition(zufall.bounded(2) ? ort() : kurz, QTextCursor::KeepAnchor);
                 box.setTextCursor(c);
@@ -591,7 +592,7 @@ private slots:
                 if (eigener && !box.textCursor().hasSelection()) {
                     QTextCursor c = box.textCursor();
                     c.setPosition(ort());
-                    c.setPosition(std::clamp(c.position() + int(zufall.bounded(21)) - 10, 0, n), QTextCursor::KeepAnchor);
+                    c.setPosition(nahBei(c.position()), QTextCursor::KeepAnchor);
                     box.setTextCursor(c);
                 }
                 std::unique_ptr<QMimeData> daten;
